@@ -1,0 +1,4 @@
+krs_library(qs_core NO_WIDGETS
+    SOURCES
+        SnmpValue.cpp
+)

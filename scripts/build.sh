@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures and builds the project into build/ (or $KRS_BUILD_DIR).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${KRS_BUILD_DIR:-$top/build}
+extra=()
+if [ "${CI:-}" = "true" ]; then
+    extra+=(-DKRS_WERROR=ON)
+fi
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${KRS_BUILD_TYPE:-RelWithDebInfo} "${extra[@]}" "$@" >/dev/null
+cmake --build "$build"

@@ -2,6 +2,9 @@
 target_sources(qs_core PRIVATE
     MessageTable.cpp
     MessageTexts.cpp
+    JoinPath.cpp
+    QsDateTime.cpp
+    QsIni.cpp
     SnmpErrors.cpp
     TextUtils.cpp
 )

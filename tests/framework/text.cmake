@@ -1,5 +1,6 @@
 krs_test(qs_text_tests
     SOURCES
+        IniAndDateTimeTest.cpp
         MessageTableTest.cpp
         SnmpErrorsTest.cpp
         TextUtilsTest.cpp

@@ -1,0 +1,8 @@
+# Our layers over the operating system: registry file, program launch, JPEG pictures.
+krs_library(krs_platform_os NO_WIDGETS
+    SOURCES
+        JpegImage.cpp
+        ProgramLaunch.cpp
+        Registry.cpp
+    LIBS Qt6::Core JPEG::JPEG
+)

@@ -1,7 +1,7 @@
 #include "JoinPath.h"
 #include "QsDateTime.h"
 #include "QsIni.h"
-#include "TempFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

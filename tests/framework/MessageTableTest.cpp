@@ -1,5 +1,5 @@
 #include "MessageTable.h"
-#include "TempFiles.h"
+#include "TempDir.h"
 #include "TextUtils.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "SnmpErrors.h"
 #include "MessageTable.h"
 #include "QsException.h"
-#include "TempFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

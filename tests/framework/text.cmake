@@ -5,6 +5,6 @@ krs_test(qs_text_tests
         MessageTableTest.cpp
         SnmpErrorsTest.cpp
         TextUtilsTest.cpp
-    LIBS qs_core
+    LIBS qs_core krs_test_tools
 )
 target_include_directories(qs_text_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform)

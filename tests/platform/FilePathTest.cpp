@@ -1,5 +1,5 @@
 #include "FilePath.h"
-#include "TempFiles.h"
+#include "TempDir.h"
 #include "TextTrim.h"
 
 #include <gtest/gtest.h>

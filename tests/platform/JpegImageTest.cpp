@@ -33,12 +33,12 @@ INSTANTIATE_TEST_SUITE_P(Panel, PanelPicture,
 
 TEST(JpegImage, RefusesWhatIsNoPictureWithoutEndingTheProgram) {
     qs::test::TempDir dir;
-    dir.write("text.jpg", "this is not a picture");
-    dir.write("empty.jpg", "");
-    dir.write("header-only.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
+    dir.Write("text.jpg", "this is not a picture");
+    dir.Write("empty.jpg", "");
+    dir.Write("header-only.jpg", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10));
     for (const char* name : {"text.jpg", "empty.jpg", "header-only.jpg", "missing.jpg"}) {
         qs::JpegImage image;
-        EXPECT_FALSE(qs::DecodeJpegFile(dir.file(name), image)) << name;
+        EXPECT_FALSE(qs::DecodeJpegFile(dir.Path(name), image)) << name;
         EXPECT_EQ(image.width, 0) << name;
         EXPECT_TRUE(image.rgb.empty()) << name;
     }

@@ -1,5 +1,5 @@
 #include "ProfileFile.h"
-#include "TempFiles.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 

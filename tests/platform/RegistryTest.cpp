@@ -10,7 +10,7 @@ namespace {
 
 class Registry : public testing::Test {
 protected:
-    void SetUp() override { setenv("KRS_REGISTRY_FILE", dir.file("sub/registry.ini").c_str(), 1); }
+    void SetUp() override { setenv("KRS_REGISTRY_FILE", dir.Path("sub/registry.ini").c_str(), 1); }
     void TearDown() override { unsetenv("KRS_REGISTRY_FILE"); }
     qs::test::TempDir dir;
 };
@@ -25,7 +25,7 @@ TEST_F(Registry, MissingKeyOpensOnlyWhenCreated) {
 }
 
 TEST_F(Registry, ReadsValuesWrittenByHandInTheDocumentedForm) {
-    dir.write("sub/registry.ini",
+    dir.Write("sub/registry.ini",
               "[HKEY_LOCAL_MACHINE]\n"
               "SOFTWARE\\Torvik\\Modules\\HelpPath\\1.3.6.1.4.1.58613.10.113.1.6=/opt/krs/abc/x.dll\n"
               "SOFTWARE\\Torvik\\Panorix5.1\\ExePath\\Path=/opt/panorix/bin/\n");

@@ -2,5 +2,5 @@ krs_test(krs_platform_tests
     SOURCES
         FilePathTest.cpp
         ProfileFileTest.cpp
-    LIBS krs_platform
+    LIBS krs_platform krs_test_tools
 )

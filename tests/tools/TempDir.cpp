@@ -22,14 +22,15 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-void TempDir::write(const std::string& name, const std::string& text) const {
-    std::filesystem::create_directories(std::filesystem::path(file(name)).parent_path());
-    std::ofstream out(file(name), std::ios::binary);
-    out << text;
+std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
+    const std::string file = Path(name);
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file;
 }
 
-std::string TempDir::read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
+std::string TempDir::Read(std::string_view name) const {
+    std::ifstream in(Path(name), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

@@ -1,7 +1,9 @@
-// A temporary folder that is removed with everything in it when the object goes.
+// A scratch folder for tests that read and write files; removed with everything in it when the
+// object goes.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qs::test {
 
@@ -12,10 +14,11 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    void write(const std::string& name, const std::string& text) const;
-    std::string read(const std::string& name) const;
+    // Writes the bytes to `name` (which may name a sub-folder) and returns the full path.
+    std::string Write(std::string_view name, std::string_view bytes) const;
+    std::string Read(std::string_view name) const;
+    std::string Path(std::string_view name) const { return path_ + "/" + std::string(name); }
+    const std::string& Dir() const { return path_; }
 
 private:
     std::string path_;

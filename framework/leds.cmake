@@ -1,0 +1,1 @@
+target_sources(qs_core PRIVATE QsSNMPLedColorMapList.cpp)

@@ -1,0 +1,7 @@
+krs_test(qs_snmp_tests
+    SOURCES
+        BootCounterFileTest.cpp
+        SnmpAdapterTest.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)

@@ -1,0 +1,9 @@
+krs_test(qs_text_tests
+    SOURCES
+        IniAndDateTimeTest.cpp
+        MessageTableTest.cpp
+        SnmpErrorsTest.cpp
+        TextUtilsTest.cpp
+    LIBS qs_core
+)
+target_include_directories(qs_text_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform)

@@ -2,6 +2,7 @@
 target_sources(qs_core PRIVATE
     MessageTable.cpp
     MessageTexts.cpp
+    Expressions.cpp
     JoinPath.cpp
     QsDateTime.cpp
     QsIni.cpp

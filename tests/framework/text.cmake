@@ -1,5 +1,6 @@
 krs_test(qs_text_tests
     SOURCES
+        ExpressionsTest.cpp
         IniAndDateTimeTest.cpp
         MessageTableTest.cpp
         SnmpErrorsTest.cpp

@@ -1,6 +1,8 @@
 krs_library(qs_snmp NO_WIDGETS
     SOURCES
         BootCounterFile.cpp
+        QsSNMPSession.cpp
+        QsSNMPTarget.cpp
         SnmpLibrary.cpp
         SnmpPdu.cpp
         SnmpSessions.cpp

@@ -5,3 +5,9 @@ krs_test(qs_snmp_tests
         SnmpdAgent.cpp
     LIBS qs_snmp
 )
+krs_test(qs_session_tests
+    SOURCES
+        QsSNMPSessionTest.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)

@@ -1,0 +1,13 @@
+krs_test(qs_snmp_tests
+    SOURCES
+        BootCounterFileTest.cpp
+        SnmpAdapterTest.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)
+krs_test(qs_session_tests
+    SOURCES
+        QsSNMPSessionTest.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)

@@ -1,0 +1,63 @@
+#include "Application.h"
+
+#include "Dialogs.h"
+#include "Exceptions.h"
+#include "Focus.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+TApplication* Application = nullptr;
+
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::ProcessMessagesWithoutInput() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TApplication::Terminate() {
+    m_terminated = true;
+    QCoreApplication::quit();
+}
+
+int TApplication::Run() {
+    return m_terminated ? 0 : QApplication::exec();
+}
+
+void TApplication::ShowException(const QString& message) {
+    qs::ShowBox({qs::BoxKind::Exception, QApplication::activeWindow(), message, Title, MB_OK});
+}
+
+namespace qs {
+
+TApplication& EnsureApplication() {
+    if (!QApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "krs5400em";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+    if (!Application) {
+        Application = new TApplication;
+    }
+    Focus::Instance();
+    return *Application;
+}
+
+void RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const Exception& e) {
+        Application->ShowException(e.Message());
+    } catch (const std::exception& e) {
+        Application->ShowException(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+} // namespace qs
+
+void PostFocusNext(QWidget* window) {
+    qs::Focus::Instance().PostFocusNext(window);
+}

@@ -1,0 +1,163 @@
+#include "ListView.h"
+
+#include "Application.h"
+#include "Exceptions.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+// Paints each cell as usual, then its right and bottom grid lines.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(QColor(0xd0, 0xd0, 0xd0));
+        const QRect r = option.rect;
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+} // namespace
+
+TListItem::TListItem(TListView* owner) : m_owner(owner) {}
+
+void TListItem::SetCaption(const QString& caption) {
+    setText(0, caption);
+    m_owner->ItemChanged(this, ctText);
+}
+
+QString TListItem::SubItem(int index) const {
+    if (index < 0 || index >= m_subItems) {
+        throw EListError::OutOfBounds(index);
+    }
+    return text(index + 1);
+}
+
+void TListItem::AddSubItem(const QString& text) {
+    setText(++m_subItems, text);
+    m_owner->ItemChanged(this, ctText);
+}
+
+void TListItem::SetSubItem(int index, const QString& text) {
+    if (index < 0 || index >= m_subItems) {
+        throw EListError::OutOfBounds(index);
+    }
+    setText(index + 1, text);
+    m_owner->ItemChanged(this, ctText);
+}
+
+int TListItem::Index() const {
+    return m_owner->indexOfTopLevelItem(const_cast<TListItem*>(this));
+}
+
+TListView::TListView(TComponent* owner, TWinControl* parent)
+    : QTreeWidget(qs::ParentWidgetFor(owner, parent)), TWinControl(this, owner) {
+    qs::EnsureApplication();
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformRowHeights(true);
+    setItemDelegate(new GridDelegate(this));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setColumnCount(0);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
+    connect(this, &QTreeWidget::itemClicked, this, [this] { qs::Fire(OnClick, this); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { qs::Fire(OnDblClick, this); });
+}
+
+TListView::~TListView() {
+    OnSelectItem = nullptr;
+    OnChange = nullptr;
+    const QSignalBlocker quiet(this);
+    m_selected = nullptr;
+    clear();
+}
+
+void TListView::ClearColumns() {
+    setColumnCount(0);
+    setHeaderLabels({});
+}
+
+void TListView::AddColumn(const QString& caption, int width) {
+    const int index = columnCount();
+    setColumnCount(index + 1);
+    headerItem()->setText(index, caption);
+    SetColumnWidth(index, width);
+}
+
+QString TListView::ColumnCaption(int index) const {
+    if (index < 0 || index >= columnCount()) {
+        throw EListError::OutOfBounds(index);
+    }
+    return headerItem()->text(index);
+}
+
+void TListView::SetColumnWidth(int index, int width) {
+    if (width == -2) {
+        width = header()->sectionSizeHint(index) + 8;
+    }
+    setColumnWidth(index, qMax(0, width));
+}
+
+int TListView::ColumnWidth(int index) const {
+    return columnWidth(index);
+}
+
+TListItem* TListView::Item(int index) const {
+    if (index < 0 || index >= topLevelItemCount()) {
+        throw EListError::OutOfBounds(index);
+    }
+    return static_cast<TListItem*>(topLevelItem(index));
+}
+
+TListItem* TListView::AddItem() {
+    auto* item = new TListItem(this);
+    addTopLevelItem(item);
+    ItemChanged(item, ctState);
+    return item;
+}
+
+void TListView::ClearItems() {
+    if (TListItem* old = m_selected) {
+        m_selected = nullptr;
+        qs::Fire(OnSelectItem, this, old, false);
+    }
+    const QSignalBlocker quiet(this);
+    clear();
+}
+
+void TListView::SetSelected(TListItem* item) {
+    if (item) {
+        setCurrentItem(item);
+        item->setSelected(true);
+    } else {
+        clearSelection();
+    }
+}
+
+void TListView::SelectionChanged() {
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    auto* now = items.isEmpty() ? nullptr : static_cast<TListItem*>(items.first());
+    if (now == m_selected) {
+        return;
+    }
+    TListItem* old = std::exchange(m_selected, now);
+    if (old) {
+        qs::Fire(OnSelectItem, this, old, false);
+    }
+    if (now && m_selected == now) { // the deselection handler may have cleared the list
+        qs::Fire(OnSelectItem, this, now, true);
+    }
+}
+
+void TListView::ItemChanged(TListItem* item, TItemChange change) {
+    qs::Fire(OnChange, this, item, change);
+}

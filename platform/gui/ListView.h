@@ -1,0 +1,66 @@
+#pragma once
+// TListView in report style: columns, items with a caption and sub-items, single selection.
+// - OnSelectItem(old, false) then OnSelectItem(new, true) on every selection change, by the
+//   user or by code; clearing the items reports the deselection only.
+// - A click on the row already selected fires OnClick and no OnSelectItem.
+// - OnChange fires once for each added item and whenever an item's texts change.
+
+#include "Control.h"
+
+#include <QTreeWidget>
+
+class TListView;
+
+class TListItem : public QTreeWidgetItem {
+public:
+    QString Caption() const { return text(0); }
+    void SetCaption(const QString& caption);
+    int SubItemCount() const { return m_subItems; }
+    QString SubItem(int index) const;
+    void AddSubItem(const QString& text);
+    void SetSubItem(int index, const QString& text);
+    int Index() const;
+
+private:
+    friend class TListView;
+    explicit TListItem(TListView* owner);
+    TListView* m_owner;
+    int m_subItems = 0;
+};
+
+enum TItemChange { ctText, ctImage, ctState };
+using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
+using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
+
+class TListView : public QTreeWidget, public TWinControl {
+public:
+    explicit TListView(TComponent* owner, TWinControl* parent = nullptr);
+    ~TListView() override;
+
+    // Columns. A width of 0 hides the column (its cells still hold data); -2 fits the header.
+    int ColumnCount() const { return columnCount(); }
+    void ClearColumns();
+    void AddColumn(const QString& caption, int width = -2);
+    QString ColumnCaption(int index) const;
+    void SetColumnWidth(int index, int width);
+    int ColumnWidth(int index) const;
+
+    int ItemCount() const { return topLevelItemCount(); }
+    TListItem* Item(int index) const;
+    TListItem* AddItem();
+    void ClearItems();
+    TListItem* Selected() const { return m_selected; }
+    void SetSelected(TListItem* item);
+
+    TLVSelectItemEvent OnSelectItem;
+    TLVChangeEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+private:
+    friend class TListItem;
+    void SelectionChanged();
+    void ItemChanged(TListItem* item, TItemChange change);
+
+    TListItem* m_selected = nullptr;
+};

@@ -18,7 +18,9 @@ constexpr int kPanelHeight = 109;
 // one pixel further right.
 constexpr int kPairLeft[12] = {260, 289, 318, 347, 376, 405, 444, 473, 502, 531, 560, 589};
 
-int EvenPortShift(int pair) { return (pair == 0 || pair == 1 || pair == 6 || pair == 7) ? 1 : 0; }
+int EvenPortShift(int pair) {
+    return (pair == 0 || pair == 1 || pair == 6 || pair == 7) ? 1 : 0;
+}
 
 struct ComboPlace {
     int copperLeft, copperTop, fibreLeft, fibreTop, ledTop;

@@ -1,6 +1,7 @@
 # The main window, the front panel and the About box, and the program itself.
 krs_library(krs_shell_main
     SOURCES
+        MainUnit.cpp
         PanelKRS5428MXFormUnit.cpp
     LIBS krs_shell_core krs_gui krs_mib
 )
@@ -14,3 +15,7 @@ qt_add_resources(krs_shell_main "panel_pictures"
         ${CMAKE_SOURCE_DIR}/resources/panel/fibre-green.jpg
         ${CMAKE_SOURCE_DIR}/resources/panel/fibre-orange.jpg
 )
+
+add_executable(krs-manager main.cpp)
+target_link_libraries(krs-manager PRIVATE krs_shell_main)
+krs_target_defaults(krs-manager)

@@ -84,6 +84,9 @@ Agent::~Agent() {
     for (auto& p : pending_) {
         snmp_free_pdu(p.pdu);
     }
+    if (initialised_) {
+        snmp_shutdown("krs-sim");
+    }
 }
 
 bool Agent::start(std::string& error) {
@@ -94,16 +97,13 @@ bool Agent::start(std::string& error) {
     // it is given and writes nothing but the journal and the save file.
     setenv("MIBS", "", 1);
     setenv("MIBDIRS", "", 1);
-    setenv("SNMPCONFPATH", options_.stateDir.empty() ? "/nonexistent" : options_.stateDir.c_str(), 1);
+    setenv("SNMPCONFPATH", "/nonexistent", 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
-    if (!options_.stateDir.empty()) {
-        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
-                              options_.stateDir.c_str());
-    }
     init_snmp("krs-sim");
+    initialised_ = true;
     // One engine ID per process: sessions copy it when they open, and keys localise to it.
     std::string engine = "krs-sim:" + std::to_string(getpid());
     if (setup_engineID(nullptr, engine.c_str()) < 0) {

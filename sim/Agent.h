@@ -55,6 +55,7 @@ private:
     MibStore& store_;
     Responder responder_;
     Journal journal_;
+    bool initialised_ = false;
     int port_ = 0;
     unsigned long received_ = 0;
     std::chrono::steady_clock::time_point started_;

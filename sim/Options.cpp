@@ -77,8 +77,6 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
         o.journalFile = value;
     } else if (name == "--save") {
         o.saveFile = value;
-    } else if (name == "--state-dir") {
-        o.stateDir = value;
     } else if (name == "--delay") {
         ok = parseInt(value, 0, 600000, o.delayMs);
     } else if (name == "--drop-every") {
@@ -107,7 +105,7 @@ const char* usageText() {
     return "usage: krs-sim [--data FILE] [--port N] [--ipv6]\n"
            "               [--read-community TEXT] [--write-community TEXT]\n"
            "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
-           "               [--journal FILE] [--save FILE] [--state-dir DIR] [--flip-links SECONDS]\n"
+           "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
            "               [--bad-next OID]\n"
            "Serves the data file on udp:127.0.0.1 (and udp6:[::1] with --ipv6). --port 0 picks a free\n"

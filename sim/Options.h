@@ -25,7 +25,6 @@ struct Options {
     std::vector<UsmUser> users;
     std::string journalFile;
     std::string saveFile;
-    std::string stateDir;
     // Faults.
     bool noAnswer = false;
     int delayMs = 0;

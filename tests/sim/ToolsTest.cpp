@@ -15,27 +15,10 @@ namespace {
 const std::string kSysName = ".1.3.6.1.2.1.1.5.0";
 const std::string kVlanStatic = ".1.3.6.1.2.1.17.7.1.4.3.1";
 
-class ToolsTest : public testing::Test {
+class ToolsTest : public krssim::test::SharedSimTest<> {
 protected:
-    static void SetUpTestSuite() {
-        sim_ = new qs::test::SimProcess();
-        ASSERT_TRUE(sim_->start()) << sim_->lastError();
-    }
-    static void TearDownTestSuite() {
-        delete sim_;
-        sim_ = nullptr;
-    }
-    static std::string v1(const std::string& community) {
-        return "-v1 -c " + community + " " + sim_->address();
-    }
-    static std::string v2(const std::string& community) {
-        return "-v2c -c " + community + " " + sim_->address();
-    }
-
-    static qs::test::SimProcess* sim_;
+    static void SetUpTestSuite() { startSim(); }
 };
-
-qs::test::SimProcess* ToolsTest::sim_ = nullptr;
 
 TEST_F(ToolsTest, GetsWithEitherCommunityAndVersion) {
     for (const auto& target : {v1("lumpet"), v2("lumpet"), v1("grindel"), v2("grindel")}) {

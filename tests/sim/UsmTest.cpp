@@ -20,26 +20,18 @@ struct UsmCase {
     std::string expected;
 };
 
-class UsmTest : public testing::TestWithParam<UsmCase> {
+class UsmTest : public krssim::test::SharedSimTest<testing::TestWithParam<UsmCase>> {
 protected:
     static void SetUpTestSuite() {
-        sim_ = new qs::test::SimProcess({{},
-                                         {"--user", "alice:MD5:alicepass1:DES:aliceprivpass", "--user",
-                                          "bob:SHA:bobpass123", "--user", "carol"}});
-        ASSERT_TRUE(sim_->start()) << sim_->lastError();
+        startSim({{},
+                  {"--user", "alice:MD5:alicepass1:DES:aliceprivpass", "--user", "bob:SHA:bobpass123",
+                   "--user", "carol"}});
     }
-    static void TearDownTestSuite() {
-        delete sim_;
-        sim_ = nullptr;
-    }
-    static qs::test::SimProcess* sim_;
 };
-
-qs::test::SimProcess* UsmTest::sim_ = nullptr;
 
 TEST_P(UsmTest, AnswersAsTheUserAndLevelAllow) {
     const auto& c = GetParam();
-    std::string out = snmp("snmpget", "-v3 " + c.credentials + " " + sim_->address() + " .1.3.6.1.2.1.1.5.0");
+    std::string out = snmp("snmpget", "-v3 " + c.credentials + " " + sim().address() + " .1.3.6.1.2.1.1.5.0");
     EXPECT_THAT(out, HasSubstr(c.expected));
     if (c.expected != kName) {
         EXPECT_THAT(out, Not(HasSubstr("core-sw-1")))

@@ -11,3 +11,11 @@ krs_test(qs_session_tests
         SnmpdAgent.cpp
     LIBS qs_snmp
 )
+krs_test(qs_request_tests
+    SOURCES
+        FakeAgent.cpp
+        QsSNMPRequestWalkTest.cpp
+        RequestTestSupport.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)

@@ -169,7 +169,14 @@ bool ParseRequest(const Bytes& in, FakeRequest& r) {
     while (rd.ok && rd.at < end) {
         rd.Header(tag, len);
         const std::size_t next = rd.at + len;
-        r.vbs.push_back({rd.Oid(), SnmpValue::null()});
+        OidVector oid = rd.Oid();
+        SnmpValue value;
+        if (rd.ok && rd.at < next && rd.in[rd.at] == 0x02) {
+            value = SnmpValue::fromInt(static_cast<std::int32_t>(rd.Integer()));
+        } else if (rd.ok && rd.at < next && rd.in[rd.at] == 0x04) {
+            value = SnmpValue::fromBytes(SnmpType::OctetString, rd.Octets());
+        }
+        r.vbs.push_back({std::move(oid), std::move(value)});
         rd.at = next;
     }
     return rd.ok;
@@ -217,6 +224,11 @@ FakeAgent::~FakeAgent() {
     ::close(fd_);
 }
 
+std::vector<FakeRequest> FakeAgent::received() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
 void FakeAgent::Serve() {
     Bytes buffer(65536);
     while (!stop_) {
@@ -231,6 +243,10 @@ void FakeAgent::Serve() {
         FakeRequest request;
         if (n <= 0 || !ParseRequest(Bytes(buffer.begin(), buffer.begin() + n), request)) {
             continue;
+        }
+        {
+            std::lock_guard lock(mutex_);
+            received_.push_back(request);
         }
         ++requests_;
         const FakeResponse response = script_(request);

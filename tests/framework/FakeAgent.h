@@ -22,7 +22,7 @@ struct FakeRequest {
     std::string community;
     std::uint8_t pduType = 0; // 0xA0 get, 0xA1 get-next, 0xA3 set
     std::int32_t requestId = 0;
-    std::vector<SnmpVarBind> vbs; // values are not decoded (null)
+    std::vector<SnmpVarBind> vbs; // INTEGER and OCTET STRING values decoded, others null
 };
 
 struct FakeResponse {
@@ -47,6 +47,8 @@ public:
 
     std::uint16_t port() const { return port_; }
     int requests() const { return requests_; }
+    // The requests received so far.
+    std::vector<FakeRequest> received() const;
 
 private:
     void Serve();
@@ -56,6 +58,8 @@ private:
     std::uint16_t port_ = 0;
     std::atomic<bool> stop_{false};
     std::atomic<int> requests_{0};
+    mutable std::mutex mutex_;
+    std::vector<FakeRequest> received_;
     std::thread thread_;
 };
 

@@ -14,7 +14,9 @@ krs_test(qs_session_tests
 krs_test(qs_request_tests
     SOURCES
         FakeAgent.cpp
+        QsSNMPRequestUnitTest.cpp
         QsSNMPRequestWalkTest.cpp
+        QsSNMPRequestWriteTest.cpp
         RequestTestSupport.cpp
         SnmpdAgent.cpp
     LIBS qs_snmp

@@ -21,3 +21,10 @@ krs_test(qs_request_tests
         SnmpdAgent.cpp
     LIBS qs_snmp
 )
+krs_test(qs_request_sim_tests
+    SOURCES
+        FakeAgent.cpp
+        QsSNMPRequestSimTest.cpp
+        RequestTestSupport.cpp
+    LIBS qs_snmp krs_test_support
+)

@@ -1,0 +1,5 @@
+krs_test(qs_edit_tests
+    SOURCES
+        AddressChecksTest.cpp
+    LIBS qs_core
+)

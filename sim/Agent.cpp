@@ -24,19 +24,26 @@ int onPacket(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magi
     return static_cast<Agent*>(magic)->onMessage(session, pdu);
 }
 
+// UDP keeps the remote address first in the transport data (alone for IPv6, followed by the
+// local address for IPv4).
 std::string peerText(const netsnmp_pdu* pdu) {
-    if (!pdu->transport_data ||
-        pdu->transport_data_length < static_cast<int>(sizeof(netsnmp_indexed_addr_pair))) {
+    auto length = static_cast<std::size_t>(pdu->transport_data_length);
+    if (!pdu->transport_data || length < sizeof(sockaddr_in)) {
         return "";
     }
-    const auto* pair = static_cast<const netsnmp_indexed_addr_pair*>(pdu->transport_data);
+    const auto* addr = static_cast<const sockaddr*>(pdu->transport_data);
     char host[INET6_ADDRSTRLEN] = "";
-    if (pair->remote_addr.sa.sa_family == AF_INET6) {
-        inet_ntop(AF_INET6, &pair->remote_addr.sin6.sin6_addr, host, sizeof host);
-        return std::string("[") + host + "]:" + std::to_string(ntohs(pair->remote_addr.sin6.sin6_port));
+    if (addr->sa_family == AF_INET6 && length >= sizeof(sockaddr_in6)) {
+        const auto* in6 = static_cast<const sockaddr_in6*>(pdu->transport_data);
+        inet_ntop(AF_INET6, &in6->sin6_addr, host, sizeof host);
+        return std::string("[") + host + "]:" + std::to_string(ntohs(in6->sin6_port));
     }
-    inet_ntop(AF_INET, &pair->remote_addr.sin.sin_addr, host, sizeof host);
-    return std::string(host) + ":" + std::to_string(ntohs(pair->remote_addr.sin.sin_port));
+    if (addr->sa_family != AF_INET) {
+        return "";
+    }
+    const auto* in4 = static_cast<const sockaddr_in*>(pdu->transport_data);
+    inet_ntop(AF_INET, &in4->sin_addr, host, sizeof host);
+    return std::string(host) + ":" + std::to_string(ntohs(in4->sin_port));
 }
 
 bool pduType(int command, PduType& type, std::string& name) {

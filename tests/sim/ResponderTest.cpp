@@ -150,6 +150,11 @@ struct SetCase {
     int v1;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SetErrorCaseTest : public ResponderTest, public testing::WithParamInterface<SetCase> {};
 
 TEST_P(SetErrorCaseTest, AnswersTheStatusAndItsV1Mapping) {
@@ -204,6 +209,26 @@ TEST_F(ResponderTest, BrokenNextAnswersTheRequestedOid) {
     EXPECT_EQ(send(PduType::GetNext, {null(column)}).varbinds[0].oid, column);
     EXPECT_EQ(send(PduType::GetNext, {null(kAdmin3)}).varbinds[0].oid, kAdmin3);
     EXPECT_EQ(send(PduType::GetNext, {null(kName)}).varbinds[0].oid, kAdmin3); // outside: normal
+}
+
+TEST_F(ResponderTest, AnswerTooBigForADatagramIsTooBig) {
+    store_.set({1, 3, 6, 1, 4, 1, 1, 0}, Value::ofBytes(std::string(40000, 'x')));
+    Oid big{1, 3, 6, 1, 4, 1, 1, 0};
+    EXPECT_EQ(send(PduType::Get, {null(big)}).errorStatus, NoError);
+    Response v2 = send(PduType::Get, {null(big), null(big)});
+    EXPECT_EQ(v2.errorStatus, TooBig);
+    EXPECT_TRUE(v2.varbinds.empty());
+    Response v1 = send(PduType::Get, {null(big), null(big)}, V1);
+    EXPECT_EQ(v1.errorStatus, TooBig);
+    EXPECT_EQ(v1.varbinds.size(), 2u);
+    Request bulk;
+    bulk.pdu = PduType::GetBulk;
+    bulk.varbinds = {null({1, 3, 6, 1, 4, 1})};
+    bulk.maxRepetitions = 3;
+    store_.set({1, 3, 6, 1, 4, 1, 2, 0}, Value::ofBytes(std::string(40000, 'y')));
+    Response cut = responder_.answer(bulk);
+    EXPECT_EQ(cut.errorStatus, NoError);
+    EXPECT_EQ(cut.varbinds.size(), 1u);
 }
 
 TEST(ErrorNameTest, NamesAndNumbersRoundTrip) {

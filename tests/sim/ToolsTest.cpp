@@ -78,6 +78,11 @@ struct SetErrorCase {
     std::string v1Reason;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SetErrorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SetErrorTest : public ToolsTest, public testing::WithParamInterface<SetErrorCase> {};
 
 TEST_P(SetErrorTest, AnswersTheStandardErrorAndChangesNothing) {

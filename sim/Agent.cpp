@@ -1,5 +1,6 @@
 #include "Agent.h"
 
+#include "LiveObjects.h"
 #include "NetSnmp.h"
 
 #include <arpa/inet.h>
@@ -11,11 +12,6 @@
 
 namespace krssim {
 namespace {
-
-const Oid kSysUpTime{1, 3, 6, 1, 2, 1, 1, 3, 0};
-const Oid kSnmpInPkts{1, 3, 6, 1, 2, 1, 11, 1, 0};
-const Oid kSnmpInBadCommunityNames{1, 3, 6, 1, 2, 1, 11, 4, 0};
-const Oid kSnmpInAsnParseErrs{1, 3, 6, 1, 2, 1, 11, 6, 0};
 
 int onPacket(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
     if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
@@ -185,17 +181,6 @@ unsigned long Agent::malformedPackets() const {
     return snmp_get_statistic(STAT_SNMPINASNPARSEERRS);
 }
 
-void Agent::refreshLiveObjects() {
-    auto elapsed = std::chrono::steady_clock::now() - started_;
-    auto ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
-    store_.set(kSysUpTime,
-               Value::ofUnsigned(Type::TimeTicks, static_cast<std::uint64_t>(ticks) & 0xffffffffu));
-    store_.set(kSnmpInPkts, Value::ofUnsigned(Type::Counter32, snmp_get_statistic(STAT_SNMPINPKTS)));
-    store_.set(kSnmpInBadCommunityNames,
-               Value::ofUnsigned(Type::Counter32, snmp_get_statistic(STAT_SNMPINBADCOMMUNITYNAMES)));
-    store_.set(kSnmpInAsnParseErrs, Value::ofUnsigned(Type::Counter32, malformedPackets()));
-}
-
 bool Agent::authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite) {
     if (pdu->version == SNMP_VERSION_3) {
         entry.user.assign(pdu->securityName ? pdu->securityName : "", pdu->securityNameLen);
@@ -224,6 +209,7 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     bool known = pduType(pdu->command, request.pdu, entry.pdu);
     bool authorised = authorise(pdu, entry, request.mayWrite);
     ++received_;
+    snmp_increment_statistic(STAT_SNMPINPKTS);
     entry.answer = "none";
     if (session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) {
         // The library shows us a message whose digest failed; it sends the report itself.
@@ -237,7 +223,10 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     } else {
         request.nonRepeaters = static_cast<int>(pdu->errstat);
         request.maxRepetitions = static_cast<int>(pdu->errindex);
-        refreshLiveObjects();
+        if (request.pdu == PduType::Set && !request.mayWrite) {
+            snmp_increment_statistic(STAT_SNMPINBADCOMMUNITYUSES);
+        }
+        refreshLiveObjects(store_, std::chrono::steady_clock::now() - started_);
         Response response = responder_.answer(request);
         entry.response = &response;
         entry.answer = options_.delayMs > 0 ? "delayed" : "sent";
@@ -273,10 +262,10 @@ void Agent::sendDue(bool all) {
     while (!pending_.empty() && (all || pending_.front().due <= now)) {
         Pending p = pending_.front();
         pending_.pop_front();
-        if (!all && snmp_send(p.session, p.pdu) == 0) {
+        if (all || snmp_send(p.session, p.pdu) == 0) {
             snmp_free_pdu(p.pdu);
-        } else if (all) {
-            snmp_free_pdu(p.pdu);
+        } else {
+            snmp_increment_statistic(STAT_SNMPOUTPKTS);
         }
     }
 }

@@ -46,9 +46,9 @@ private:
 
     bool openTransport(const std::string& spec, std::string& error);
     bool createUsers(std::string& error);
-    void refreshLiveObjects();
     bool authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite);
     void respond(snmp_session* session, snmp_pdu* request, const Response& response);
+    // Sends the answers whose delay has passed; with `all` (at exit) drops those still waiting.
     void sendDue(bool all);
 
     const Options& options_;

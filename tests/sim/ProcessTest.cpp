@@ -1,11 +1,16 @@
 // krs-sim as a process: start-up errors, --save, malformed datagrams, IPv6 and the demo flips.
 #include "SnmpTools.h"
 
+#include <csignal>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using krssim::test::exchangeDatagram;
 using krssim::test::snmp;
@@ -103,7 +108,22 @@ TEST(MalformedPacketTest, DropsAndCountsThemAndKeepsServing) {
     EXPECT_THAT(sim.errorOutput(), HasSubstr("malformed packet(s)"));
 }
 
+bool ipv6LoopbackUsable() {
+    int fd = socket(AF_INET6, SOCK_DGRAM, 0);
+    sockaddr_in6 addr{};
+    addr.sin6_family = AF_INET6;
+    addr.sin6_addr = in6addr_loopback;
+    bool ok = fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    if (fd >= 0) {
+        close(fd);
+    }
+    return ok;
+}
+
 TEST(Ipv6Test, AnswersOnBothLoopbacksWhenAsked) {
+    if (!ipv6LoopbackUsable()) {
+        GTEST_SKIP() << "this machine has no IPv6 loopback";
+    }
     SimProcess sim({{}, {"--ipv6"}});
     ASSERT_TRUE(sim.start()) << sim.lastError();
     std::string port = std::to_string(sim.port());
@@ -112,6 +132,42 @@ TEST(Ipv6Test, AnswersOnBothLoopbacksWhenAsked) {
     EXPECT_THAT(snmp("snmpget", "-v2c -c lumpet udp:127.0.0.1:" + port + " " + kSysName),
                 HasSubstr("core-sw-1"));
     EXPECT_THAT(sim.journal().front().peer, testing::StartsWith("[::1]:"));
+}
+
+// True while the process exists and is not a zombie waiting to be reaped.
+bool running(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string pidText, name, state;
+    return stat >> pidText >> name >> state && state != "Z";
+}
+
+TEST(SimProcessTest, AgentEndsWhenTheTestProcessDies) {
+    // A child stands in for a test that crashes while its agent runs.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SimProcess sim;
+        int pid = sim.start() ? sim.pid() : -1;
+        (void)!write(fds[1], &pid, sizeof pid);
+        _exit(0); // no destructor: the agent is left behind
+    }
+    close(fds[1]);
+    int agent = -1;
+    ASSERT_EQ(read(fds[0], &agent, sizeof agent), static_cast<ssize_t>(sizeof agent));
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+    ASSERT_GT(agent, 0);
+    bool gone = false;
+    for (int i = 0; i < 200 && !gone; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        gone = !running(agent);
+    }
+    EXPECT_TRUE(gone) << "krs-sim " << agent << " outlived its test process";
+    if (!gone) {
+        kill(agent, SIGKILL);
+    }
 }
 
 TEST(FlipLinksTest, FrontPanelChangesOverTime) {

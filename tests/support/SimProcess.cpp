@@ -8,13 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <spawn.h>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace qs::test {
 namespace {
@@ -50,22 +48,29 @@ std::string readLine(int fd, int timeoutMs) {
     return line;
 }
 
+// Starts the agent with its standard output on `stdoutFd` and its standard error in a file.
+// The agent gets SIGTERM when the test process dies, so a crashed test leaves no agent behind.
 pid_t spawn(const std::vector<std::string>& args, int stdoutFd, const std::string& stderrPath) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     std::vector<char*> argv;
     for (const auto& a : args) {
         argv.push_back(const_cast<char*>(a.c_str()));
     }
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : -1;
+    pid_t parent = getpid();
+    pid_t pid = fork();
+    if (pid != 0) {
+        return pid;
+    }
+    // Child: only async-signal-safe calls from here on.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    int in = open("/dev/null", O_RDONLY);
+    int err = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (getppid() != parent || in < 0 || err < 0 || dup2(in, STDIN_FILENO) < 0 ||
+        dup2(stdoutFd, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) {
+        _exit(127);
+    }
+    execv(argv[0], argv.data());
+    _exit(127);
 }
 
 int waitExit(pid_t pid, int timeoutMs) {
@@ -130,7 +135,7 @@ bool SimProcess::start() {
         args.push_back(withFolder(arg, folder()));
     }
     int fds[2];
-    if (folder().empty() || pipe(fds) != 0) {
+    if (folder().empty() || pipe2(fds, O_CLOEXEC) != 0) {
         lastError_ = "cannot prepare the agent's folder or pipe";
         return false;
     }
@@ -198,7 +203,7 @@ SimRunResult runSimToExit(const std::vector<std::string>& args, int timeoutMs) {
     std::vector<std::string> argv{simExecutable()};
     argv.insert(argv.end(), args.begin(), args.end());
     int fds[2];
-    if (folder.path().empty() || pipe(fds) != 0) {
+    if (folder.path().empty() || pipe2(fds, O_CLOEXEC) != 0) {
         return result;
     }
     pid_t pid = spawn(argv, fds[1], folder.path() + "/stderr.txt");

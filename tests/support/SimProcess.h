@@ -81,6 +81,7 @@ public:
     // SIGTERM, then waits for the exit (SIGKILL after 5 s). Returns the exit status, or -1.
     int stop();
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
 
     std::uint16_t port() const { return port_; }
     std::string address() const; // "127.0.0.1:PORT"

@@ -139,8 +139,8 @@ Response Responder::get(const Request& request) const {
         if (request.version == V1) {
             return {NoSuchName, static_cast<int>(i) + 1, {}};
         }
-        Oid parent(oid.begin(), oid.end() - 1);
-        bool column = store_.hasUnder(parent) && !store_.hasUnder(oid);
+        Oid parent(oid.begin(), oid.end() - (oid.empty() ? 0 : 1));
+        bool column = !oid.empty() && store_.hasUnder(parent) && !store_.hasUnder(oid);
         response.varbinds.push_back(
             {oid, Value::exception(column ? Type::NoSuchInstance : Type::NoSuchObject)});
     }

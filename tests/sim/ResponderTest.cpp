@@ -25,6 +25,7 @@ class ResponderTest : public testing::Test {
 protected:
     void SetUp() override {
         std::istringstream in("@writable .1.3.6.1.2.1.1.5 size=0..16\n"
+                              "@writable .1.3.6.1.4.1.99.1\n"
                               "@writable .1.3.6.1.2.1.2.2.1.7 enum=1,2,3\n"
                               "@writable .1.3.6.1.2.1.17.7.1.4.3.1.1 size=0..32\n"
                               "@default .1.3.6.1.2.1.17.7.1.4.3.1.1 = \"\"\n"
@@ -172,6 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
                 NoSuchName},
         SetCase{"WrongType", {kName, Value::ofInteger(1)}, WrongType, BadValue},
         SetCase{"NullValue", {kName, Value{}}, WrongType, BadValue},
+        SetCase{"UnstorableType",
+                {{1, 3, 6, 1, 2, 1, 17, 7, 1, 3, 1, 1, 3, 9}, Value::exception(Type::Opaque)},
+                WrongType,
+                BadValue},
         SetCase{"TooLong", {kName, Value::ofBytes(std::string(17, 'x'))}, WrongLength, BadValue},
         SetCase{"NotInEnum", {kAdmin3, Value::ofInteger(4)}, WrongValue, BadValue},
         SetCase{"UnknownObject", {{1, 3, 6, 1, 4, 1, 9}, Value::ofInteger(1)}, NoCreation, NoSuchName},

@@ -120,6 +120,34 @@ bool ipv6LoopbackUsable() {
     return ok;
 }
 
+// An SNMPv3 engine-discovery request as Net-SNMP's tools send it (noAuthNoPriv, empty user).
+std::string v3ProbePacket() {
+    const unsigned char packet[] = {
+        0x30, 0x3e, 0x02, 0x01, 0x03, 0x30, 0x11, 0x02, 0x04, 0x42, 0xf6, 0x3d, 0x6b, 0x02, 0x03, 0x00,
+        0xff, 0xe3, 0x04, 0x01, 0x04, 0x02, 0x01, 0x03, 0x04, 0x10, 0x30, 0x0e, 0x04, 0x00, 0x02, 0x01,
+        0x00, 0x02, 0x01, 0x00, 0x04, 0x00, 0x04, 0x00, 0x04, 0x00, 0x30, 0x14, 0x04, 0x00, 0x04, 0x00,
+        0xa0, 0x0e, 0x02, 0x04, 0x10, 0x98, 0x11, 0x63, 0x02, 0x01, 0x00, 0x02, 0x01, 0x00, 0x30, 0x00};
+    return std::string(reinterpret_cast<const char*>(packet), sizeof packet);
+}
+
+TEST(MalformedPacketTest, SurvivesEveryTruncationAndByteFlipOfRealRequests) {
+    SimProcess sim({{}, {"--user", "alice:MD5:alicepass1:DES:aliceprivpass"}});
+    ASSERT_TRUE(sim.start()) << sim.lastError();
+    ASSERT_FALSE(exchangeDatagram(sim.port(), v3ProbePacket(), 2000).empty()); // a report comes back
+    for (const auto& seed : {sysNameGetPacket(), v3ProbePacket()}) {
+        for (std::size_t at = 0; at < seed.size(); ++at) {
+            exchangeDatagram(sim.port(), seed.substr(0, at), 0);
+            for (char flip : {'\x00', '\x7f', '\x80', '\xff'}) {
+                std::string mutated = seed;
+                mutated[at] = flip;
+                exchangeDatagram(sim.port(), mutated, 0);
+            }
+        }
+    }
+    EXPECT_THAT(snmp("snmpget", "-v2c -c lumpet " + sim.address() + " " + kSysName), HasSubstr("core-sw-1"));
+    EXPECT_EQ(sim.stop(), 0);
+}
+
 TEST(Ipv6Test, AnswersOnBothLoopbacksWhenAsked) {
     if (!ipv6LoopbackUsable()) {
         GTEST_SKIP() << "this machine has no IPv6 loopback";

@@ -208,7 +208,6 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     entry.varbinds = &request.varbinds;
     bool known = pduType(pdu->command, request.pdu, entry.pdu);
     bool authorised = authorise(pdu, entry, request.mayWrite);
-    ++received_;
     snmp_increment_statistic(STAT_SNMPINPKTS);
     entry.answer = "none";
     if (session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) {
@@ -218,7 +217,7 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
         entry.why = authorised ? "unsupported-pdu" : "bad-community";
     } else if (options_.noAnswer) {
         entry.why = "no-answer";
-    } else if (options_.dropEvery > 0 && received_ % static_cast<unsigned long>(options_.dropEvery) == 0) {
+    } else if (options_.dropEvery > 0 && ++accepted_ % static_cast<unsigned long>(options_.dropEvery) == 0) {
         entry.why = "dropped";
     } else {
         request.nonRepeaters = static_cast<int>(pdu->errstat);

@@ -57,7 +57,7 @@ private:
     Journal journal_;
     bool initialised_ = false;
     int port_ = 0;
-    unsigned long received_ = 0;
+    unsigned long accepted_ = 0; // requests that passed authentication, for --drop-every
     std::chrono::steady_clock::time_point started_;
     std::deque<Pending> pending_;
 };

@@ -79,7 +79,8 @@ void AppendRun(std::string& text, long long first, long long last) {
     }
     text += std::to_string(first);
     if (last > first) {
-        text += '-' + std::to_string(last);
+        text += '-';
+        text += std::to_string(last);
     }
 }
 
@@ -136,10 +137,12 @@ std::string HexBitmapToListText(const std::string& hexText, int block, bool appe
         AppendRun(text, base + runStart, base + bit - 1);
     }
     if (text.empty()) {
-        text = "0";
+        text.push_back('0');
     }
     if (appendHex) {
-        text += "[" + hexText + "]";
+        text += '[';
+        text += hexText;
+        text += ']';
     }
     return text;
 }

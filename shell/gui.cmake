@@ -6,3 +6,13 @@ krs_library(krs_shell_dialog_core NO_WIDGETS
         VlanBitmapText.cpp
     LIBS krs_gui_base
 )
+
+krs_library(krs_shell_gui
+    SOURCES
+        DialogFrame.cpp
+        DialogHelpers.cpp
+        Progress.cpp
+        Progress2.cpp
+        stackingPortUitFormUnit.cpp
+    LIBS krs_shell_dialog_core krs_gui
+)

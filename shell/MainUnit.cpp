@@ -1,5 +1,6 @@
 #include "MainUnit.h"
 
+#include "About.h"
 #include "Application.h"
 #include "Dialogs.h"
 #include "Menu.h"
@@ -208,7 +209,13 @@ void TMainForm::Refresh1Click(TObject*) {
 
 void TMainForm::Help2Click(TObject*) {}
 
-void TMainForm::About1Click(TObject*) {}
+void TMainForm::About1Click(TObject*) {
+    auto* about = new TAboutForm(nullptr);
+    AboutForm = about;
+    about->ShowModal();
+    delete about;
+    AboutForm = nullptr;
+}
 
 std::string TMainForm::BuildMibToolCommand(const std::string& topic) const {
     return qs::BuildMibToolCommandLine(topic, DeviceAddress, ToolArgs);

@@ -1,12 +1,11 @@
 #include "PanelKRS5428MXFormUnit.h"
 
 #include "Image.h"
-#include "JpegImage.h"
 #include "Label.h"
 #include "Panel.h"
+#include "PanelPictures.h"
 #include "Timer.h"
 
-#include <QFile>
 #include <QImage>
 
 namespace {
@@ -27,21 +26,6 @@ struct ComboPlace {
 };
 constexpr ComboPlace kCombo[4] = {
     {665, 40, 623, 40, 44}, {665, 61, 623, 62, 60}, {694, 40, 729, 40, 75}, {694, 61, 729, 61, 91}};
-
-// The pictures are compiled into the program; decoded once each.
-QImage Picture(const char* name) {
-    QFile file(QStringLiteral(":/panel/") + name + ".jpg");
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    qs::JpegImage jpeg;
-    if (!qs::DecodeJpegData(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                            static_cast<std::size_t>(bytes.size()), jpeg)) {
-        return {};
-    }
-    return QImage(jpeg.rgb.data(), jpeg.width, jpeg.height, jpeg.width * 3, QImage::Format_RGB888).copy();
-}
 
 } // namespace
 
@@ -73,13 +57,13 @@ void TPanelKRS5428MX_Form::BuildPicture() {
     Image1 = new TImage(this);
     Image1->SetName(QStringLiteral("Image1"));
     Image1->SetBounds(0, 0, kPanelWidth, kPanelHeight);
-    Image1->SetPicture(Picture("front"));
+    Image1->SetPicture(qs::PanelPicture("front"));
 }
 
 TImage* TPanelKRS5428MX_Form::Overlay(const QString& name, const char* picture, int left, int top) {
     auto* image = new TImage(this);
     image->SetName(name);
-    const QImage pic = Picture(picture);
+    const QImage pic = qs::PanelPicture(picture);
     image->SetBounds(left, top, pic.width(), pic.height());
     image->SetPicture(pic);
     image->Hide();

@@ -1,9 +1,11 @@
 # The main window, the front panel and the About box, and the program itself.
 krs_library(krs_shell_main
     SOURCES
+        About.cpp
         MainUnit.cpp
         PanelKRS5428MXFormUnit.cpp
-    LIBS krs_shell_core krs_gui krs_mib
+        PanelPictures.cpp
+    LIBS krs_shell_core krs_shell_dialog_core krs_gui krs_mib
 )
 qt_add_resources(krs_shell_main "panel_pictures"
     PREFIX "/panel"
@@ -14,6 +16,7 @@ qt_add_resources(krs_shell_main "panel_pictures"
         ${CMAKE_SOURCE_DIR}/resources/panel/copper-orange.jpg
         ${CMAKE_SOURCE_DIR}/resources/panel/fibre-green.jpg
         ${CMAKE_SOURCE_DIR}/resources/panel/fibre-orange.jpg
+        ${CMAKE_SOURCE_DIR}/resources/panel/icon.jpg
 )
 
 add_executable(krs-manager main.cpp)

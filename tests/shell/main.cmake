@@ -1,5 +1,6 @@
 krs_test(krs_shell_main_tests
     SOURCES
+        AboutTest.cpp
         PanelKRS5428MXFormTest.cpp
     LIBS krs_shell_main Qt6::Test
 )

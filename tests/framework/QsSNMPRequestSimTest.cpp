@@ -38,8 +38,8 @@ const char* kData = R"(@writable .1.3.6.1.4.1.99999.9.1
 .1.3.6.1.4.1.99999.10.1.2.1 = INTEGER: 10
 .1.3.6.1.4.1.99999.10.1.2.2 = INTEGER: 20
 .1.3.6.1.4.1.99999.10.1.2.3 = INTEGER: 30
-.1.3.6.1.4.1.99999.10.1.4.1 = STRING: "one"
-.1.3.6.1.4.1.99999.10.1.4.2 = STRING: "two"
+.1.3.6.1.99.10.1.4.1 = STRING: "one"
+.1.3.6.1.99.10.1.4.2 = STRING: "two"
 )";
 
 class Sim : public testing::Test {
@@ -157,9 +157,10 @@ const QsSNMPVarDesc kSparse[] = {
 };
 
 // The last column of the data: its walk runs into the end of the agent's view.
+// The last column of the view: it lies after every object the simulator serves of its own.
 const QsSNMPVarDesc kLastColumn[] = {
-    {"1.3.6.1.4.1.99999.10.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
-    {"1.3.6.1.4.1.99999.10.1.4", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.99.10.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.99.10.1.4", "Name", SYN_DISPLAYSTR, ACC_READONLY},
     {nullptr},
 };
 

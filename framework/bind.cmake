@@ -3,5 +3,7 @@
 krs_library(qs_bind
     SOURCES
         AddressValidators.cpp
+        QsEditConstraint.cpp
+        QsEditConstraintEvents.cpp
     LIBS qs_core krs_gui
 )

@@ -224,14 +224,14 @@ int QsEditConstraint::CheckAddress(TEdit* edit, unsigned char kind, bool* shown)
 
 std::string QsEditConstraint::CheckItems(const EditFormat& f, const QString& text) {
     QsNumList<unsigned> list;
-    list.delimiter = f.delimiter;
+    list.Delimiter = f.delimiter;
     list.Parse(text.toStdString());
     const std::string delimiter(1, f.delimiter);
     const std::string len = std::to_string(f.length);
-    if (f.length > 0 && (f.lengthFlags & qs::LF_FIXED) && list.count != f.length) {
+    if (f.length > 0 && (f.lengthFlags & qs::LF_FIXED) && list.GetCount() != f.length) {
         return qs::FillPlaceholders(Entry(10), {{qs::kDelimiter, delimiter}, {qs::kCount, len}});
     }
-    if (f.length > 0 && !(f.lengthFlags & qs::LF_FIXED) && list.count > f.length) {
+    if (f.length > 0 && !(f.lengthFlags & qs::LF_FIXED) && list.GetCount() > f.length) {
         return qs::FillPlaceholders(Entry(9), {{qs::kDelimiter, delimiter}, {qs::kMaxCount, len}});
     }
     const unsigned min = AsUnsigned(f.minimum);

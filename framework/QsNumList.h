@@ -1,55 +1,63 @@
-// A list of unsigned numbers parsed from a delimited text, as the edit constraint's exit check
-// reads an 'n' field ("1,2,3").
+// A list of numbers parsed from text such as "0,2,5"; the requests use it for the selection of
+// a write, the edit constraint for the items of an 'n' field.
 #pragma once
 
-#include <cstdint>
-#include <string_view>
+#include <string>
 #include <vector>
 
 template <class T> class QsNumList {
 public:
-    int count = 0;
-    std::vector<T> items;
-    char delimiter = '.';
-
-    // 0 for an empty text, else 1 plus the number of delimiters.
-    int CountItems(std::string_view text) const {
-        if (text.empty()) {
-            return 0;
-        }
-        int n = 1;
-        for (char c : text) {
-            n += c == delimiter ? 1 : 0;
-        }
-        return n;
-    }
-
-    // Digits build each item (item * 10 + digit); a delimiter moves to the next item; a "."
-    // that is not the delimiter starts a fraction whose digits leave the item unchanged.
-    void Parse(std::string_view text) {
-        count = CountItems(text);
-        items.assign(static_cast<std::size_t>(count), T{});
-        std::size_t at = 0;
+    // An empty text gives no items; otherwise one item more than there are delimiters. Digits
+    // build the current item, a full stop (when it is not the delimiter) starts a fraction
+    // whose digits are skipped; other characters are not expected.
+    void Parse(const std::string& text) {
+        items_.assign(static_cast<std::size_t>(CountItems(text)), T{});
+        std::size_t item = 0;
         bool fraction = false;
-        for (char c : text) {
-            if (c == delimiter) {
-                ++at;
+        for (const char c : text) {
+            if (c == Delimiter) {
+                ++item;
                 fraction = false;
             } else if (c == '.') {
                 fraction = true;
             } else if (c >= '0' && c <= '9' && !fraction) {
-                items[at] = static_cast<T>(items[at] * 10 + static_cast<T>(c - '0'));
+                items_[item] = static_cast<T>(items_[item] * 10 + (c - '0'));
             }
         }
     }
-
+    int CountItems(const std::string& text) const {
+        if (text.empty()) {
+            return 0;
+        }
+        int count = 1;
+        for (const char c : text) {
+            count += c == Delimiter ? 1 : 0;
+        }
+        return count;
+    }
+    int IndexOf(T value) const {
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            if (items_[i] == value) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+    int GetCount() const { return static_cast<int>(items_.size()); }
     // Every item within min and max, both inclusive.
     bool AllInRange(T min, T max) const {
-        for (T v : items) {
+        for (const T v : items_) {
             if (v < min || v > max) {
                 return false;
             }
         }
         return true;
     }
+    // The caller keeps i within 0 to GetCount() - 1.
+    T GetItem(int i) const { return items_[static_cast<std::size_t>(i)]; }
+
+    char Delimiter = '.';
+
+private:
+    std::vector<T> items_;
 };

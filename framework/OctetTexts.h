@@ -1,0 +1,44 @@
+// The framework's text forms of octets and time ticks, and the address texts the value
+// conversions share.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using QsOctets = std::vector<std::uint8_t>;
+
+// Two upper-case hex digits per octet, no separators: 0A FF 01 -> "0AFF01".
+std::string FormatHexText(const QsOctets& octets);
+// Blanks are dropped; an odd count makes the first digit an octet of its own; a character that
+// is not a hex digit counts as 0. "0A FF 01" and "0aff01" -> 0A FF 01, "abc" -> 0A BC.
+// The IPv6 zone form, 32 hex digits, "%" and a decimal zone index, gives the 16 address octets
+// followed by the zone index in four octets, most significant first.
+QsOctets ParseHexText(const std::string& text);
+// The octets as characters, up to the first zero octet.
+std::string FormatPlainText(const QsOctets& octets);
+// TimeTicks text: "2:03:04.05", "1 day 2:03:04.05", "3 days, 2:03:04.05".
+std::string FormatTicksText(std::uint32_t ticks);
+std::uint32_t ParseTicksText(const std::string& text);
+
+namespace qs {
+
+// A MAC address typed as 12 hex digits, or with "-" or "." separators (blanks are dropped).
+// False when the text does not give exactly six octets.
+bool ParseMacText(const std::string& text, QsOctets& out);
+// A dotted IPv4 text as the platform's address conversion reads it; false when it is none.
+bool ParseIPv4Text(const std::string& text, QsOctets& out);
+// Dotted decimal of four octets.
+std::string FormatIPv4(const std::uint8_t* octets);
+
+// The zone form's pieces: true when text is 32 hex digits, "%" and a decimal zone index.
+bool SplitZoneText(const std::string& text, QsOctets& address, std::uint32_t& zone);
+
+// A double's bits, least significant octet first on the wire.
+std::uint64_t DoubleBits(double value);
+double DoubleFromBits(std::uint64_t bits);
+QsOctets DoubleOctets(double value);
+// Octets 0 to 7 as a double; false when fewer than 8.
+bool DoubleFromOctets(const QsOctets& octets, double& out);
+
+} // namespace qs

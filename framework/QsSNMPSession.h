@@ -1,0 +1,56 @@
+// The one SNMP session, its SNMPv3 engine identity and boot counter, and the event pump that
+// handles asynchronous replies, retransmissions and time-outs on the GUI thread.
+#pragma once
+
+#include "QsSNMPTarget.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QTimer;
+class QSocketNotifier;
+
+// Starts the session: the SNMP library, the boot counter in JoinPath(directory,
+// "QsSNMP_PP_BootCounter"), the SNMPv3 engine, the defaults, and the pump. Raises QsException
+// -506, -507 or -508 on failure; the defaults are then left as they were.
+void InitSnmpSession(const std::string& directory);
+
+// True once InitSnmpSession has created the session.
+bool SnmpSessionStarted();
+
+// Runs one pump step every 20 ms, measured from the end of the previous step, and also as soon
+// as a reply arrives on one of the asynchronous sockets. A step never nests: while one runs
+// (its callbacks may process events) the timer and the socket notifiers are off.
+class _SnmpEventProcessor {
+public:
+    _SnmpEventProcessor();
+    ~_SnmpEventProcessor();
+    _SnmpEventProcessor(const _SnmpEventProcessor&) = delete;
+    _SnmpEventProcessor& operator=(const _SnmpEventProcessor&) = delete;
+
+    void Start();
+    void Stop();
+    void OnTimer();
+
+    bool IsRunning() const { return running_; }
+    bool InStep() const { return inStep_; }
+
+private:
+    void SyncNotifiers();
+    void EnableNotifiers(bool on);
+
+    std::unique_ptr<QTimer> timer_;
+    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
+    bool running_ = false;
+    bool inStep_ = false;
+};
+
+// The program's one event processor, created on first use (timer off) and destroyed at exit.
+_SnmpEventProcessor& EventProcessor();
+
+namespace qs {
+// Opens the library sessions of the default target now, so SNMPv3 engine discovery happens
+// here and not inside the first page's read. Returns the adapter's status number (0 when open).
+int OpenDefaultTarget();
+} // namespace qs

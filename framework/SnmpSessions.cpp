@@ -1,0 +1,348 @@
+// The adapter's session cache, blocking and asynchronous sends, and the pending-events step.
+#include "SnmpAdapterLib.h"
+
+#include <net-snmp/library/large_fd_set.h>
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <unordered_map>
+
+namespace qs {
+namespace {
+
+struct SessionPair {
+    SnmpTarget key;
+    void* async = nullptr;
+    void* blocking = nullptr;
+};
+
+struct PendingRecord {
+    AsyncHandler handler;
+    std::weak_ptr<void> owner;
+    bool hasOwner = false;
+    std::vector<SnmpVarBind> names;
+};
+
+std::vector<std::unique_ptr<SessionPair>> g_sessions;
+std::unordered_map<std::uintptr_t, PendingRecord> g_records;
+std::uintptr_t g_nextRecord = 1;
+std::function<void()> g_socketsChanged;
+bool g_inPump = false;
+
+// The write community travels on the SET PDU, so it does not pick a session.
+SnmpTarget SessionKey(const SnmpTarget& t) {
+    SnmpTarget key = t;
+    key.writeCommunity.clear();
+    return key;
+}
+
+std::string PeerName(const SnmpTarget& t) {
+    const std::string port = std::to_string(t.port);
+    if (t.host.find(':') != std::string::npos) {
+        return "udp6:[" + t.host + "]:" + port;
+    }
+    return "udp:" + t.host + ":" + port;
+}
+
+// Fills the USM part of a session; the key buffers live inside the session record.
+void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
+    s.securityModel = SNMP_SEC_MODEL_USM;
+    s.securityName = const_cast<char*>(t.securityName.c_str());
+    s.securityNameLen = t.securityName.size();
+    s.securityLevel = t.securityLevel;
+    if (t.securityLevel >= 2) {
+        const bool sha = t.authProtocol == 3;
+        s.securityAuthProto = sha ? usmHMACSHA1AuthProtocol : usmHMACMD5AuthProtocol;
+        s.securityAuthProtoLen =
+            sha ? OID_LENGTH(usmHMACSHA1AuthProtocol) : OID_LENGTH(usmHMACMD5AuthProtocol);
+        s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        auto* pass = reinterpret_cast<u_char*>(const_cast<char*>(t.authPassPhrase.data()));
+        generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.authPassPhrase.size(),
+                    s.securityAuthKey, &s.securityAuthKeyLen);
+    }
+    if (t.securityLevel == 3) {
+        s.securityPrivProto = usmDESPrivProtocol;
+        s.securityPrivProtoLen = OID_LENGTH(usmDESPrivProtocol);
+        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        auto* pass = reinterpret_cast<u_char*>(const_cast<char*>(t.privPassPhrase.data()));
+        generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.privPassPhrase.size(),
+                    s.securityPrivKey, &s.securityPrivKeyLen);
+    }
+    s.contextName = const_cast<char*>(t.contextName.c_str());
+    s.contextNameLen = t.contextName.size();
+    if (!t.contextEngineId.empty()) {
+        s.contextEngineID = reinterpret_cast<u_char*>(const_cast<char*>(t.contextEngineId.data()));
+        s.contextEngineIDLen = t.contextEngineId.size();
+    }
+}
+
+void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    std::string peer = PeerName(t);
+    s.peername = peer.data();
+    s.retries = t.retries;
+    s.timeout = static_cast<long>(t.timeout) * 10000L;
+    if (t.version == 3) {
+        s.version = SNMP_VERSION_3;
+        SetUsm(s, t);
+    } else {
+        s.version = t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
+        s.community = reinterpret_cast<u_char*>(const_cast<char*>(t.readCommunity.data()));
+        s.community_len = t.readCommunity.size();
+    }
+    void* handle = snmp_sess_open(&s);
+    if (!handle) {
+        failure = detail::StatusFromLibraryError(s.s_snmp_errno);
+        if (failure == status::Success) {
+            failure = status::ClassError;
+        }
+    }
+    return handle;
+}
+
+SessionPair* FindOrOpen(const SnmpTarget& target, int& failure) {
+    const SnmpTarget key = SessionKey(target);
+    for (auto& p : g_sessions) {
+        if (p->key == key) {
+            return p.get();
+        }
+    }
+    failure = StartSnmpLibrary();
+    if (failure != status::Success) {
+        return nullptr;
+    }
+    auto pair = std::make_unique<SessionPair>();
+    pair->key = key;
+    pair->async = OpenLibrarySession(key, failure);
+    if (pair->async) {
+        pair->blocking = OpenLibrarySession(key, failure);
+    }
+    if (!pair->blocking) {
+        if (pair->async) {
+            snmp_sess_close(pair->async);
+        }
+        return nullptr;
+    }
+    g_sessions.push_back(std::move(pair));
+    if (g_socketsChanged) {
+        g_socketsChanged();
+    }
+    return g_sessions.back().get();
+}
+
+// Builds the PDU of a send; a SET on v1/v2c carries the write community.
+snmp_pdu* MakePdu(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs) {
+    snmp_pdu* pdu = detail::BuildPdu(kind, vbs);
+    if (pdu && kind == PduKind::Set && target.version != 3) {
+        const std::string& c = target.writeCommunity;
+        pdu->community = static_cast<u_char*>(std::malloc(c.size()));
+        std::memcpy(pdu->community, c.data(), c.size());
+        pdu->community_len = c.size();
+    }
+    return pdu;
+}
+
+// Looks up (and opens) the target's sessions after checking it; null with failure set.
+SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure) {
+    failure = CheckTarget(target, kind);
+    if (failure != status::Success) {
+        return nullptr;
+    }
+    return FindOrOpen(target, failure);
+}
+
+int LastSessionError(void* handle) {
+    int clib = 0;
+    int err = 0;
+    char* text = nullptr;
+    snmp_sess_error(handle, &clib, &err, &text);
+    std::free(text);
+    const int st = detail::StatusFromLibraryError(err);
+    return st == status::Success ? status::ClassError : st;
+}
+
+int ReasonOf(int op, const netsnmp_pdu* pdu) {
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        if (pdu && pdu->command == SNMP_MSG_RESPONSE) {
+            return status::AsyncResponse;
+        }
+        if (pdu && pdu->command == SNMP_MSG_REPORT) {
+            return detail::StatusFromLibraryError(snmpv3_get_report_type(const_cast<netsnmp_pdu*>(pdu)));
+        }
+        return status::ClassError;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        return status::Timeout;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        return status::TransportFailed;
+    default:
+        return status::SessionDestroyed;
+    }
+}
+
+int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    // A resend or a connection is news, not the end of the request. A Report comes first as a
+    // security error, then again as a message: the first one completes the request.
+    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) {
+        return 1;
+    }
+    const auto it = g_records.find(reinterpret_cast<std::uintptr_t>(magic));
+    if (it == g_records.end()) {
+        return 1;
+    }
+    PendingRecord record = std::move(it->second);
+    g_records.erase(it);
+    if (record.hasOwner && record.owner.expired()) {
+        return 1; // the requester is gone: the record only goes away
+    }
+    SnmpReply reply;
+    const int reason = ReasonOf(op, pdu);
+    if (reason == status::AsyncResponse) {
+        reply.status = static_cast<int>(pdu->errstat);
+        reply.errorIndex = static_cast<int>(pdu->errindex);
+        reply.vbs = detail::DecodeVarBinds(pdu->variables);
+    } else {
+        reply.status = reason;
+        reply.vbs = detail::NamesOnly(record.names);
+    }
+    record.handler(reason, reply);
+    return 1;
+}
+
+void PumpSession(void* handle) {
+    int numfds = 0;
+    int block = 0;
+    timeval wait{};
+    netsnmp_large_fd_set fds;
+    netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
+    snmp_sess_select_info2(handle, &numfds, &fds, &wait, &block);
+    if (numfds > 0) {
+        timeval zero{};
+        if (netsnmp_large_fd_set_select(numfds, &fds, nullptr, nullptr, &zero) > 0) {
+            snmp_sess_read2(handle, &fds);
+        }
+    }
+    netsnmp_large_fd_set_cleanup(&fds);
+    snmp_sess_timeout(handle);
+}
+
+} // namespace
+
+int OpenSessions(const SnmpTarget& target) {
+    int failure = status::Success;
+    Prepare(target, PduKind::Get, failure);
+    return failure;
+}
+
+SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs) {
+    SnmpReply reply;
+    reply.vbs = detail::NamesOnly(vbs);
+    SessionPair* pair = Prepare(target, kind, reply.status);
+    if (!pair) {
+        return reply;
+    }
+    snmp_pdu* pdu = MakePdu(target, kind, vbs);
+    if (!pdu) {
+        reply.status = status::ClassError;
+        return reply;
+    }
+    netsnmp_pdu* response = nullptr;
+    const int rc = snmp_sess_synch_response(pair->blocking, pdu, &response);
+    if (rc == STAT_SUCCESS && response) {
+        reply.status = static_cast<int>(response->errstat);
+        reply.errorIndex = static_cast<int>(response->errindex);
+        reply.vbs = detail::DecodeVarBinds(response->variables);
+    } else {
+        reply.status = rc == STAT_TIMEOUT ? status::Timeout : LastSessionError(pair->blocking);
+    }
+    if (response) {
+        snmp_free_pdu(response);
+    }
+    return reply;
+}
+
+int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs,
+              AsyncHandler handler, std::weak_ptr<void> owner) {
+    int failure = status::Success;
+    SessionPair* pair = Prepare(target, kind, failure);
+    if (!pair) {
+        return failure;
+    }
+    snmp_pdu* pdu = MakePdu(target, kind, vbs);
+    if (!pdu) {
+        return status::ClassError;
+    }
+    const std::uintptr_t id = g_nextRecord++;
+    PendingRecord& record = g_records[id];
+    record.handler = std::move(handler);
+    record.hasOwner = !owner.expired();
+    record.owner = std::move(owner);
+    record.names = detail::NamesOnly(vbs);
+    if (snmp_sess_async_send(pair->async, pdu, OnLibraryCallback, reinterpret_cast<void*>(id)) == 0) {
+        g_records.erase(id);
+        snmp_free_pdu(pdu);
+        return LastSessionError(pair->async);
+    }
+    return status::Success;
+}
+
+void ProcessPendingEvents() {
+    if (g_inPump) {
+        return;
+    }
+    g_inPump = true;
+    std::vector<void*> handles;
+    for (const auto& p : g_sessions) {
+        handles.push_back(p->async);
+    }
+    for (void* h : handles) {
+        PumpSession(h);
+    }
+    g_inPump = false;
+}
+
+bool HasOutstandingRequests() {
+    return !g_records.empty();
+}
+
+std::vector<int> AsyncSocketDescriptors() {
+    std::vector<int> fds;
+    for (const auto& p : g_sessions) {
+        if (netsnmp_transport* t = snmp_sess_transport(p->async)) {
+            fds.push_back(t->sock);
+        }
+    }
+    return fds;
+}
+
+void SetSocketsChangedHook(std::function<void()> hook) {
+    g_socketsChanged = std::move(hook);
+}
+
+void CloseAllSessions() {
+    auto records = std::move(g_records);
+    g_records.clear();
+    for (auto& [id, record] : records) {
+        if (!record.hasOwner || !record.owner.expired()) {
+            SnmpReply reply;
+            reply.status = status::SessionDestroyed;
+            reply.vbs = record.names;
+            record.handler(status::SessionDestroyed, reply);
+        }
+    }
+    for (auto& p : g_sessions) {
+        snmp_sess_close(p->async);
+        snmp_sess_close(p->blocking);
+    }
+    g_sessions.clear();
+    if (g_socketsChanged) {
+        g_socketsChanged();
+    }
+}
+
+} // namespace qs

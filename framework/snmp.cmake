@@ -1,0 +1,14 @@
+krs_library(qs_snmp NO_WIDGETS
+    SOURCES
+        BootCounterFile.cpp
+        QsSNMPRequest.cpp
+        QsSNMPRequestExpr.cpp
+        QsSNMPRequestRead.cpp
+        QsSNMPRequestWrite.cpp
+        QsSNMPSession.cpp
+        QsSNMPTarget.cpp
+        SnmpLibrary.cpp
+        SnmpPdu.cpp
+        SnmpSessions.cpp
+    LIBS qs_core Qt6::Core NetSnmp::netsnmp
+)

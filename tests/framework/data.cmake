@@ -1,0 +1,9 @@
+krs_test(qs_data_tests
+    SOURCES
+        OctetTextsTest.cpp
+        QsOptionListTest.cpp
+        QsSNMPVarListTest.cpp
+        TextNumbersTest.cpp
+        ValueTextsTest.cpp
+    LIBS qs_core
+)

@@ -6,6 +6,9 @@
 #include "GuiTest.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 namespace qs::test {
 namespace {
@@ -64,6 +67,7 @@ TEST_F(ExitTest, DeactivationAndAnotherWindowReportNoExit) {
     QApplication::setActiveWindow(&other);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     other.hide();
+    form->activateWindow();
     QApplication::setActiveWindow(form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     EXPECT_TRUE(first->hasFocus());
@@ -140,6 +144,37 @@ TEST_F(ExitTest, FocusNextAskedInsideAnExitHandlerIsDropped) {
     QTest::keyClick(first, Qt::Key_Tab);
     Pump();
     EXPECT_TRUE(second->hasFocus());
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// With a real modal box: the box takes the focus and gives it back, and none of that is an exit.
+TEST_F(ExitTest, RealModalBoxInsideAFailingExitKeepsTheUserInTheEdit) {
+    const BoxHook recorder = SetBoxHook({});
+    RefuseLeavingFirst();
+    bool boxSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxSeen = true;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(20);
+    QTest::keyClick(first, Qt::Key_Tab);
+    for (int i = 0; i < 10; ++i) {
+        Pump();
+        QTest::qWait(5);
+    }
+    SetBoxHook(recorder);
+    EXPECT_TRUE(boxSeen);
+    // The offscreen platform does not activate the form again after the box; its focus child tells.
+    EXPECT_EQ(form->focusWidget(), first);
+    EXPECT_EQ(log, QStringList({"First:exit"}));
 }
 
 } // namespace

@@ -86,6 +86,20 @@ void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
     }
 }
 
+// The library keeps one key set per user and engine, made when a session first discovers the
+// engine. Forgetting the user's entries before a session with other pass phrases opens lets the
+// newest pass phrases count, as a user registered again for every send would.
+void ForgetUsmUser(const std::string& name) {
+    usmUser* user = usm_get_userList();
+    while (user) {
+        usmUser* next = user->next;
+        if (user->name && name == user->name) {
+            usm_free_user(usm_remove_user(user));
+        }
+        user = next;
+    }
+}
+
 void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
     netsnmp_session s;
     snmp_sess_init(&s);
@@ -153,6 +167,9 @@ SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, int* discovered 
     failure = StartSnmpLibrary();
     if (failure != status::Success) {
         return nullptr;
+    }
+    if (key.version == 3) {
+        ForgetUsmUser(key.securityName);
     }
     auto pair = std::make_unique<SessionPair>();
     pair->key = key;

@@ -10,6 +10,12 @@
 
 namespace qs {
 
+namespace {
+bool IsWithin(const QWidget* w, const QWidget* control) {
+    return w == control || control->isAncestorOf(w);
+}
+} // namespace
+
 Focus& Focus::Instance() {
     static Focus* instance = new Focus;
     return *instance;
@@ -28,8 +34,8 @@ bool Focus::eventFilter(QObject* watched, QEvent* event) {
     } else if (type == QEvent::KeyPress && watched->isWidgetType()) {
         return KeyDown(watched, static_cast<QKeyEvent*>(event));
     } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && m_swallowPress &&
-               watched == m_swallowPress) {
-        m_swallowPress.clear();
+               watched->isWidgetType() && IsWithin(static_cast<QWidget*>(watched), m_swallowPress)) {
+        m_swallowPress.clear(); // the press lands on the control or a part of it (a list's viewport)
         return true;
     }
     return false;

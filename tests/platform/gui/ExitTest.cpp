@@ -4,6 +4,7 @@
 #include "Button.h"
 #include "Edit.h"
 #include "GuiTest.h"
+#include "ListView.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -175,6 +176,25 @@ TEST_F(ExitTest, RealModalBoxInsideAFailingExitKeepsTheUserInTheEdit) {
     // The offscreen platform does not activate the form again after the box; its focus child tells.
     EXPECT_EQ(form->focusWidget(), first);
     EXPECT_EQ(log, QStringList({"First:exit"}));
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+TEST_F(ExitTest, TheClickOnAListRowThatCausedAFailingExitSelectsNothing) {
+    auto* list = new TListView(form);
+    list->SetName(QStringLiteral("Rows"));
+    list->SetBounds(150, 10, 150, 100);
+    list->AddColumn(QStringLiteral("Name"));
+    list->AddItem()->SetCaption(QStringLiteral("row"));
+    RefuseLeavingFirst();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->Item(0)).center());
+    Pump();
+    EXPECT_EQ(list->Selected(), nullptr);
+    EXPECT_EQ(form->focusWidget(), first);
 }
 
 } // namespace

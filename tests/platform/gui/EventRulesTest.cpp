@@ -8,6 +8,7 @@
 #include "ListView.h"
 #include "RadioGroup.h"
 
+#include <QMouseEvent>
 #include <QRadioButton>
 
 namespace qs::test {
@@ -238,8 +239,10 @@ TEST_F(EventRules, ListViewReportsMouseMovesOverItsRows) {
     AddRows(1);
     QPoint seen(-1, -1);
     list->OnMouseMove = [&](TObject*, TShiftState, int x, int y) { seen = QPoint(x, y); };
-    QTest::mouseMove(list->viewport(), QPoint(12, 5));
-    Pump();
+    const QPointF at(12, 5);
+    QMouseEvent move(QEvent::MouseMove, at, list->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &move);
     EXPECT_EQ(seen, QPoint(12, 5));
 }
 

@@ -18,6 +18,7 @@ krs_test(qs_edits_tests
     SOURCES
         EditsSimSupport.cpp
         RequestEditsSimTest.cpp
+        RequestEditsTest.cpp
     LIBS qs_bind krs_test_support Qt6::Test
 )
 target_include_directories(qs_edits_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

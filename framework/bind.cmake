@@ -11,5 +11,6 @@ krs_library(qs_bind
         QsSNMPRequest2EditsRead.cpp
         QsSNMPRequest2EditsRows.cpp
         QsSNMPRequest2EditsShow.cpp
+        QsSNMPRequest2Leds.cpp
     LIBS qs_core qs_snmp krs_gui
 )

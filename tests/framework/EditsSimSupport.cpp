@@ -88,12 +88,24 @@ std::string Short(const std::string& oid) {
 
 SimProcess* EditsSimTest::sim = nullptr;
 
-void EditsSimTest::SetUpTestSuite() {
+void EnsureTestSession() {
     EnsureApplication();
     if (!SnmpSessionStarted()) {
         char pattern[] = "/tmp/krs-edits-XXXXXX";
         InitSnmpSession(::mkdtemp(pattern));
     }
+}
+
+void AimAtSim(QsSNMPRequest& request, std::uint16_t port) {
+    request.Device = QsSNMPDevice{"127.0.0.1", port};
+    request.Security.version = 1; // SNMPv2c
+    request.Security.readCommunity = "lumpet";
+    request.Security.writeCommunity = "grindel";
+    request.Timeout = 50;
+}
+
+void EditsSimTest::SetUpTestSuite() {
+    EnsureTestSession();
     char pattern[] = "/tmp/krs-editsdata-XXXXXX";
     g_dataDir = ::mkdtemp(pattern);
     SimOptions options;
@@ -119,11 +131,7 @@ void EditsSimTest::SetUp() {
 namespace {
 std::unique_ptr<QsSNMPRequest2Edits> Aimed(TForm* form, const SimProcess& sim, QsSNMPVarList list) {
     auto d = std::make_unique<QsSNMPRequest2Edits>(form);
-    d->Request.Device = QsSNMPDevice{"127.0.0.1", sim.port()};
-    d->Request.Security.version = 1; // SNMPv2c
-    d->Request.Security.readCommunity = "lumpet";
-    d->Request.Security.writeCommunity = "grindel";
-    d->Request.Timeout = 50;
+    AimAtSim(d->Request, sim.port());
     d->Request.List = std::move(list);
     d->Mode = RM_BLOCKING;
     return d;
@@ -154,7 +162,7 @@ QStringList EditsSimTest::Sets() const {
     return out;
 }
 
-void EditsSimTest::WaitIdle(const QsSNMPRequest2Controls& driver) {
+void WaitIdle(const QsSNMPRequest2Controls& driver) {
     QElapsedTimer clock;
     clock.start();
     while (driver.Busy && clock.elapsed() < 5000) {

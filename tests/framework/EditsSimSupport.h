@@ -11,6 +11,13 @@
 
 namespace qs::test {
 
+// The application and the one SNMP session of the test program.
+void EnsureTestSession();
+// Points a request at krs-sim (SNMPv2c, the simulator's communities, 0.5 s time-out).
+void AimAtSim(QsSNMPRequest& request, std::uint16_t port);
+// Runs the event loop until the driver is not busy (at most 5 s).
+void WaitIdle(const QsSNMPRequest2Controls& driver);
+
 class EditsSimTest : public GuiTest {
 protected:
     static void SetUpTestSuite();
@@ -23,7 +30,6 @@ protected:
     // The SETs krs-sim received since the test started, each as "OID=TYPE:VALUE ..." joined by
     // blanks (OIDs without the common prefix .1.3.6.1.4.1.99999.).
     QStringList Sets() const;
-    static void WaitIdle(const QsSNMPRequest2Controls& driver);
 
     static SimProcess* sim;
     std::size_t journalStart = 0;

@@ -7,5 +7,10 @@ krs_library(qs_bind
         QsEditConstraintEvents.cpp
         QsSNMPRequest2Controls.cpp
         QsSNMPRequest2ControlsRun.cpp
+        QsSNMPRequest2Edits.cpp
+        QsSNMPRequest2EditsRead.cpp
+        QsSNMPRequest2EditsRows.cpp
+        QsSNMPRequest2EditsShow.cpp
+        QsSNMPRequest2Leds.cpp
     LIBS qs_core qs_snmp krs_gui
 )

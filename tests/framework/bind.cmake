@@ -13,3 +13,13 @@ krs_test(qs_driver_tests
     LIBS qs_bind krs_test_support Qt6::Test
 )
 target_include_directories(qs_driver_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)
+
+krs_test(qs_edits_tests
+    SOURCES
+        EditsSimSupport.cpp
+        RequestEditsSimTest.cpp
+        RequestEditsTest.cpp
+        RequestLedsTest.cpp
+    LIBS qs_bind krs_mib krs_test_support Qt6::Test
+)
+target_include_directories(qs_edits_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

@@ -44,6 +44,7 @@ public:
         return -1;
     }
     int GetCount() const { return static_cast<int>(items_.size()); }
+    const std::vector<T>& Items() const { return items_; }
     // Every item within min and max, both inclusive.
     bool AllInRange(T min, T max) const {
         for (const T v : items_) {

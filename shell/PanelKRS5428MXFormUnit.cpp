@@ -1,11 +1,19 @@
 #include "PanelKRS5428MXFormUnit.h"
 
+#include "Application.h"
+#include "DeviceMib.h"
 #include "Image.h"
 #include "Label.h"
+#include "LedColorMaps.h"
+#include "MainUnit.h"
 #include "Panel.h"
 #include "PanelPictures.h"
+#include "QsSNMPRequest2Edits.h"
+#include "QsSNMPRequest2Leds.h"
+#include "StatusBar.h"
 #include "Timer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 
 namespace {
@@ -51,6 +59,96 @@ TPanelKRS5428MX_Form::TPanelKRS5428MX_Form(TComponent* owner) : TForm(owner) {
     Timer1 = new TTimer(this);
     Timer1->SetName(QStringLiteral("Timer1"));
     Timer1->SetInterval(5000);
+    Timer1->SetEnabled(false);
+    Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+    OnDestroy = [this](TObject* s) { FormDestroy(s); };
+}
+
+TPanelKRS5428MX_Form::~TPanelKRS5428MX_Form() {
+    StopRequests();
+}
+
+// Any exception ends the creation silently and leaves what was built so far.
+void TPanelKRS5428MX_Form::FormCreate(TObject*) {
+    try {
+        StartRequests();
+    } catch (const std::exception&) {
+    }
+}
+
+void TPanelKRS5428MX_Form::StartRequests() {
+    StatusRequest = std::make_unique<QsSNMPRequest2Edits>(this);
+    StatusRequest->Request.List = QsSNMPVarList(FrontPanelLedStatusVars, MVT_SV, 0);
+    StatusRequest->Request.List.AppendSuffix("1");
+    StatusRequest->Mode = RM_BLOCKING;
+    StatusRequest->BindLabel(0, portspeedled);
+    StatusRequest->Refresh();
+
+    LedRequest = std::make_unique<QsSNMPRequest2Leds>(this);
+    LedRequest->Request.List = QsSNMPVarList(FrontPanelLedStatusVars, MVT_SV, 0);
+    LedRequest->Request.List.AppendSuffix("1");
+    LedRequest->AddLeds(0, "1", &PowerLedColors(), PowerLedPanel, 1, 10, stRectangle, 4, 4);
+    LedRequest->AddLeds(0, "2", &RpsLedColors(), RPSLEDPanel, 1, 10, stRectangle, 4, 4);
+    LedRequest->AddLeds(0, "3", &ConsoleLedColors(), ConsoleLedPanel, 1, 10, stRectangle, 4, 4);
+    LedRequest->AddLeds(0, "9", &AlarmLedColors(), AlarmLEDPanel, 1, 10, stRectangle, 4, 4);
+    for (int n = 1; n <= 24; ++n) {
+        LedRequest->AddLeds(0, std::to_string(n + 31), &PortLedColors(), Ports[n].ledPanel, 1, 6, stRectangle,
+                            4, 4);
+    }
+    // A first read that failed (a device still booting) must not leave the LEDs dead for the
+    // session: the pictures wait for the next poll, the LEDs start polling now.
+    ApplyLinkPicturesOrHide();
+    if (MainForm != nullptr) {
+        LedRequest->SetStatusPanel(MainForm->StatusBar->Panels(0));
+    }
+    LedRequest->Request.List.Name = " LED Status";
+    LedRequest->StartPolling(500);
+    Timer1->SetEnabled(true);
+}
+
+void TPanelKRS5428MX_Form::Timer1Timer(TObject*) {
+    if (StatusRequest) {
+        try {
+            StatusRequest->Refresh();
+        } catch (const std::exception&) {
+        }
+    }
+    ApplyLinkPicturesOrHide();
+}
+
+void TPanelKRS5428MX_Form::ApplyLinkPicturesOrHide() {
+    try {
+        ApplyLinkPictures();
+    } catch (const std::exception&) {
+        HideCopperPictures();
+    }
+}
+
+// The main window closes and then deletes its panels: closing only stops the requests.
+void TPanelKRS5428MX_Form::FormClose(TObject*, TCloseAction& action) {
+    StopRequests();
+    action = caHide;
+}
+
+void TPanelKRS5428MX_Form::FormDestroy(TObject*) {
+    StopRequests();
+    Timer1->SetEnabled(false);
+}
+
+void TPanelKRS5428MX_Form::StopRequests() {
+    if (LedRequest) {
+        LedRequest->StopPolling();
+        LedRequest->Request.Active = false;
+        QElapsedTimer waited;
+        waited.start();
+        while (LedRequest->Busy && waited.elapsed() < 6000) {
+            Application->ProcessMessagesWithoutInput();
+        }
+        LedRequest.reset();
+    }
+    StatusRequest.reset();
 }
 
 void TPanelKRS5428MX_Form::BuildPicture() {
@@ -138,9 +236,11 @@ void TPanelKRS5428MX_Form::ShowCombo(int port, qs::ComboLink link) {
     for (const bool isFibre : {false, true}) {
         TPanel* panel = isFibre ? p.ledPanelF : p.ledPanel;
         const bool show = isFibre ? fibre : copper;
-        if (show && !m_comboLedShown[port][isFibre]) {
+        // Each combo LED panel gets its LED the first time it shows, and keeps it.
+        if (show && LedRequest && !m_comboLedShown[port][isFibre]) {
             m_comboLedShown[port][isFibre] = true;
-            ComboLedPanelShown(port, panel, isFibre);
+            LedRequest->AddLeds(0, std::to_string(port + 31), &ComboPortLedColors(), panel, 1, 10,
+                                stRectangle, 4, 4);
         }
         panel->SetVisible(show);
     }
@@ -152,5 +252,3 @@ void TPanelKRS5428MX_Form::HideCopperPictures() {
         Ports[port].orange->Hide();
     }
 }
-
-void TPanelKRS5428MX_Form::ComboLedPanelShown(int, TPanel*, bool) {}

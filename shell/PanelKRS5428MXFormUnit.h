@@ -7,7 +7,10 @@
 #include "PanelLinkRules.h"
 
 #include <array>
+#include <memory>
 
+class QsSNMPRequest2Edits;
+class QsSNMPRequest2Leds;
 class TImage;
 class TLabel;
 class TPanel;
@@ -16,6 +19,12 @@ class TTimer;
 class TPanelKRS5428MX_Form : public TForm {
 public:
     explicit TPanelKRS5428MX_Form(TComponent* owner);
+    ~TPanelKRS5428MX_Form() override;
+
+    void FormCreate(TObject* sender);
+    void Timer1Timer(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void FormDestroy(TObject* sender);
 
     // The link pictures of one port.
     struct PortPictures {
@@ -35,16 +44,14 @@ public:
     TPanel* RPSLEDPanel = nullptr;
     TLabel* portspeedled = nullptr;
     TTimer* Timer1 = nullptr;
+    std::unique_ptr<QsSNMPRequest2Edits> StatusRequest;
+    std::unique_ptr<QsSNMPRequest2Leds> LedRequest;
 
     // Shows each port's link picture from portspeedled's text, port by port. Raises
     // EConvertError at the first port whose status byte is missing or malformed.
     void ApplyLinkPictures();
     // After a malformed status text: no copper picture of ports 1 to 24 shows.
     void HideCopperPictures();
-
-protected:
-    // A combo port's LED panel is about to show for the first time.
-    virtual void ComboLedPanelShown(int port, TPanel* panel, bool fibre);
 
 private:
     void BuildPicture();
@@ -54,6 +61,9 @@ private:
     TImage* Overlay(const QString& name, const char* picture, int left, int top);
     TPanel* LedPanel(const QString& name, int left, int top);
     void ShowCombo(int port, qs::ComboLink link);
+    void ApplyLinkPicturesOrHide();
+    void StartRequests();
+    void StopRequests();
 
     std::array<std::array<bool, 2>, 29> m_comboLedShown{};
 };

@@ -5,7 +5,7 @@ krs_library(krs_shell_main
         MainUnit.cpp
         PanelKRS5428MXFormUnit.cpp
         PanelPictures.cpp
-    LIBS krs_shell_core krs_shell_dialog_core krs_gui krs_mib
+    LIBS krs_shell_core krs_shell_dialog_core krs_gui krs_mib qs_bind
 )
 qt_add_resources(krs_shell_main "panel_pictures"
     PREFIX "/panel"

@@ -1,0 +1,126 @@
+// The main road against the simulated switch: the platform starts the program with the device
+// address and communities, the main window finds its settings, and the front panel shows the
+// switch's LEDs and links and follows them.
+#include "MainUnit.h"
+
+#include "GuiTest.h"
+#include "Image.h"
+#include "LedColorMaps.h"
+#include "PanelKRS5428MXFormUnit.h"
+#include "QsSNMPRequest2Leds.h"
+#include "Shape.h"
+#include "SimProcess.h"
+#include "StatusBar.h"
+#include "TempDir.h"
+
+#include <QElapsedTimer>
+#include <filesystem>
+
+namespace qs::test {
+namespace {
+
+class MainWindowSim : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        oldDir = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Dir());
+        setenv("KRS_REGISTRY_FILE", dir.Path("registry.ini").c_str(), 1);
+        dir.Write("registry.ini", "[HKEY_LOCAL_MACHINE]\nSOFTWARE\\Torvik\\Panorix5.1\\MibFile\\Path=" +
+                                      dir.Dir() + "/conf/\n");
+    }
+    void TearDown() override {
+        delete MainForm;
+        unsetenv("KRS_REGISTRY_FILE");
+        std::filesystem::current_path(oldDir);
+        GuiTest::TearDown();
+    }
+    bool StartSim(std::vector<std::string> args = {}) {
+        SimOptions options;
+        options.args = std::move(args);
+        sim = std::make_unique<SimProcess>(options);
+        if (!sim->start()) {
+            return false;
+        }
+        dir.Write("conf/127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim->port()) +
+                                            "\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\n"
+                                            "PrivProtocol=0\n");
+        return true;
+    }
+    TPanelKRS5428MX_Form* OpenPanel() {
+        MainForm = qs::CreateForm<TMainForm>(
+            nullptr, std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
+        MainForm->ShowFrontPanel();
+        return MainForm->FrontPanels.at(0);
+    }
+    // Runs the event loop until the condition holds (at most ms).
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 4000) {
+        QElapsedTimer t;
+        t.start();
+        while (!condition() && t.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return condition();
+    }
+    static bool Shown(TPanelKRS5428MX_Form* p, const char* name) {
+        auto* c = dynamic_cast<TControl*>(p->FindComponent(QString::fromLatin1(name)));
+        return c != nullptr && c->Widget()->isVisibleTo(p);
+    }
+    static TColor LedColour(TPanelKRS5428MX_Form* p, int led) { return p->LedRequest->Led(led).Color; }
+
+    TempDir dir;
+    std::filesystem::path oldDir;
+    std::unique_ptr<SimProcess> sim;
+};
+
+TEST_F(MainWindowSim, FrontPanelShowsTheSwitchState) {
+    ASSERT_TRUE(StartSim());
+    TPanelKRS5428MX_Form* panel = OpenPanel();
+    EXPECT_EQ(MainForm->Caption(), "127.0.0.1");
+    EXPECT_EQ(MainForm->ClientWidth(), 798);
+    // The link pictures come from the blocking first read.
+    EXPECT_TRUE(Shown(panel, "Portgreen1"));
+    EXPECT_TRUE(Shown(panel, "PortOrange3"));
+    EXPECT_FALSE(Shown(panel, "Portgreen4") || Shown(panel, "PortOrange4"));
+    EXPECT_TRUE(Shown(panel, "Port25Fgreen") && Shown(panel, "Port26green") && Shown(panel, "Port28FOrange"));
+    EXPECT_FALSE(Shown(panel, "Port27green") || Shown(panel, "Port27LedPanel"));
+    // The LEDs from the first asynchronous poll, and the status line.
+    ASSERT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    EXPECT_TRUE(MainForm->StatusBar->Panels(0)->Text().contains("Request: LED Status. Receive at "));
+    EXPECT_EQ(LedColour(panel, 0), PowerLedColors().ColorOf(1));
+    EXPECT_EQ(LedColour(panel, 0), kLedLime);
+    EXPECT_EQ(LedColour(panel, 4), kLedLime);  // port 1: 02
+    EXPECT_EQ(LedColour(panel, 6), kLedAmber); // port 3: 01
+}
+
+TEST_F(MainWindowSim, LinksFollowTheSwitchAndSurviveASilentDevice) {
+    ASSERT_TRUE(StartSim({"--flip-links", "1"}));
+    TPanelKRS5428MX_Form* panel = OpenPanel();
+    const char* flipping[] = {"PortOrange3", "Portgreen8", "PortOrange13", "Portgreen21"};
+    auto state = [&] {
+        std::string s;
+        for (const char* name : flipping) {
+            s += Shown(panel, name) ? '1' : '0';
+        }
+        return s;
+    };
+    const std::string before = state();
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            panel->Timer1Timer(panel);
+            return state() != before;
+        },
+        6000));
+    // A device that stops answering: the pictures stay, the LEDs go dark with the error shown.
+    sim->stop();
+    const std::string last = state();
+    panel->Timer1Timer(panel);
+    EXPECT_EQ(state(), last);
+    EXPECT_TRUE(
+        WaitFor([&] { return !MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 8000));
+    EXPECT_EQ(LedColour(panel, 0), kLedBlack);
+}
+
+} // namespace
+} // namespace qs::test

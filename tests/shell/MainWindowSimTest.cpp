@@ -13,6 +13,7 @@
 #include "StatusBar.h"
 #include "TempDir.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <filesystem>
 
@@ -92,9 +93,12 @@ TEST_F(MainWindowSim, FrontPanelShowsTheSwitchState) {
     EXPECT_EQ(LedColour(panel, 0), kLedLime);
     EXPECT_EQ(LedColour(panel, 4), kLedLime);  // port 1: 02
     EXPECT_EQ(LedColour(panel, 6), kLedAmber); // port 3: 01
+    MainForm->Show();
+    QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
+    EXPECT_TRUE(MainForm->grab().save(QStringLiteral(KRS_SCREENSHOT_DIR "/main-window.png")));
 }
 
-TEST_F(MainWindowSim, LinksFollowTheSwitchAndSurviveASilentDevice) {
+TEST_F(MainWindowSim, LinksFollowTheSwitchAndRecoverFromASilentDevice) {
     ASSERT_TRUE(StartSim({"--flip-links", "1"}));
     TPanelKRS5428MX_Form* panel = OpenPanel();
     const char* flipping[] = {"PortOrange3", "Portgreen8", "PortOrange13", "Portgreen21"};
@@ -120,6 +124,12 @@ TEST_F(MainWindowSim, LinksFollowTheSwitchAndSurviveASilentDevice) {
     EXPECT_TRUE(
         WaitFor([&] { return !MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 8000));
     EXPECT_EQ(LedColour(panel, 0), kLedBlack);
+    // The device answers again on the same port: the next poll brings the LEDs back.
+    const int port = sim->port();
+    sim = std::make_unique<SimProcess>(SimOptions{{}, {"--port", std::to_string(port)}, false});
+    ASSERT_TRUE(sim->start());
+    EXPECT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 7000));
+    EXPECT_EQ(LedColour(panel, 0), kLedLime);
 }
 
 } // namespace

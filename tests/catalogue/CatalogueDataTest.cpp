@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string>
 
@@ -162,6 +163,28 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         EXPECT_EQ(entries, c.entries) << c.caption;
         EXPECT_EQ(var.OptionList->ValueType(), OVT_INT);
         EXPECT_FALSE(var.OptionList->CaseSensitive());
+    }
+}
+
+// Each enumerated column has its own option list, and every panel's table builds the variable
+// list its request is given.
+TEST(CatalogueData, ColumnsOwnTheirListsAndTablesBuildVariableLists) {
+    std::map<const QsOptionList*, const QsSNMPVarDesc*> owner;
+    for (const PanelView& panel : AllPanels()) {
+        const QsSNMPVarList list(panel.vars, panel.itemType, panel.keyCount);
+        EXPECT_EQ(list.GetCount(), VarTableLength(panel.vars)) << panel.where;
+        EXPECT_EQ(list.IsTable(), panel.itemType == MVT_FMV || panel.itemType == MVT_UMV) << panel.where;
+        for (const qs::StatusDef& status : {panel.add, panel.del}) {
+            EXPECT_TRUE(status.var < 0 || list.IsWritable(status.var)) << panel.where;
+        }
+        for (int i = 0; i < list.GetCount(); ++i) {
+            const QsOptionList* options = list.GetVar(i)->OptionList;
+            if (options != nullptr) {
+                const auto [it, added] = owner.emplace(options, panel.vars);
+                EXPECT_TRUE(added || it->second == panel.vars)
+                    << panel.where << ": list shared with another table";
+            }
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "DirectCommands.h"
 
+#include "AgentMib.h"
 #include "QsSNMPTarget.h"
 
 namespace qs {
@@ -32,6 +33,18 @@ std::optional<bool> RmonToolsEnabled(const std::string& stateText) {
         return true;
     }
     return std::nullopt;
+}
+
+void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,
+               const std::function<void(const ScalarSet& set)>& send) {
+    if (!askYesNo(kRebootQuestion, kRebootCaption)) {
+        return;
+    }
+    try {
+        send({kSystemResetOid, SYN_INTEGER, kSystemResetWarmStart, kRebootTimeout});
+    } catch (...) {
+        // The device restarts or does not answer; neither is reported.
+    }
 }
 
 } // namespace qs

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,5 +36,18 @@ std::optional<bool> RmonToolsEnabled(const std::string& stateText);
 inline constexpr const char* kRebootQuestion = "Are you sure to reboot the device?";
 inline constexpr const char* kRebootCaption = "Reboot";
 inline constexpr int kRebootTimeout = 500; // hundredths of a second
+
+// One blocking SET of a single scalar: OID without instance, syntax, value text, time-out.
+struct ScalarSet {
+    const char* oid;
+    std::uint32_t syntax;
+    const char* value;
+    int timeout;
+};
+
+// Reboot: asks with askYesNo (text, caption); on Yes sends the warm start through send. Silent
+// in every outcome: the result is not looked at and exceptions from the SET on are dropped.
+void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,
+               const std::function<void(const ScalarSet& set)>& send);
 
 } // namespace qs

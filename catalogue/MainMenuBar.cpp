@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include <exception>
 #include <memory>
 
 namespace qs {
@@ -92,6 +93,20 @@ void ApplyRmonState(TForm* form, const std::string& stateText) {
             item->SetEnabled(*enabled);
         }
     }
+}
+
+void RunRmonMenuRead(TForm* form, const std::function<std::string()>& readState,
+                     const std::function<void(const std::string&)>& mainStatus) {
+    std::string stateText;
+    try {
+        stateText = readState();
+    } catch (const std::exception& e) {
+        if (mainStatus) {
+            mainStatus(e.what());
+        }
+        return;
+    }
+    ApplyRmonState(form, stateText);
 }
 
 } // namespace qs

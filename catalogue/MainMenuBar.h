@@ -28,4 +28,10 @@ TMainMenu* BuildMainMenu(TForm* form, std::span<const MenuEntry> items, const Me
 // menu's tool items, or leaves them as they are.
 void ApplyRmonState(TForm* form, const std::string& stateText);
 
+// The RMON menu's command: readState reads the state into the hidden holder and returns the
+// holder's text; the tool items follow it. An exception of the read goes to mainStatus and
+// leaves the items as they are.
+void RunRmonMenuRead(TForm* form, const std::function<std::string()>& readState,
+                     const std::function<void(const std::string&)>& mainStatus);
+
 } // namespace qs

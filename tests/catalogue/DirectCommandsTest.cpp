@@ -1,11 +1,14 @@
-// The SNMPv2c override of a page's request and the RMON menu's enabling rule.
+// The SNMPv2c override of a page's request, the RMON menu's enabling rule and Reboot.
 #include "DirectCommands.h"
 
 #include "QsSNMPTarget.h"
+#include "QsSNMPVar.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -42,6 +45,37 @@ TEST(RmonMenu, EnablesItsToolsByTheStateRead) {
     EXPECT_EQ(qs::RmonToolsEnabled("enabled"), true);
     for (const char* kept : {"ST_RmonState", "1", "", "Enabled", "(NULL)"}) {
         EXPECT_FALSE(qs::RmonToolsEnabled(kept).has_value()) << kept;
+    }
+}
+
+TEST(Reboot, AsksAndSendsOneWarmStartSilently) {
+    struct Case {
+        bool yes;
+        bool sendThrows;
+        int sent;
+    };
+    for (const Case c : {Case{false, false, 0}, Case{true, false, 1}, Case{true, true, 1}}) {
+        std::string asked;
+        std::vector<qs::ScalarSet> sent;
+        auto ask = [&](const std::string& text, const std::string& caption) {
+            asked = text + "|" + caption;
+            return c.yes;
+        };
+        auto send = [&](const qs::ScalarSet& set) {
+            sent.push_back(set);
+            if (c.sendThrows) {
+                throw std::runtime_error("Request time out");
+            }
+        };
+        EXPECT_NO_THROW(qs::RunReboot(ask, send));
+        EXPECT_EQ(asked, "Are you sure to reboot the device?|Reboot");
+        ASSERT_EQ(static_cast<int>(sent.size()), c.sent);
+        if (c.sent == 1) {
+            EXPECT_STREQ(sent[0].oid, "1.3.6.1.4.1.58613.12.1.2.3");
+            EXPECT_EQ(sent[0].syntax, SYN_INTEGER);
+            EXPECT_STREQ(sent[0].value, "3");
+            EXPECT_EQ(sent[0].timeout, 500);
+        }
     }
 }
 

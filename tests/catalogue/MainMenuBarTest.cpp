@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,21 @@ TEST_F(MainMenuBarTest, RmonToolsFollowTheStateRead) {
         }
         EXPECT_TRUE(Item("RMONSetting1")->Enabled());
     }
+}
+
+TEST_F(MainMenuBarTest, RmonReadErrorsGoToTheStatusLine) {
+    std::string status;
+    auto toStatus = [&](const std::string& s) { status = s; };
+    qs::RunRmonMenuRead(
+        form, [] { return std::string("disabled"); }, toStatus);
+    EXPECT_FALSE(Item("History1")->Enabled());
+    qs::RunRmonMenuRead(
+        form, []() -> std::string { throw std::runtime_error("Invalid agent address!"); }, toStatus);
+    EXPECT_EQ(status, "Invalid agent address!");
+    EXPECT_FALSE(Item("History1")->Enabled());
+    qs::RunRmonMenuRead(
+        form, [] { return std::string("enabled"); }, toStatus);
+    EXPECT_TRUE(Item("History1")->Enabled());
 }
 
 } // namespace

@@ -8,7 +8,7 @@ packages=(
     libsnmp-dev snmpd snmp
     libjpeg-dev
     libgtest-dev libgmock-dev googletest
-    xvfb xauth
+    xvfb xauth imagemagick
 )
 
 missing=()

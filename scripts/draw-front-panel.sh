@@ -65,3 +65,9 @@ overlay copper-green 26 12 '#36c24a' '#1d7a2a'
 overlay copper-orange 26 12 '#f0962a' '#a85d10'
 overlay fibre-green 32 12 '#36c24a' '#1d7a2a'
 overlay fibre-orange 32 12 '#f0962a' '#a85d10'
+
+# The About box's 32 x 32 icon: a small switch front.
+convert -size 32x32 xc:'#d9dde1' -fill '#2b2f33' -stroke '#6d747a' -draw "roundrectangle 1,9 30,22 2,2" \
+    -fill '#36c24a' -stroke none -draw "rectangle 4,13 7,16" -fill '#f0962a' -draw "rectangle 9,13 12,16" \
+    -fill '#1b1d20' -stroke '#8a9096' -draw "rectangle 15,12 20,18" -draw "rectangle 22,12 27,18" \
+    -quality 92 "$out/icon.jpg"

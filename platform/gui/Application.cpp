@@ -49,10 +49,8 @@ TApplication& EnsureApplication() {
 void RunHandler(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const Exception& e) {
-        Application->ShowException(e.Message());
     } catch (const std::exception& e) {
-        Application->ShowException(QString::fromLocal8Bit(e.what()));
+        Application->ShowException(MessageOf(e));
     }
 }
 

@@ -1,8 +1,5 @@
 #include "Exceptions.h"
 
-Exception::Exception(const QString& message, int helpContext)
-    : std::runtime_error(message.toStdString()), m_message(message), m_helpContext(helpContext) {}
-
 EListError EListError::OutOfBounds(int index) {
     return EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
@@ -25,6 +22,10 @@ double StrToFloat(const QString& text) {
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
     return value;
+}
+
+QString MessageOf(const std::exception& e) {
+    return QString::fromStdString(e.what());
 }
 
 } // namespace qs

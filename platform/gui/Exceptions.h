@@ -1,31 +1,22 @@
 #pragma once
-// The class library's exceptions: a message with an integer help context (the framework puts
-// its negative error code there), the number-conversion error and the list-index error.
+// The class library's errors beside the framework's QsException: the number-conversion error and
+// the list-index error. Both are QsExceptions with help context 0, so whoever catches the class
+// library's exception catches them too.
+
+#include "QsException.h"
 
 #include <QString>
-#include <stdexcept>
-
-class Exception : public std::runtime_error {
-public:
-    explicit Exception(const QString& message, int helpContext = 0);
-    QString Message() const { return m_message; }
-    int HelpContext() const { return m_helpContext; }
-
-private:
-    QString m_message;
-    int m_helpContext;
-};
 
 // A text that does not form a number ("'%s' is not a valid integer value").
-class EConvertError : public Exception {
+class EConvertError : public QsException {
 public:
-    using Exception::Exception;
+    explicit EConvertError(const QString& message) : QsException(message.toStdString(), 0) {}
 };
 
 // An index outside a list, or reading the selected item of a list with none selected.
-class EListError : public Exception {
+class EListError : public QsException {
 public:
-    using Exception::Exception;
+    explicit EListError(const QString& message) : QsException(message.toStdString(), 0) {}
     static EListError OutOfBounds(int index);
 };
 
@@ -34,4 +25,6 @@ namespace qs {
 int StrToInt(const QString& text);
 // Reads a decimal real number; anything else raises EConvertError.
 double StrToFloat(const QString& text);
+// The message of an exception as display text.
+QString MessageOf(const std::exception& e);
 } // namespace qs

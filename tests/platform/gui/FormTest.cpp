@@ -122,7 +122,7 @@ TEST_F(FormTest, MessageBoxesGoThroughTheHookWithTheirTextsAndCaptions) {
 
 TEST_F(FormTest, AnExceptionFromAHandlerGoesToTheStandardBoxAndTheLoopGoesOn) {
     auto* b = new TButton(form);
-    b->OnClick = [](TObject*) { throw Exception(QStringLiteral("Timeout"), -405); };
+    b->OnClick = [](TObject*) { throw QsException("Timeout", -405); };
     b->Click();
     ASSERT_EQ(messages.boxes.size(), 1);
     EXPECT_EQ(messages.boxes[0].kind, BoxKind::Exception);

@@ -1,0 +1,26 @@
+// Routines the feature dialogs share: clearing, greying and re-enabling every editor a form
+// owns, and placing a port picker on a tab sheet.
+#pragma once
+
+#include <QString>
+
+class TComponent;
+class TPageControl;
+class TStackingPortUitForm;
+class TTabSheet;
+
+// For every component owner owns, in order: an edit is emptied (clearEdits); a combo box is
+// emptied and set to item 0 (resetCombos); a check box is always set: unticked when uncheck,
+// ticked otherwise. So (owner, false, false, true) is "Clear Checks" and (owner, false, false,
+// false) "Check All".
+void ClearControls(TComponent* owner, bool clearEdits, bool resetCombos, bool uncheck);
+// Disables the owned edits and combo boxes (greyed with the button-face colour) and check boxes
+// of the chosen kinds. EnableControls enables them again with the window colour.
+void DisableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes);
+void EnableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes);
+
+// Puts picker on sheet, filling it, and shows unit "Unit1": 64 boxes in 12 columns, of which
+// the model's port count are visible.
+void ShowPortPicker(TStackingPortUitForm* picker, TTabSheet* sheet);
+// A new visible tab sheet on pageControl, captioned caption, holding picker (see ShowPortPicker).
+TTabSheet* AddPortPickerTab(const QString& caption, TStackingPortUitForm* picker, TPageControl* pageControl);

@@ -1,0 +1,14 @@
+// The program: started by the management platform with the device address and its SNMP
+// credentials as parameters ("/I10.0.0.5", "/Rpublic", ...).
+#include "MainUnit.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    std::vector<std::string> parameters;
+    for (int i = 1; i < argc; ++i) {
+        parameters.emplace_back(argv[i]);
+    }
+    return qs::RunMainProgram(parameters);
+}

@@ -1,0 +1,16 @@
+# Tests of the dialog infrastructure.
+krs_test(krs_shell_dialog_core_tests
+    SOURCES
+        DeviceModelTest.cpp
+        VlanBitmapTextTest.cpp
+    LIBS krs_shell_dialog_core
+)
+
+krs_test(krs_shell_gui_tests
+    SOURCES
+        DialogHelpersTest.cpp
+        PortPickerTest.cpp
+        ProgressTest.cpp
+    LIBS krs_shell_gui Qt6::Test
+)
+target_include_directories(krs_shell_gui_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/platform/gui)

@@ -1,6 +1,7 @@
 #include "DirectCommands.h"
 
 #include "AgentMib.h"
+#include "QsSNMPRequest.h"
 #include "QsSNMPTarget.h"
 
 namespace qs {
@@ -33,6 +34,16 @@ std::optional<bool> RmonToolsEnabled(const std::string& stateText) {
         return true;
     }
     return std::nullopt;
+}
+
+void SendScalarSet(const ScalarSet& set) {
+    QsSNMPRequest request;
+    request.List.AddVar(set.oid, "", set.syntax, ACC_READWRITE);
+    request.List.GetVar(0)->Value = set.value;
+    request.Timeout = set.timeout;
+    bool ok = false;
+    QsSNMPError error;
+    request.SetSync(ok, error, false, "", nullptr);
 }
 
 void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,

@@ -47,6 +47,9 @@ struct ScalarSet {
 
 // Reboot: asks with askYesNo (text, caption); on Yes sends the warm start through send. Silent
 // in every outcome: the result is not looked at and exceptions from the SET on are dropped.
+// Sends set with a request that copies the default target, blocking; the result is not looked at.
+void SendScalarSet(const ScalarSet& set);
+
 void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,
                const std::function<void(const ScalarSet& set)>& send);
 

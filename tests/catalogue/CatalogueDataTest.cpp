@@ -20,32 +20,6 @@ namespace {
 using qs::PageDef;
 using qs::PageKind;
 
-// One descriptor table with the settings that refer into it.
-struct PanelView {
-    std::string where;
-    const QsSNMPVarDesc* vars;
-    std::uint8_t itemType;
-    int keyCount;
-    qs::StatusDef add;
-    qs::StatusDef del;
-    std::span<const qs::FormatDef> formats;
-};
-
-std::vector<PanelView> AllPanels() {
-    std::vector<PanelView> panels;
-    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
-        const PageDef& p = *e.entry->page;
-        if (p.kind != PageKind::Paged) {
-            panels.push_back({e.place.path, p.vars, p.itemType, p.keyCount, p.add, p.del, p.formats});
-        }
-        for (const qs::TabDef& tab : p.tabs) {
-            panels.push_back({e.place.path + " / " + tab.caption, tab.vars, tab.itemType, tab.keyCount,
-                              tab.add, tab.del, tab.formats});
-        }
-    }
-    return panels;
-}
-
 bool IsIndexOid(const char* oid) {
     return std::string(oid) == kIndexOid;
 }

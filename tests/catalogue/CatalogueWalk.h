@@ -3,6 +3,7 @@
 
 #include "MainMenu.h"
 
+#include <string>
 #include <vector>
 
 struct PlacedEntry {
@@ -12,3 +13,16 @@ struct PlacedEntry {
 
 std::vector<PlacedEntry> AllMenuEntries();
 std::vector<PlacedEntry> EntriesOfKind(qs::CommandKind kind);
+
+// One descriptor table with the settings that refer into it: a page, or one tab of a page.
+struct PanelView {
+    std::string where;
+    const QsSNMPVarDesc* vars;
+    std::uint8_t itemType;
+    int keyCount;
+    qs::StatusDef add;
+    qs::StatusDef del;
+    std::span<const qs::FormatDef> formats;
+};
+
+std::vector<PanelView> AllPanels();

@@ -73,13 +73,18 @@ TMenuItem* BuildItem(TForm* form, const MenuEntry& entry, const Handlers& handle
 
 } // namespace
 
+void FillMainMenu(TForm* form, TMainMenu& menu, std::span<const MenuEntry> items,
+                  const MenuCommandHandlers& handlers) {
+    const auto shared = std::make_shared<const MenuCommandHandlers>(handlers);
+    for (const MenuEntry& entry : items) {
+        menu.Add(BuildItem(form, entry, shared));
+    }
+}
+
 TMainMenu* BuildMainMenu(TForm* form, std::span<const MenuEntry> items, const MenuCommandHandlers& handlers) {
     auto* menu = new TMainMenu(form);
     menu->SetName(QStringLiteral("MainMenu1"));
-    const auto shared = std::make_shared<const MenuCommandHandlers>(handlers);
-    for (const MenuEntry& entry : items) {
-        menu->Add(BuildItem(form, entry, shared));
-    }
+    FillMainMenu(form, *menu, items, handlers);
     return menu;
 }
 

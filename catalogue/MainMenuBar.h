@@ -20,8 +20,12 @@ struct MenuCommandHandlers {
     std::function<void(DirectCommand command)> direct;
 };
 
-// An item that has both a command and a submenu runs its command each time before the submenu
-// opens.
+// Adds the items to menu. An item that has both a command and a submenu runs its command each
+// time before the submenu opens.
+void FillMainMenu(TForm* form, TMainMenu& menu, std::span<const MenuEntry> items,
+                  const MenuCommandHandlers& handlers);
+
+// A new menu bar "MainMenu1" on form, filled with the items.
 TMainMenu* BuildMainMenu(TForm* form, std::span<const MenuEntry> items, const MenuCommandHandlers& handlers);
 
 // After an RMON state read left stateText in the hidden holder: enables or disables the RMON

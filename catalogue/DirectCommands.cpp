@@ -1,6 +1,7 @@
 #include "DirectCommands.h"
 
 #include "AgentMib.h"
+#include "CatalogueTypes.h"
 #include "QsSNMPRequest.h"
 #include "QsSNMPTarget.h"
 
@@ -24,6 +25,11 @@ VersionOverride::~VersionOverride() {
     if (changed_) {
         DefaultSecurity.version = kSnmpV1;
     }
+}
+
+void RunPageCommand(const PageDef& page, const std::function<void(const PageDef&)>& open) {
+    const VersionOverride guard(page.forceV2cIfV1);
+    open(page);
 }
 
 std::optional<bool> RmonToolsEnabled(const std::string& stateText) {

@@ -23,6 +23,12 @@ private:
     bool changed_ = false; // the configured version was SNMPv1
 };
 
+struct PageDef;
+
+// A page command: open builds, shows and deletes the page; a page that reads with SNMPv2c runs
+// it under a VersionOverride.
+void RunPageCommand(const PageDef& page, const std::function<void(const PageDef&)>& open);
+
 // The RMON menu's tool items, enabled only while the device's RMON engine runs.
 inline constexpr std::array<const char*, 3> kRmonToolItems = {"Statistics1", "History1", "AlarmEvent1"};
 // The hidden text that keeps the last RMON state read, and its text before the first read.

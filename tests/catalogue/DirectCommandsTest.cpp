@@ -1,6 +1,8 @@
 // The SNMPv2c override of a page's request, the RMON menu's enabling rule and Reboot.
 #include "DirectCommands.h"
 
+#include "BasicConfigPages.h"
+
 #include "QsSNMPTarget.h"
 #include "QsSNMPVar.h"
 
@@ -38,6 +40,21 @@ TEST(VersionOverride, RestoresTheVersionWhenThePageBuildThrows) {
         },
         std::runtime_error);
     EXPECT_EQ(DefaultSecurity.version, 0);
+}
+
+TEST(PageCommand, OpensThePageUnderItsVersionOverride) {
+    for (const qs::PageDef* page : {&qs::IfXTablePage, &qs::PowerTablePage}) {
+        DefaultSecurity.version = 0;
+        int inside = -1;
+        EXPECT_THROW(qs::RunPageCommand(*page,
+                                        [&](const qs::PageDef&) {
+                                            inside = DefaultSecurity.version;
+                                            throw std::runtime_error("page build failed");
+                                        }),
+                     std::runtime_error);
+        EXPECT_EQ(inside, page->forceV2cIfV1 ? 1 : 0) << page->title;
+        EXPECT_EQ(DefaultSecurity.version, 0) << page->title;
+    }
 }
 
 TEST(RmonMenu, EnablesItsToolsByTheStateRead) {

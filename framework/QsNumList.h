@@ -1,5 +1,5 @@
-// A list of numbers parsed from text such as "0,2,5": the selection of a write, the byte
-// positions of LEDs, the item counts an edit format checks.
+// A list of numbers parsed from text such as "0,2,5"; the requests use it for the selection of
+// a write, the edit constraint for the items of an 'n' field.
 #pragma once
 
 #include <string>
@@ -43,6 +43,7 @@ public:
         }
         return -1;
     }
+    int GetCount() const { return static_cast<int>(items_.size()); }
     // Every item within min and max, both inclusive.
     bool AllInRange(T min, T max) const {
         for (const T v : items_) {
@@ -52,8 +53,6 @@ public:
         }
         return true;
     }
-    int GetCount() const { return static_cast<int>(items_.size()); }
-    const std::vector<T>& Items() const { return items_; }
     // The caller keeps i within 0 to GetCount() - 1.
     T GetItem(int i) const { return items_[static_cast<std::size_t>(i)]; }
 

@@ -10,11 +10,68 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include <algorithm>
+#include <string_view>
 
 namespace {
 
 constexpr qint64 kDestructorWaitMs = 6000;
+
+// Reads the sub-identifiers of a dotted-decimal text one by one, without building a vector (the
+// end-of-column test runs for every column of every row).
+class SubIds {
+public:
+    explicit SubIds(std::string_view text) : rest_(text) {
+        if (!rest_.empty() && rest_.front() == '.') {
+            rest_.remove_prefix(1);
+        }
+    }
+    // False at the end of the text or at the first thing that is not a sub-identifier.
+    bool Next(std::uint64_t& value) {
+        if (rest_.empty() || bad_) {
+            return false;
+        }
+        std::size_t n = 0;
+        value = 0;
+        for (; n < rest_.size() && rest_[n] >= '0' && rest_[n] <= '9' && value <= 0xFFFFFFFFu; ++n) {
+            value = value * 10 + static_cast<std::uint64_t>(rest_[n] - '0');
+        }
+        rest_.remove_prefix(n);
+        if (n == 0 || value > 0xFFFFFFFFu ||
+            (!rest_.empty() && (rest_.front() != '.' || rest_.size() == 1))) {
+            bad_ = true;
+            return false;
+        }
+        if (!rest_.empty()) {
+            rest_.remove_prefix(1);
+        }
+        return true;
+    }
+    bool Bad() const { return bad_; }
+
+private:
+    std::string_view rest_;
+    bool bad_ = false;
+};
+
+// Lexicographic order of two OID texts by sub-identifier; a text that stops early comes first.
+bool OidTextLess(const std::string& a, const std::string& b) {
+    SubIds x(a);
+    SubIds y(b);
+    for (;;) {
+        std::uint64_t vx = 0;
+        std::uint64_t vy = 0;
+        const bool hasX = x.Next(vx);
+        if (!y.Next(vy)) {
+            return false;
+        }
+        if (!hasX) {
+            return true;
+        }
+        if (vx != vy) {
+            return vx < vy;
+        }
+    }
+}
 
 qs::OidVector OidOf(const std::string& text) {
     qs::OidVector oid;
@@ -154,17 +211,21 @@ bool QsSNMPRequest::IsEndOfColumn(const std::string& columnOid, const std::strin
     if (List.ItemType == SVT_SV || List.ItemType == MVT_SV) {
         return false;
     }
-    qs::OidVector column;
-    qs::OidVector received;
-    if (!qs::OidFromText(columnOid, column) || !qs::OidFromText(receivedOid, received)) {
+    SubIds column(columnOid);
+    SubIds received(receivedOid);
+    std::uint64_t c = 0;
+    std::uint64_t r = 0;
+    int shared = 0;
+    while (column.Next(c)) {
+        if (!received.Next(r) || r != c) {
+            return true;
+        }
+        ++shared;
+    }
+    if (column.Bad() || shared == 0 || !received.Next(r)) {
         return true;
     }
-    if (received.size() <= column.size() || !std::equal(column.begin(), column.end(), received.begin())) {
-        return true;
-    }
-    qs::OidVector previous;
-    qs::OidFromText(previousOid, previous); // empty before the first row: everything comes after
-    return !std::lexicographical_compare(previous.begin(), previous.end(), received.begin(), received.end());
+    return !OidTextLess(previousOid, receivedOid);
 }
 
 void QsSNMPRequest::ReportError(int code, const std::string& text) {

@@ -89,12 +89,21 @@ void _SnmpEventProcessor::Stop() {
 }
 
 void _SnmpEventProcessor::OnTimer() {
+    RunStep(true);
+}
+
+// A step never nests. A timer tick or a reply that comes while a step runs (its callbacks may
+// process events) only turns the notifiers off, so an unread reply cannot keep waking a nested
+// event loop; the step switches them on again and re-arms the single-shot timer when it ends.
+void _SnmpEventProcessor::RunStep(bool fromTimer) {
     if (inStep_) {
+        if (!fromTimer && !notifiersOff_) {
+            EnableNotifiers(false);
+            notifiersOff_ = true;
+        }
         return;
     }
     inStep_ = true;
-    timer_->stop();
-    EnableNotifiers(false);
     try {
         if (SnmpSessionStarted()) {
             qs::ProcessPendingEvents();
@@ -104,8 +113,16 @@ void _SnmpEventProcessor::OnTimer() {
         qWarning("SNMP completion failed: %s", e.what());
     }
     inStep_ = false;
-    if (running_) {
+    if (!running_) {
+        return;
+    }
+    if (notifiersOff_) {
         EnableNotifiers(true);
+        notifiersOff_ = false;
+    }
+    // After a tick the next one comes 20 ms after this step ended; a step woken by a reply
+    // leaves a running tick alone.
+    if (fromTimer || !timer_->isActive()) {
         timer_->start();
     }
 }
@@ -124,8 +141,8 @@ void _SnmpEventProcessor::SyncNotifiers() {
                                        [fd](const auto& n) { return n->socket() == fd; });
         if (!known) {
             auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-            QObject::connect(n.get(), &QSocketNotifier::activated, [this] { OnTimer(); });
-            n->setEnabled(!inStep_);
+            QObject::connect(n.get(), &QSocketNotifier::activated, [this] { RunStep(false); });
+            n->setEnabled(!notifiersOff_);
             notifiers_.push_back(std::move(n));
         }
     }

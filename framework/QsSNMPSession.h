@@ -21,7 +21,7 @@ bool SnmpSessionStarted();
 
 // Runs one pump step every 20 ms, measured from the end of the previous step, and also as soon
 // as a reply arrives on one of the asynchronous sockets. A step never nests: while one runs
-// (its callbacks may process events) the timer and the socket notifiers are off.
+// (its callbacks may process events) ticks and replies wait until it has ended.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor();
@@ -37,6 +37,7 @@ public:
     bool InStep() const { return inStep_; }
 
 private:
+    void RunStep(bool fromTimer);
     void SyncNotifiers();
     void EnableNotifiers(bool on);
 
@@ -44,6 +45,7 @@ private:
     std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
     bool running_ = false;
     bool inStep_ = false;
+    bool notifiersOff_ = false;
 };
 
 // The program's one event processor, created on first use (timer off) and destroyed at exit.

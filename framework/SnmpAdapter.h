@@ -105,8 +105,9 @@ bool IsUsableHost(const std::string& host);
 // communities and SNMPv3 settings the library cannot honour are refused here, never corrected.
 int CheckTarget(const SnmpTarget& target, PduKind kind);
 
-// Opens (or finds) the sessions of a target; for SNMPv3 this discovers the agent's engine ID
-// and blocks up to time-out x (retries + 1). Returns 0 or a failure number.
+// Opens (or finds) the sessions of a target. Opening an SNMPv3 target discovers the agent's
+// engine ID, blocking up to time-out x (retries + 1) per session, and tries the user's
+// credentials once. Returns 0 or the failure number of the check or that first exchange.
 int OpenSessions(const SnmpTarget& target);
 
 // One blocking exchange: waits up to time-out x (retries + 1), runs no asynchronous handler.
@@ -118,7 +119,9 @@ SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector
 int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs,
               AsyncHandler handler, std::weak_ptr<void> owner);
 
-// Receives what has arrived, retransmits due requests and fires time-outs; never waits.
+// Receives what has arrived, retransmits due requests and fires time-outs; never waits. The
+// handlers run inside; an exception one of them raised is raised again here once every session
+// has been served (the first one, when several fail).
 void ProcessPendingEvents();
 
 // True while asynchronous requests are outstanding.

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <unordered_map>
+#include <utility>
 
 namespace qs {
 namespace {
@@ -31,6 +33,11 @@ std::unordered_map<std::uintptr_t, PendingRecord> g_records;
 std::uintptr_t g_nextRecord = 1;
 std::function<void()> g_socketsChanged;
 bool g_inPump = false;
+std::exception_ptr g_handlerFailure; // raised again once the library has returned
+// The record being sent: the library may end it inside the send (a failed engine discovery);
+// that outcome becomes the send's own failure, never a handler call.
+std::uintptr_t g_recordInSend = 0;
+int g_endedInSend = 0;
 
 // The write community travels on the SET PDU, so it does not pick a session.
 SnmpTarget SessionKey(const SnmpTarget& t) {
@@ -79,6 +86,20 @@ void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
     }
 }
 
+// The library keeps one key set per user and engine, made when a session first discovers the
+// engine. Forgetting the user's entries before a session with other pass phrases opens lets the
+// newest pass phrases count, as a user registered again for every send would.
+void ForgetUsmUser(const std::string& name) {
+    usmUser* user = usm_get_userList();
+    while (user) {
+        usmUser* next = user->next;
+        if (user->name && name == user->name) {
+            usm_free_user(usm_remove_user(user));
+        }
+        user = next;
+    }
+}
+
 void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
     netsnmp_session s;
     snmp_sess_init(&s);
@@ -104,7 +125,39 @@ void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
     return handle;
 }
 
-SessionPair* FindOrOpen(const SnmpTarget& target, int& failure) {
+int LastSessionError(void* handle) {
+    int clib = 0;
+    int err = 0;
+    char* text = nullptr;
+    snmp_sess_error(handle, &clib, &err, &text);
+    std::free(text);
+    const int st = detail::StatusFromLibraryError(err);
+    return st == status::Success ? status::ClassError : st;
+}
+
+// SNMPv3: one empty GET through the session makes the library discover the agent's engine ID
+// and time now, so no later send has to.
+int Discover(void* handle) {
+    netsnmp_pdu* response = nullptr;
+    const int rc = snmp_sess_synch_response(handle, snmp_pdu_create(SNMP_MSG_GET), &response);
+    if (response) {
+        snmp_free_pdu(response);
+    }
+    if (rc == STAT_SUCCESS) {
+        return status::Success;
+    }
+    return rc == STAT_TIMEOUT ? status::Timeout : LastSessionError(handle);
+}
+
+bool EngineKnown(void* handle) {
+    const netsnmp_session* session = snmp_sess_session(handle);
+    return session && session->securityEngineIDLen > 0;
+}
+
+// The cached sessions of the target, opened when missing. For SNMPv3 the outcome of the
+// discovery goes to `discovered`; only an engine that stayed unknown fails the open (a wrong
+// pass phrase, say, is left for the request itself to report).
+SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, int* discovered = nullptr) {
     const SnmpTarget key = SessionKey(target);
     for (auto& p : g_sessions) {
         if (p->key == key) {
@@ -114,6 +167,9 @@ SessionPair* FindOrOpen(const SnmpTarget& target, int& failure) {
     failure = StartSnmpLibrary();
     if (failure != status::Success) {
         return nullptr;
+    }
+    if (key.version == 3) {
+        ForgetUsmUser(key.securityName);
     }
     auto pair = std::make_unique<SessionPair>();
     pair->key = key;
@@ -127,11 +183,26 @@ SessionPair* FindOrOpen(const SnmpTarget& target, int& failure) {
         }
         return nullptr;
     }
+    SessionPair* opened = pair.get();
     g_sessions.push_back(std::move(pair));
     if (g_socketsChanged) {
         g_socketsChanged();
     }
-    return g_sessions.back().get();
+    if (key.version == 3) {
+        int found = Discover(opened->blocking);
+        if (EngineKnown(opened->blocking)) {
+            const int asyncFound = Discover(opened->async);
+            found = found != status::Success ? found : asyncFound;
+        }
+        if (discovered) {
+            *discovered = found;
+        }
+        if (!EngineKnown(opened->blocking) || !EngineKnown(opened->async)) {
+            failure = found != status::Success ? found : status::ClassError;
+            return nullptr; // the sessions stay; the library tries again with the next send
+        }
+    }
+    return opened;
 }
 
 // Builds the PDU of a send; a SET on v1/v2c carries the write community.
@@ -153,16 +224,6 @@ SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure) {
         return nullptr;
     }
     return FindOrOpen(target, failure);
-}
-
-int LastSessionError(void* handle) {
-    int clib = 0;
-    int err = 0;
-    char* text = nullptr;
-    snmp_sess_error(handle, &clib, &err, &text);
-    std::free(text);
-    const int st = detail::StatusFromLibraryError(err);
-    return st == status::Success ? status::ClassError : st;
 }
 
 int ReasonOf(int op, const netsnmp_pdu* pdu) {
@@ -191,8 +252,14 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
     if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) {
         return 1;
     }
-    const auto it = g_records.find(reinterpret_cast<std::uintptr_t>(magic));
+    const auto id = reinterpret_cast<std::uintptr_t>(magic);
+    const auto it = g_records.find(id);
     if (it == g_records.end()) {
+        return 1;
+    }
+    if (id == g_recordInSend) {
+        g_endedInSend = ReasonOf(op, pdu);
+        g_records.erase(it);
         return 1;
     }
     PendingRecord record = std::move(it->second);
@@ -210,7 +277,14 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
         reply.status = reason;
         reply.vbs = detail::NamesOnly(record.names);
     }
-    record.handler(reason, reply);
+    // An exception must not unwind through the library's C frames.
+    try {
+        record.handler(reason, reply);
+    } catch (...) {
+        if (!g_handlerFailure) {
+            g_handlerFailure = std::current_exception();
+        }
+    }
     return 1;
 }
 
@@ -234,9 +308,12 @@ void PumpSession(void* handle) {
 } // namespace
 
 int OpenSessions(const SnmpTarget& target) {
-    int failure = status::Success;
-    Prepare(target, PduKind::Get, failure);
-    return failure;
+    int failure = CheckTarget(target, PduKind::Get);
+    int discovered = status::Success;
+    if (failure == status::Success) {
+        FindOrOpen(target, failure, &discovered);
+    }
+    return failure != status::Success ? failure : discovered;
 }
 
 SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs) {
@@ -283,12 +360,21 @@ int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarB
     record.hasOwner = !owner.expired();
     record.owner = std::move(owner);
     record.names = detail::NamesOnly(vbs);
-    if (snmp_sess_async_send(pair->async, pdu, OnLibraryCallback, reinterpret_cast<void*>(id)) == 0) {
-        g_records.erase(id);
-        snmp_free_pdu(pdu);
-        return LastSessionError(pair->async);
+    g_recordInSend = id;
+    g_endedInSend = status::Success;
+    const int sent = snmp_sess_async_send(pair->async, pdu, OnLibraryCallback, reinterpret_cast<void*>(id));
+    g_recordInSend = 0;
+    if (sent != 0 && g_records.contains(id)) {
+        return status::Success;
     }
-    return status::Success;
+    g_records.erase(id);
+    if (sent == 0) {
+        snmp_free_pdu(pdu);
+    }
+    if (g_endedInSend != status::Success && g_endedInSend != status::AsyncResponse) {
+        return g_endedInSend;
+    }
+    return LastSessionError(pair->async);
 }
 
 void ProcessPendingEvents() {
@@ -304,6 +390,9 @@ void ProcessPendingEvents() {
         PumpSession(h);
     }
     g_inPump = false;
+    if (g_handlerFailure) {
+        std::rethrow_exception(std::exchange(g_handlerFailure, nullptr));
+    }
 }
 
 bool HasOutstandingRequests() {

@@ -9,11 +9,6 @@
 
 namespace qs {
 
-int ScreenPixelsPerInch() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
-}
-
 void ScaleForScreen(TForm* form, int pixelsPerInch, double factor) {
     if (pixelsPerInch == 96) {
         return;

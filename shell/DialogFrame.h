@@ -1,4 +1,5 @@
-// The frame every dialog shares: scaling on screens that are not at 96 pixels per inch, and
+// The frame every dialog shares: scaling on screens that are not at 96 pixels per inch (the
+// screen's pixels per inch: qs::ScreenPixelsPerInch in Application.h), and
 // centring on the main window.
 #pragma once
 
@@ -6,8 +7,6 @@ class TForm;
 
 namespace qs {
 
-// The screen's logical pixels per inch (96 when there is no screen).
-int ScreenPixelsPerInch();
 // On a screen that is not at pixelsPerInch 96, multiplies the form's width and height by factor
 // (1.25 as a rule), each cut to a whole number.
 void ScaleForScreen(TForm* form, int pixelsPerInch, double factor = 1.25);

@@ -61,7 +61,8 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, uns
 }
 
 void ShowMessage(const QString& text) {
-    qs::ShowBox({qs::BoxKind::Simple, QApplication::activeWindow(), text, Application->Title, MB_OK});
+    const QString caption = qs::EnsureApplication().Title;
+    qs::ShowBox({qs::BoxKind::Simple, QApplication::activeWindow(), text, caption, MB_OK});
 }
 
 bool ConfirmBox(QWidget* parent, const QString& text) {

@@ -5,9 +5,16 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace qs {
+
+namespace {
+bool IsWithin(const QWidget* w, const QWidget* control) {
+    return w == control || control->isAncestorOf(w);
+}
+} // namespace
 
 Focus& Focus::Instance() {
     static Focus* instance = new Focus;
@@ -24,12 +31,27 @@ bool Focus::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::FocusOut && watched->isWidgetType()) {
         m_lastFocusOut = static_cast<QWidget*>(watched);
         m_lastOutReason = static_cast<QFocusEvent*>(event)->reason();
+    } else if (type == QEvent::KeyPress && watched->isWidgetType()) {
+        return KeyDown(watched, static_cast<QKeyEvent*>(event));
     } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && m_swallowPress &&
-               watched == m_swallowPress) {
-        m_swallowPress.clear();
+               watched->isWidgetType() && IsWithin(static_cast<QWidget*>(watched), m_swallowPress)) {
+        m_swallowPress.clear(); // the press lands on the control or a part of it (a list's viewport)
         return true;
     }
     return false;
+}
+
+bool Focus::KeyDown(QObject* watched, QKeyEvent* event) {
+    auto* control = dynamic_cast<TWinControl*>(TControl::Of(static_cast<QWidget*>(watched)));
+    if (!control || !control->OnKeyDown) {
+        return false;
+    }
+    WORD key = VirtualKey(*event);
+    if (key == 0) {
+        return false;
+    }
+    Fire(control->OnKeyDown, control, key, ShiftState(*event));
+    return key == 0;
 }
 
 void Focus::SetFocus(QWidget* widget) {
@@ -99,6 +121,9 @@ bool TakesTabFocus(QWidget* w, QWidget* window) {
 } // namespace
 
 void Focus::PostFocusNext(QWidget* window) {
+    if (m_exitDepth > 0) {
+        return; // the focus is moving already; an exit handler decides where it ends
+    }
     QPointer<QWidget> win(window);
     QTimer::singleShot(0, this, [win] {
         QWidget* current = QApplication::focusWidget();

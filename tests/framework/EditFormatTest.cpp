@@ -234,22 +234,29 @@ TEST(EditFormat, BoundsAreWrittenInTheShortestGeneralForm) {
     EXPECT_EQ(FormatBound(0.00001), "1E-5");
 }
 
+// The items of the list, for comparing.
+std::vector<unsigned> Items(const QsNumList<unsigned>& list) {
+    std::vector<unsigned> out;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        out.push_back(list.GetItem(i));
+    }
+    return out;
+}
+
 TEST(NumList, ParsesCountsAndChecksRanges) {
     QsNumList<unsigned> list;
     list.Delimiter = ',';
     list.Parse("1,,3");
-    ASSERT_EQ(list.GetCount(), 3);
-    EXPECT_EQ(list.Items(), (std::vector<unsigned>{1, 0, 3}));
+    EXPECT_EQ(Items(list), (std::vector<unsigned>{1, 0, 3}));
     EXPECT_TRUE(list.AllInRange(0, 3));
     EXPECT_FALSE(list.AllInRange(1, 3));
     list.Parse("12.75,4");
-    EXPECT_EQ(list.Items(), (std::vector<unsigned>{12, 4}));
-    EXPECT_EQ(list.CountItems(""), 0);
+    EXPECT_EQ(Items(list), (std::vector<unsigned>{12, 4}));
     list.Parse("");
     EXPECT_EQ(list.GetCount(), 0);
     QsNumList<unsigned> dotted; // "." until set: the dot separates items
     dotted.Parse("10.0.0.1");
-    EXPECT_EQ(dotted.Items(), (std::vector<unsigned>{10, 0, 0, 1}));
+    EXPECT_EQ(Items(dotted), (std::vector<unsigned>{10, 0, 0, 1}));
 }
 
 } // namespace

@@ -255,6 +255,9 @@ void FakeAgent::Serve() {
         }
         const Bytes out = response.raw ? *response.raw : EncodeResponse(request, response);
         ::sendto(fd_, out.data(), out.size(), 0, reinterpret_cast<sockaddr*>(&from), fromLen);
+        for (const Bytes& more : response.after) {
+            ::sendto(fd_, more.data(), more.size(), 0, reinterpret_cast<sockaddr*>(&from), fromLen);
+        }
     }
 }
 

@@ -30,6 +30,7 @@ struct FakeResponse {
     int errorIndex = 0;
     std::vector<SnmpVarBind> vbs;
     std::optional<Bytes> raw; // sent as it stands instead of an encoded response
+    std::vector<Bytes> after; // further datagrams sent after the answer
     bool drop = false;        // no answer at all
 };
 

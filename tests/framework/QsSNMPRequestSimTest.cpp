@@ -1,6 +1,7 @@
 // QsSNMPRequest against the simulated switch on loopback: every version and security level,
 // table walks, SETs of every wire type, agent errors, time-outs and broken agents.
 #include "QsSNMPRequest.h"
+#include "QsSNMPSession.h"
 #include "RequestTestSupport.h"
 #include "SimProcess.h"
 
@@ -284,6 +285,43 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) {
         return std::string(std::get<0>(p.param).name) + (std::get<1>(p.param) ? "Async" : "Blocking");
     });
+
+TEST_F(Sim, IPv6LoopbackAgent) {
+    ASSERT_TRUE(Start({"--ipv6"}, nullptr));
+    QsSNMPRequest request;
+    Aim(request, 1);
+    request.Device.host = "::1";
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    bool ok = false;
+    request.GetSync(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(request.List.GetVar(2)->Value, "2");
+}
+
+// SNMPv3 engine discovery happens when the default target is opened, not in the first read.
+TEST_F(Sim, DefaultTargetIsOpenedUpFront) {
+    ASSERT_TRUE(Start({"--user", kUser}, nullptr));
+    const QsSNMPDevice savedDevice = DefaultDevice;
+    const QsSNMPSecurity savedSecurity = DefaultSecurity;
+    DefaultDevice = QsSNMPDevice{"127.0.0.1", sim_->port()};
+    DefaultSecurity.version = 3;
+    DefaultSecurity.securityModel = 3;
+    DefaultSecurity.securityName = "alice";
+    DefaultSecurity.securityLevel = 2;
+    DefaultSecurity.authProtocol = 2;
+    DefaultSecurity.authPassPhrase = "alicepass1";
+    const std::size_t socketsBefore = AsyncSocketDescriptors().size();
+    EXPECT_EQ(qs::OpenDefaultTarget(), 0);
+    EXPECT_EQ(AsyncSocketDescriptors().size(), socketsBefore + 1);
+    DefaultSecurity.authPassPhrase = "wrongpass1";
+    EXPECT_EQ(qs::OpenDefaultTarget(), status::UsmAuthenticationFailure);
+    DefaultDevice.port = sim_->port() == 65535 ? 65534 : sim_->port() + 1; // nobody answers there
+    DefaultTimeout = 10;
+    EXPECT_EQ(qs::OpenDefaultTarget(), status::Timeout); // discovery failed now, not in a read
+    DefaultTimeout = 100;
+    DefaultDevice = savedDevice;
+    DefaultSecurity = savedSecurity;
+}
 
 TEST_F(Sim, AgentErrorOnASetIsReportedBothWays) {
     ASSERT_TRUE(Start({"--set-error", ".1.3.6.1.4.1.99999.9.1=genErr"}));

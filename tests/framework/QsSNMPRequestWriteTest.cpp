@@ -239,6 +239,20 @@ TEST_F(Requests, OneSecondAndOneRetryGiveUpAfterAboutTwoSeconds) {
     EXPECT_EQ(request.List.GetVar(0)->Value, "(NULL)");
 }
 
+TEST_F(Requests, ClosedSessionLowersPendingWithoutACompletion) {
+    FakeAgent agent([](const FakeRequest&) { return FakeResponse{.drop = true}; });
+    QsSNMPRequest request;
+    TargetLoopback(request, agent.port(), 1, 500);
+    FillScalars(request);
+    Captured captured;
+    bool ok = false;
+    request.GetAsync(ok, Capture, &captured, true);
+    ASSERT_EQ(request.Pending, 1);
+    CloseAllSessions();
+    EXPECT_EQ(request.Pending, 0);
+    EXPECT_TRUE(captured.records.empty());
+}
+
 TEST_F(Requests, SendTheLibraryRefusesIsReportedAndNotPending) {
     QsSNMPRequest request;
     TargetLoopback(request, 9, 1);

@@ -160,6 +160,25 @@ TEST_F(SnmpAdapter, HandlerOfAGoneOwnerIsNeverCalled) {
     EXPECT_FALSE(called);
 }
 
+TEST_F(SnmpAdapter, HandlerExceptionComesOutOfThePumpNotThroughTheLibrary) {
+    ASSERT_EQ(SendAsync(agent_->target(1), PduKind::Get, {Ask(kSysDescr0)},
+                        [](int, const SnmpReply&) { throw std::runtime_error("completion failed"); }, {}),
+              status::Success);
+    bool caught = false;
+    const auto end = steady_clock::now() + milliseconds(3000);
+    while (!caught && steady_clock::now() < end) {
+        try {
+            ProcessPendingEvents();
+        } catch (const std::runtime_error& e) {
+            caught = std::string(e.what()) == "completion failed";
+        }
+    }
+    EXPECT_TRUE(caught);
+    EXPECT_FALSE(HasOutstandingRequests());
+    std::optional<AsyncOutcome> next = RoundTrip(agent_->target(1), PduKind::Get, {Ask(kSysDescr0)});
+    EXPECT_TRUE(next); // the pump goes on working
+}
+
 TEST_F(SnmpAdapter, EndOfViewInV1IsNoSuchNameWithTheNameEchoed) {
     const OidVector last{1, 3, 6, 1, 6, 3, 255};
     const SnmpReply r = SendBlocking(agent_->target(0), PduKind::GetNext, {Ask(last)});

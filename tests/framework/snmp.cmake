@@ -17,6 +17,7 @@ krs_test(qs_request_tests
         QsSNMPRequestUnitTest.cpp
         QsSNMPRequestWalkTest.cpp
         QsSNMPRequestWriteTest.cpp
+        SnmpDecodeFuzzTest.cpp
         RequestTestSupport.cpp
         SnmpdAgent.cpp
     LIBS qs_snmp

@@ -4,8 +4,12 @@
 #include "Button.h"
 #include "Edit.h"
 #include "GuiTest.h"
+#include "ListView.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 namespace qs::test {
 namespace {
@@ -64,6 +68,7 @@ TEST_F(ExitTest, DeactivationAndAnotherWindowReportNoExit) {
     QApplication::setActiveWindow(&other);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     other.hide();
+    form->activateWindow();
     QApplication::setActiveWindow(form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     EXPECT_TRUE(first->hasFocus());
@@ -124,6 +129,72 @@ TEST_F(ExitTest, FocusNextIsQueuedAndFollowsTabOrder) {
     Pump();
     EXPECT_TRUE(second->hasFocus());
     EXPECT_EQ(log, QStringList({"First:exit"}));
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// The focus is already moving while an exit handler runs; a focus-next it asks for (an edit
+// rewriting its text, say) must not move it a second time.
+TEST_F(ExitTest, FocusNextAskedInsideAnExitHandlerIsDropped) {
+    MakeEdit(QStringLiteral("Third"), 100);
+    first->OnExit = [this](TObject*) { PostFocusNext(form); };
+    QTest::keyClick(first, Qt::Key_Tab);
+    Pump();
+    EXPECT_TRUE(second->hasFocus());
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// With a real modal box: the box takes the focus and gives it back, and none of that is an exit.
+TEST_F(ExitTest, RealModalBoxInsideAFailingExitKeepsTheUserInTheEdit) {
+    const BoxHook recorder = SetBoxHook({});
+    RefuseLeavingFirst();
+    bool boxSeen = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxSeen = true;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(20);
+    QTest::keyClick(first, Qt::Key_Tab);
+    for (int i = 0; i < 10; ++i) {
+        Pump();
+        QTest::qWait(5);
+    }
+    SetBoxHook(recorder);
+    EXPECT_TRUE(boxSeen);
+    // The offscreen platform does not activate the form again after the box; its focus child tells.
+    EXPECT_EQ(form->focusWidget(), first);
+    EXPECT_EQ(log, QStringList({"First:exit"}));
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+TEST_F(ExitTest, TheClickOnAListRowThatCausedAFailingExitSelectsNothing) {
+    auto* list = new TListView(form);
+    list->SetName(QStringLiteral("Rows"));
+    list->SetBounds(150, 10, 150, 100);
+    list->AddColumn(QStringLiteral("Name"));
+    list->AddItem()->SetCaption(QStringLiteral("row"));
+    RefuseLeavingFirst();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->Item(0)).center());
+    Pump();
+    EXPECT_EQ(list->Selected(), nullptr);
+    EXPECT_EQ(form->focusWidget(), first);
 }
 
 } // namespace

@@ -1,0 +1,260 @@
+// Walks a 6-column table of krs-sim with 1,000 and 10,000 rows, blocking and asynchronous, and
+// times Net-SNMP's `snmpwalk -v1` of the same table entry (one request per cell) in the same run.
+// Prints rows per second, the time per round trip of each, their ratio and the peak memory. The
+// "adapter" line walks with bare GET-NEXTs of six bindings: the share of the library and agent.
+//
+//     krs_snmp_bench [rows ...]        (default: 1000 10000)
+#include "QsSNMPRequest.h"
+#include "QsSNMPSession.h"
+#include "SimProcess.h"
+#include "SnmpAdapter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kEntry = ".1.3.6.1.4.1.99999.30.1";
+
+const QsSNMPVarDesc kColumns[] = {
+    {"1.3.6.1.4.1.99999.30.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99999.30.1.2", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.30.1.3", "Type", SYN_INTEGER, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.30.1.4", "Speed", SYN_GUAGE, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.30.1.5", "Address", SYN_MACADDRESS, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.30.1.6", "In", SYN_COUNTER, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.30.1.7", "Changed", SYN_TIMETICKS, ACC_READONLY},
+    {nullptr},
+};
+constexpr int kReadColumns = 6;
+
+void WriteTable(const std::string& file, int rows) {
+    std::ofstream out(file);
+    for (int column = 2; column <= 7; ++column) {
+        for (int r = 1; r <= rows; ++r) {
+            out << kEntry << '.' << column << '.' << r << " = ";
+            switch (column) {
+            case 2:
+                out << "STRING: \"port " << r << "\"\n";
+                break;
+            case 5: {
+                char mac[32];
+                std::snprintf(mac, sizeof(mac), "00 1A 2B 3C %02X %02X", (r >> 8) & 0xFF, r & 0xFF);
+                out << "Hex-STRING: " << mac << '\n';
+                break;
+            }
+            case 4:
+                out << "Gauge32: 1000000000\n";
+                break;
+            case 6:
+                out << "Counter32: " << r * 17 << '\n';
+                break;
+            case 7:
+                out << "Timeticks: (" << r << ") 0:00:00.00\n";
+                break;
+            default:
+                out << "INTEGER: 6\n";
+            }
+        }
+    }
+}
+
+struct Walked {
+    int rows = 0;
+    double seconds = 0;
+};
+
+std::vector<std::vector<std::string>> g_kept; // what a list view would hold
+
+void KeepRow(const QsSNMPVarList& list) {
+    std::vector<std::string> row;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        row.push_back(list.GetVar(i)->Value);
+    }
+    g_kept.push_back(std::move(row));
+}
+
+void Aim(QsSNMPRequest& request, std::uint16_t port) {
+    request.Device = QsSNMPDevice{"127.0.0.1", port};
+    request.List = QsSNMPVarList(kColumns, MVT_FMV, 1);
+}
+
+Walked WalkBlocking(std::uint16_t port) {
+    QsSNMPRequest request;
+    Aim(request, port);
+    g_kept.clear();
+    QElapsedTimer clock;
+    clock.start();
+    bool ok = false;
+    for (bool first = true; request.GetSync(ok, first); first = false) {
+        KeepRow(request.List);
+    }
+    return {static_cast<int>(g_kept.size()), clock.nsecsElapsed() / 1e9};
+}
+
+// The same walk through the adapter alone (no value texts, no row index): what the library and
+// the agent need for a GET-NEXT of six bindings.
+Walked WalkAdapterOnly(std::uint16_t port) {
+    QsSNMPRequest request;
+    Aim(request, port);
+    const qs::SnmpTarget target = request.MakeTargets();
+    std::vector<qs::SnmpVarBind> asked;
+    for (int column = 2; column <= 7; ++column) {
+        qs::OidVector oid;
+        qs::OidFromText(kColumns[column - 1].Oid, oid);
+        asked.push_back({oid, qs::SnmpValue::null()});
+    }
+    const std::size_t columnLength = asked[0].oid.size();
+    int rows = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        qs::SnmpReply reply = qs::SendBlocking(target, qs::PduKind::GetNext, asked);
+        if (reply.status != 0 || reply.vbs.size() != asked.size() ||
+            reply.vbs[0].oid.size() <= columnLength ||
+            !std::equal(asked[0].oid.begin(), asked[0].oid.begin() + static_cast<long>(columnLength),
+                        reply.vbs[0].oid.begin())) {
+            break;
+        }
+        ++rows;
+        for (std::size_t i = 0; i < asked.size(); ++i) {
+            asked[i].oid = reply.vbs[i].oid;
+        }
+    }
+    return {rows, clock.nsecsElapsed() / 1e9};
+}
+
+struct AsyncWalk {
+    QsSNMPRequest* request = nullptr;
+    bool finished = false;
+};
+
+void OnStep(void* driver, QsSNMPError* error, QsSNMPVarList* list) {
+    auto& walk = *static_cast<AsyncWalk*>(driver);
+    if (error->code != 0 || error->done) {
+        walk.finished = true;
+        return;
+    }
+    KeepRow(*list);
+    bool ok = false;
+    walk.request->GetAsync(ok, OnStep, &walk, false);
+    walk.finished = !ok;
+}
+
+Walked WalkAsync(std::uint16_t port) {
+    QsSNMPRequest request;
+    Aim(request, port);
+    g_kept.clear();
+    AsyncWalk walk{&request};
+    QElapsedTimer clock;
+    clock.start();
+    bool ok = false;
+    request.GetAsync(ok, OnStep, &walk, true);
+    walk.finished = !ok;
+    while (!walk.finished && clock.elapsed() < 600000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return {static_cast<int>(g_kept.size()), clock.nsecsElapsed() / 1e9};
+}
+
+// snmpwalk's own time for the same table entry; its output goes to /dev/null.
+double TimeSnmpwalk(std::uint16_t port) {
+    const std::string agent = "127.0.0.1:" + std::to_string(port);
+    std::fflush(stdout);
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        ::setenv("MIBS", "", 1);
+        ::execlp("snmpwalk", "snmpwalk", "-v1", "-c", "lumpet", "-On", "-t", "5", agent.c_str(),
+                 kEntry.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return clock.nsecsElapsed() / 1e9;
+}
+
+long PeakMegabytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+void Report(const char* what, const Walked& w, double perTripMs, double snmpwalkPerTripMs) {
+    std::printf("  %-10s %6d rows in %7.3f s  %9.0f rows/s  %7.4f ms per GET-NEXT  ratio %.2f\n", what,
+                w.rows, w.seconds, w.rows / w.seconds, perTripMs, perTripMs / snmpwalkPerTripMs);
+}
+
+// The machine is shared: each walk runs kRounds times, interleaved, and the fastest run counts.
+constexpr int kRounds = 3;
+
+Walked Fastest(const Walked& a, const Walked& b) {
+    return a.rows == 0 || (b.rows != 0 && b.seconds < a.seconds) ? b : a;
+}
+
+void Bench(int rows, const std::string& folder) {
+    const std::string data = folder + "/table" + std::to_string(rows) + ".walk";
+    WriteTable(data, rows);
+    qs::test::SimOptions options;
+    options.dataFile = data;
+    options.journal = false;
+    qs::test::SimProcess sim(options);
+    if (!sim.start()) {
+        std::printf("krs-sim did not start: %s\n", sim.lastError().c_str());
+        return;
+    }
+    double walkSeconds = 1e9;
+    Walked blocking;
+    Walked async;
+    Walked adapter;
+    for (int round = 0; round < kRounds; ++round) {
+        adapter = Fastest(adapter, WalkAdapterOnly(sim.port()));
+        walkSeconds = std::min(walkSeconds, TimeSnmpwalk(sim.port()));
+        blocking = Fastest(blocking, WalkBlocking(sim.port()));
+        async = Fastest(async, WalkAsync(sim.port()));
+    }
+    const double walkTripMs = walkSeconds * 1000 / (rows * kReadColumns + 1);
+    std::printf("%d rows x %d columns (fastest of %d runs)\n", rows, kReadColumns, kRounds);
+    std::printf("  %-10s %6d rows in %7.3f s  %9.0f rows/s  %7.4f ms per request (%d requests)\n", "snmpwalk",
+                rows, walkSeconds, rows / walkSeconds, walkTripMs, rows * kReadColumns + 1);
+    Report("blocking", blocking, blocking.seconds * 1000 / (blocking.rows + 1), walkTripMs);
+    Report("async", async, async.seconds * 1000 / (async.rows + 1), walkTripMs);
+    Report("adapter", adapter, adapter.seconds * 1000 / (adapter.rows + 1), walkTripMs);
+    std::printf("  peak memory %ld MB\n", PeakMegabytes());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    char pattern[] = "/tmp/krs-bench-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    InitSnmpSession(folder);
+    DefaultSecurity.readCommunity = "lumpet";
+    std::vector<int> sizes{1000, 10000};
+    if (argc > 1) {
+        sizes.clear();
+        for (int i = 1; i < argc; ++i) {
+            sizes.push_back(std::atoi(argv[i]));
+        }
+    }
+    for (const int rows : sizes) {
+        Bench(rows, folder);
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -1,10 +1,10 @@
 // Consistency of every page definition the menu reaches: key counts, index columns, row-status
 // texts, edit formats, port-list items and tags.
 #include "CatalogueWalk.h"
-#include "EditFormatSyntax.h"
 
 #include "AgentMib.h"
 #include "DeviceSystemMib.h"
+#include "EditFormat.h"
 #include "QsOptionList.h"
 #include "QsSNMPVarList.h"
 #include "RmonBridgePages.h"
@@ -76,7 +76,10 @@ TEST(CatalogueData, FormatsParseAndTargetEditItems) {
         const int count = VarTableLength(panel.vars);
         for (const qs::FormatDef& f : panel.formats) {
             ASSERT_LT(f.var, count) << panel.where;
-            EXPECT_TRUE(IsWellFormedEditFormat(f.format)) << panel.where << ": " << f.format;
+            qs::EditFormat parsed;
+            EXPECT_NO_THROW(parsed = qs::ParseEditFormat(f.format)) << panel.where << ": " << f.format;
+            EXPECT_LE(parsed.minimum, parsed.maximum) << panel.where << ": " << f.format;
+            EXPECT_EQ(parsed.useValidator, f.validator != nullptr) << panel.where << ": " << f.format;
             EXPECT_EQ(panel.vars[f.var].OptionList, nullptr) << panel.where << ": a format on a combo box";
         }
     }
@@ -167,24 +170,6 @@ TEST(CatalogueData, RebootAndRmonStateReuseThePagesObjects) {
     EXPECT_STREQ(BasicManagementVars[1].Name, "System Reset");
     EXPECT_STREQ(BasicManagementVars[1].Oid, kSystemResetOid);
     EXPECT_EQ(BasicManagementVars[1].OptionList->ValueToText(kSystemResetWarmStart), "warm-start");
-}
-
-TEST(EditFormatSyntax, AcceptsTheLanguageAndRefusesSlips) {
-    struct Case {
-        const char* format;
-        bool ok;
-    };
-    const Case cases[] = {
-        {"%i{n1x65535l5}", true}, {"%s{l32}", true},  {"%h{l8f}", true},
-        {"%s{M}", true},          {"%s{I6m}", true},  {"%i{Z}", true},
-        {"%n.{l4fn}", true},      {"%s", true},       {"%i{n-1x12.5w80}", true},
-        {"%i{n1x65535l5", false}, {"i{l5}", false},   {"%q{l5}", false},
-        {"%i{l}", false},         {"%i{n1x}", false}, {"%i{l5aa}", false},
-        {"%i{k5}", false},        {"%i{l5}x", false}, {"%n", false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsWellFormedEditFormat(c.format), c.ok) << c.format;
-    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "QsSNMPTarget.h"
 #include "RmonBridgePages.h"
 #include "SimProcess.h"
+#include "SwitchData.h"
 
 #include "BasicConfigPages.h"
 
@@ -17,20 +18,11 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace {
 
 using qs::test::SimProcess;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 using Row = std::vector<std::string>;
 
@@ -56,9 +48,7 @@ protected:
 
     void SetUp() override {
         qs::test::SimOptions options;
-        options.dataFile = dataFolder_.path() + "/switch.walk";
-        std::ofstream(options.dataFile) << ReadFile(qs::test::defaultSimData()) << "\n"
-                                        << ReadFile(KRS_CATALOGUE_SIM_DATA);
+        options.dataFile = WriteSwitchData(dataFolder_.path());
         options.args = extraArgs_;
         sim_ = std::make_unique<SimProcess>(options);
         ASSERT_TRUE(sim_->start()) << sim_->lastError() << sim_->errorOutput();

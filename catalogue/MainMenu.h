@@ -1,0 +1,33 @@
+// The main menu's tree: the top-level items in menu order, each with its submenu.
+#pragma once
+
+#include "CatalogueTypes.h"
+
+#include <functional>
+#include <string>
+
+namespace qs {
+
+std::span<const MenuEntry> MainMenuItems();
+
+// The submenus of the feature areas, in menu order.
+std::span<const MenuEntry> BasicConfigurationItems();
+std::span<const MenuEntry> RmonItems();
+std::span<const MenuEntry> BridgeItems();
+std::span<const MenuEntry> HelpItems();
+
+// Where an entry stands: its captions from the top joined by " > ", and whether it or one of
+// its parents is hidden.
+struct MenuPlace {
+    std::string path;
+    bool hidden = false;
+};
+
+// Visits every entry below items, parents before their children.
+void ForEachMenuEntry(std::span<const MenuEntry> items,
+                      const std::function<void(const MenuEntry&, const MenuPlace&)>& visit);
+
+// The entry whose object name is name, or null.
+const MenuEntry* FindMenuEntry(std::span<const MenuEntry> items, const std::string& name);
+
+} // namespace qs

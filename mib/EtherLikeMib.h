@@ -1,0 +1,6 @@
+// EtherLike-MIB: the collision histogram.
+#pragma once
+
+#include "QsSNMPVar.h"
+
+extern const QsSNMPVarDesc Dot3CollisionsVars[];

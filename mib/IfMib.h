@@ -1,0 +1,6 @@
+// IF-MIB: the interface extension table.
+#pragma once
+
+#include "QsSNMPVar.h"
+
+extern const QsSNMPVarDesc IfXTableVars[];

@@ -1,0 +1,196 @@
+// The menu tree: top-level order, exact captions, object names, hidden items, command counts
+// per menu, tool command lines and dialog entries against their classes.
+#include "CatalogueWalk.h"
+
+#include "DialogClasses.h"
+#include "MibTools.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+using qs::CommandKind;
+using qs::MenuEntry;
+
+TEST(MenuTree, TopLevelItemsInMenuOrder) {
+    std::string captions;
+    for (const MenuEntry& e : qs::MainMenuItems()) {
+        captions += std::string(e.caption) + "|";
+    }
+    EXPECT_EQ(
+        captions,
+        "Basic Configuration|RMON|Bridge|VLAN|SNMP v3|Security|Layer 2|Layer 3|Single IP|Help|Refresh|");
+    const MenuEntry* rmon = qs::FindMenuEntry(qs::MainMenuItems(), "Menu_RMON");
+    ASSERT_NE(rmon, nullptr);
+    EXPECT_EQ(rmon->kind, CommandKind::Direct);
+    EXPECT_EQ(rmon->direct, qs::DirectCommand::RmonStateRead);
+    EXPECT_FALSE(rmon->children.empty());
+}
+
+TEST(MenuTree, ObjectNamesAreUniqueAndSeparatorsAreMarked) {
+    std::set<std::string> names;
+    for (const PlacedEntry& e : AllMenuEntries()) {
+        ASSERT_NE(e.entry->objectName, nullptr) << e.place.path;
+        EXPECT_TRUE(names.insert(e.entry->objectName).second) << "duplicate " << e.entry->objectName;
+        EXPECT_EQ(e.entry->kind == CommandKind::Separator, std::string(e.entry->caption) == "-")
+            << e.place.path;
+    }
+}
+
+// Captions that keep their blanks, line feeds and spellings, found by object name.
+TEST(MenuTree, CaptionsAndPathsAreExact) {
+    const std::map<std::string, std::string> paths = {
+        {"FLASHUtilizationTable1", "Basic Configuration > Agent Management > Flash Utilization Table\n"},
+        {"STPControl1", "Bridge > Spanning Tree > STP Control "},
+        {"GratuitousARPManagementInfomation1", "Basic Configuration > Agent Management > Gratuitous ARP "
+                                               "Management > Gratuitous ARP Management Infomation"},
+        {"MoudleBasicConfiguration1", "Basic Configuration > Moudle Basic Configuration"},
+        {"TrafficSegmentationTable1", "Layer 2 > Traffic Segmentation Table "},
+        {"LoopbackDetection1", "Layer 2 > Loopback Detection "},
+        {"AlarmEvent1", "RMON > Alarm/Event"},
+        {"Statistics1", "RMON > Statistics"},
+        {"History1", "RMON > History"},
+        {"VACM1", "SNMP v3"},
+        {"Refresh1", "Refresh"},
+        {"Reboot1", "Basic Configuration > Reboot"},
+        {"Dot3Statistics1", "Basic Configuration > EtherLike-MIB > Dot3 Statistics"},
+        {"TrouceControlTable1", "Basic Configuration > Trace Route > Control Table"},
+        {"Information1", "Bridge > 802.1D > Information"},
+    };
+    std::map<std::string, std::string> found;
+    for (const PlacedEntry& e : AllMenuEntries()) {
+        if (paths.count(e.entry->objectName) != 0) {
+            found[e.entry->objectName] = e.place.path;
+        }
+    }
+    EXPECT_EQ(found, paths);
+}
+
+TEST(MenuTree, PageTitlesAreExact) {
+    const std::map<std::string, std::string> titles = {
+        {"L2DeviceAlarmLinkChange1", "Device Alarm Link Settings"},
+        {"GratuitousARPManagementInfomation1", "Gratuitous ARP Management Information"},
+        {"GratuitousARPTable1", "Gratuitous ARP Management Table"},
+        {"DeleteAllState1", "Delete All Trusted Host"},
+        {"SystemLogState1", "System Log Mangement"},
+        {"FLASHUtilizationTable1", "Flash Utilization Table"},
+        {"PortUtilization1", "Port Utilization Table"},
+        {"CableDiagnostics1", "Cable Diagnostics Table"},
+        {"MaxConcurrentRequests2", "Trace Route Max Concurrent Requests"},
+        {"TraceRouteResultTable1", "Trace Route Results Table"},
+        {"RMONSetting1", "RMON State"},
+        {"NetConfiguration1", "Net Configuration Table"},
+        {"Information1", "802.1D Information"},
+        {"PortMSTPInformation1", "Port MSTP Information"},
+    };
+    for (const auto& [name, title] : titles) {
+        const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), name);
+        ASSERT_NE(e, nullptr) << name;
+        ASSERT_EQ(e->kind, CommandKind::Page) << name;
+        EXPECT_EQ(e->page->title, title) << name;
+    }
+}
+
+// Commands per menu: pages, dialogs, tools and direct commands, and how many of them the
+// menu does not show.
+TEST(MenuTree, EachMenuHoldsItsCommands) {
+    struct Count {
+        int pages = 0, hiddenPages = 0, dialogs = 0, tools = 0, hiddenTools = 0, direct = 0, empty = 0;
+        bool operator==(const Count&) const = default;
+    };
+    std::map<std::string, Count> counts;
+    for (const PlacedEntry& e : AllMenuEntries()) {
+        const std::string top = e.place.path.substr(0, e.place.path.find(" > "));
+        Count& c = counts[top];
+        switch (e.entry->kind) {
+        case CommandKind::Page:
+            ++c.pages;
+            c.hiddenPages += e.place.hidden;
+            break;
+        case CommandKind::Dialog:
+            ++c.dialogs;
+            break;
+        case CommandKind::Tool:
+            ++c.tools;
+            c.hiddenTools += e.place.hidden;
+            break;
+        case CommandKind::Direct:
+            ++c.direct;
+            break;
+        case CommandKind::Empty:
+            ++c.empty;
+            break;
+        default:
+            break;
+        }
+    }
+    EXPECT_TRUE((counts["Basic Configuration"] == Count{35, 4, 9, 15, 3, 1, 0}));
+    EXPECT_TRUE((counts["RMON"] == Count{4, 3, 0, 3, 0, 1, 0}));
+    EXPECT_TRUE((counts["Bridge"] == Count{5, 0, 3, 2, 0, 0, 0}));
+    EXPECT_TRUE((counts["Help"] == Count{0, 0, 1, 0, 0, 0, 1}));
+    EXPECT_TRUE((counts["Security"] == Count{0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_TRUE((counts["Refresh"] == Count{0, 0, 0, 0, 0, 1, 0}));
+}
+
+TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
+    std::set<std::string> hidden;
+    for (const PlacedEntry& e : AllMenuEntries()) {
+        const CommandKind k = e.entry->kind;
+        if (e.place.hidden && k != CommandKind::None && k != CommandKind::Separator) {
+            hidden.insert(e.entry->objectName);
+        }
+    }
+    const std::set<std::string> expected = {
+        "PhysicalTable1",     "LogicalTable1",      "Mapping1",        "Dot3Collision1",
+        "ProbeHistoryTable1", "ProbeHistoryTable2", "RouteHopsTable1", "ProbeBasicInformation1",
+        "NetConfiguration1",  "NetDefaultGateway1",
+    };
+    EXPECT_EQ(hidden, expected);
+}
+
+TEST(MenuTree, EveryToolTopicBuildsACommandLine) {
+    const std::set<std::string> programs = {"MIB", "IFMib", "EthernetLike", "Rmon", "Bridge", "EntityMIB"};
+    TToolArgs args;
+    args.ReadCommunity = "public";
+    args.WriteCommunity = "private";
+    for (const PlacedEntry& e : EntriesOfKind(CommandKind::Tool)) {
+        const std::string topic = e.entry->topic;
+        const std::string line = qs::BuildMibToolCommandLine(topic, "10.90.90.90", args);
+        const std::string program = line.substr(0, line.find(' '));
+        EXPECT_EQ(programs.count(program), 1u) << e.place.path << ": " << line;
+        EXPECT_EQ(line, program + " /I10.90.90.90 /Rpublic /Wprivate " + topic);
+    }
+}
+
+TEST(MenuTree, DialogEntriesMatchTheirClasses) {
+    for (const PlacedEntry& e : EntriesOfKind(CommandKind::Dialog)) {
+        const qs::DialogDef& d = *e.entry->dialog;
+        const qs::DialogClassDef* cls = qs::FindDialogClass(d.className);
+        ASSERT_NE(cls, nullptr) << e.place.path;
+        EXPECT_EQ(cls->hasGlobal, d.global != qs::GlobalPolicy::NoGlobal) << e.place.path;
+        EXPECT_TRUE(!cls->globalBeforeShow || d.global == qs::GlobalPolicy::Set) << e.place.path;
+        EXPECT_EQ(cls->takesMode, d.mode >= 0) << e.place.path;
+    }
+}
+
+// Only the SMTP settings and the About box keep their own captions; only STP Control catches.
+TEST(MenuTree, DialogCaptionsAndCatches) {
+    std::set<std::string> uncaptioned;
+    std::set<std::string> catching;
+    for (const PlacedEntry& e : EntriesOfKind(CommandKind::Dialog)) {
+        if (e.entry->dialog->title == nullptr) {
+            uncaptioned.insert(e.entry->dialog->className);
+        }
+        if (e.entry->dialog->catchToMainStatus) {
+            catching.insert(e.entry->dialog->className);
+        }
+    }
+    EXPECT_EQ(uncaptioned, (std::set<std::string>{"TSMTPControlForm", "TAboutForm"}));
+    EXPECT_EQ(catching, (std::set<std::string>{"TSTP_Info"}));
+}
+
+} // namespace

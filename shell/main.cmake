@@ -20,5 +20,6 @@ qt_add_resources(krs_shell_main "panel_pictures"
 )
 
 add_executable(krs-manager main.cpp)
-target_link_libraries(krs-manager PRIVATE krs_shell_main)
+# The catalogue stands on the shell; its libraries are defined after this folder.
+target_link_libraries(krs-manager PRIVATE krs_shell_main krs_catalogue_main)
 krs_target_defaults(krs-manager)

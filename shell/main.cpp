@@ -1,5 +1,6 @@
 // The program: started by the management platform with the device address and its SNMP
 // credentials as parameters ("/I10.0.0.5", "/Rpublic", ...).
+#include "CatalogueMenu.h"
 #include "MainUnit.h"
 
 #include <QApplication>
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         parameters.emplace_back(argv[i]);
     }
+    qs::InstallCatalogueMenu();
     return qs::RunMainProgram(parameters);
 }

@@ -9,14 +9,19 @@ TShape::TShape(TComponent* owner, TWinControl* parent)
     qs::EnsureApplication();
 }
 
+// A colour set again unchanged repaints nothing: the LEDs are painted every 60 ms.
 void TShape::SetBrushColor(TColor color) {
-    Brush.Color = color;
-    update();
+    if (Brush.Color != color) {
+        Brush.Color = color;
+        update();
+    }
 }
 
 void TShape::SetPenColor(TColor color) {
-    Pen.Color = color;
-    update();
+    if (Pen.Color != color) {
+        Pen.Color = color;
+        update();
+    }
 }
 
 void TShape::paintEvent(QPaintEvent*) {

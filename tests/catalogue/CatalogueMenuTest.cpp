@@ -12,7 +12,6 @@
 #include "QsSNMPTarget.h"
 #include "SimProcess.h"
 #include "StaticText.h"
-#include "SwitchData.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +34,6 @@ protected:
         previousFolder_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.path());
         qs::test::SimOptions options;
-        options.dataFile = WriteSwitchData(folder_.path());
         sim_ = std::make_unique<SimProcess>(options);
         ASSERT_TRUE(sim_->start()) << sim_->lastError();
         qs::InstallCatalogueMenu();

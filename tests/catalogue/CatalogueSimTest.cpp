@@ -9,7 +9,6 @@
 #include "QsSNMPTarget.h"
 #include "RmonBridgePages.h"
 #include "SimProcess.h"
-#include "SwitchData.h"
 
 #include "BasicConfigPages.h"
 
@@ -48,7 +47,6 @@ protected:
 
     void SetUp() override {
         qs::test::SimOptions options;
-        options.dataFile = WriteSwitchData(dataFolder_.path());
         options.args = extraArgs_;
         sim_ = std::make_unique<SimProcess>(options);
         ASSERT_TRUE(sim_->start()) << sim_->lastError() << sim_->errorOutput();
@@ -75,7 +73,6 @@ protected:
 
     std::vector<std::string> extraArgs_;
     std::unique_ptr<SimProcess> sim_;
-    qs::test::TempFolder dataFolder_;
     static inline qs::test::TempFolder sessionFolder_;
 };
 
@@ -106,8 +103,8 @@ bool HasRow(const std::vector<Row>& rows, const Row& keys) {
 // text removes it with a SET of the index values and the status only.
 TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
     const std::map<std::string, Row> newRows = {
-        {"Trusted Host Table", {"2", "10.90.90.101", "255.255.255.0", ""}},
-        {"SMTP Mail Receiver Table", {"2", "ops@example.net", ""}},
+        {"Trusted Host Table", {"3", "10.90.90.101", "255.255.255.0", ""}},
+        {"SMTP Mail Receiver Table", {"3", "ops@example.net", ""}},
         {"Ping Control Table", {"admin", "lab", "10.90.90.2", "3", "1", "enabled", ""}},
         {"Trace Route Control Table", {"admin", "lab", "10.1.1.2", "3", "3", "33434", "30", "enabled", ""}},
     };

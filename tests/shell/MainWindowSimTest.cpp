@@ -132,5 +132,43 @@ TEST_F(MainWindowSim, LinksFollowTheSwitchAndRecoverFromASilentDevice) {
     EXPECT_EQ(LedColour(panel, 0), kLedLime);
 }
 
+TEST_F(MainWindowSim, ActivationShowsOnePanelAndRefreshRebuildsItOnlyWhenConfirmed) {
+    ASSERT_TRUE(StartSim());
+    MainForm =
+        qs::CreateForm<TMainForm>(nullptr, std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
+    MainForm->FormActivate(MainForm);
+    MainForm->FormActivate(MainForm);
+    ASSERT_EQ(MainForm->FrontPanels.size(), 1u);
+    TPanelKRS5428MX_Form* first = MainForm->FrontPanels[0];
+
+    messages.answers = {IDCANCEL};
+    MainForm->Refresh1Click(MainForm);
+    ASSERT_EQ(messages.Texts(), QStringList{"Refresh panel may take a long time. Are you sure?"});
+    EXPECT_EQ(MainForm->FrontPanels, std::vector<TPanelKRS5428MX_Form*>{first});
+
+    messages.answers = {IDOK};
+    MainForm->Refresh1Click(MainForm);
+    ASSERT_EQ(MainForm->FrontPanels.size(), 1u);
+    EXPECT_TRUE(WaitFor([&] { return MainForm->FrontPanels[0]->LedRequest->Led(0).Color == kLedLime; }));
+}
+
+// Start-up that cannot go on shows one box with the application's title and ends the program.
+TEST_F(MainWindowSim, StartUpThatCannotGoOnEndsWithOneBox) {
+    struct Case {
+        std::vector<std::string> parameters;
+        const char* text;
+    };
+    const Case cases[] = {{{}, "No parameter input"},
+                          {{"/I127.0.0.1", "/vthree"}, "'three' is not a valid integer value"}};
+    for (const Case& c : cases) {
+        messages.boxes.clear();
+        EXPECT_EQ(qs::RunMainProgram(c.parameters), 0);
+        ASSERT_EQ(messages.boxes.size(), 1) << c.text;
+        EXPECT_EQ(messages.boxes[0].text, c.text);
+        EXPECT_EQ(Application->Title, "KRS-5400MX-28Module");
+        EXPECT_EQ(MainForm, nullptr);
+    }
+}
+
 } // namespace
 } // namespace qs::test

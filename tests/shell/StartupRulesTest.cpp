@@ -1,7 +1,9 @@
 #include "StartupRules.h"
 
 #include "MessageTable.h"
+#include "MibTools.h"
 #include "QsSNMPTarget.h"
+#include "RecordingTool.h"
 #include "StrToInt.h"
 #include "TempDir.h"
 
@@ -176,6 +178,31 @@ TEST_F(StartupRules, MessageFilesReplaceTheBuiltInTables) {
     EXPECT_EQ(SnmpMsgTable().Text(0), "Read: [ERROR]");
     EXPECT_EQ(SnmpMsgTable().Text(1), "Write: [ERROR]");
     SnmpMsgTable().RestoreBuiltIn();
+}
+
+// The external tools get the connection as the settings file describes it.
+TEST_F(StartupRules, ToolsGetTheSettingsOfTheDevice) {
+    struct Case {
+        const char* settings;
+        std::vector<std::string> arguments;
+    };
+    const Case cases[] = {
+        {"AgentPort=161\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n",
+         {"/I10.0.0.5", "/Rpub", "/Wpriv", "/TRmon_History"}},
+        {"AgentPort=1161\nVersion=3\nSecurityModel=3\nSecurityLevel=2\nAuthProtocol=1\nPrivProtocol=1\n"
+         "SecurityName=admin\nAuthPassword=authpass1\nPrivPassword=privpass1\nContextName=ctx\n"
+         "ContextEngineID=eng\n",
+         {"/I10.0.0.5", "/t1161", "/v3", "/deng", "/m3", "/nadmin", "/l3", "/a2", "/p2", "/Aauthpass1",
+          "/Pprivpass1", "/cctx", "/TRmon_History"}},
+    };
+    for (const Case& c : cases) {
+        args = TToolArgs{};
+        dir.Write("conf/10.0.0.5.cfg", std::string("[Program Information]\n") + c.settings);
+        Run({"/I10.0.0.5", "/Rpub", "/Wpriv"});
+        qs::test::RecordingTool tool("Rmon");
+        qs::RunMibToolCommand("/TRmon_History", "", deviceAddress, args);
+        EXPECT_EQ(tool.waitForArguments(), c.arguments);
+    }
 }
 
 TEST(StrToInt, ConvertsDecimalAndHexadecimal) {

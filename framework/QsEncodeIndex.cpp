@@ -75,6 +75,14 @@ void AddMac(OidVector& out, const std::string& text) {
     AddOctets(out, octets, false);
 }
 
+// The first 16 octets, no length; fewer give nothing.
+void AddIPv6(OidVector& out, const std::string& text) {
+    const QsOctets octets = ParseHexText(text);
+    if (octets.size() >= 16) {
+        AddOctets(out, QsOctets(octets.begin(), octets.begin() + 16), false);
+    }
+}
+
 void AddDateNumber(OidVector& out, const std::string& text) {
     double d = 0;
     if (text.empty()) {
@@ -122,13 +130,9 @@ OidVector EncodeKey(std::uint32_t syntax, const std::string& text, bool lengthFi
     case SYN_DISPLAYSTR:
         AddOctets(out, QsOctets(text.begin(), text.end()), lengthFirst);
         break;
-    case SYN_IPV6ADDRESS: {
-        const QsOctets octets = ParseHexText(text);
-        if (octets.size() >= 16) {
-            AddOctets(out, QsOctets(octets.begin(), octets.begin() + 16), false);
-        }
+    case SYN_IPV6ADDRESS:
+        AddIPv6(out, text);
         break;
-    }
     case SYN_INETADDRESS:
         AddInet(out, text);
         break;

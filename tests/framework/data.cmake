@@ -1,5 +1,7 @@
 krs_test(qs_data_tests
     SOURCES
+        IndexFuzzTest.cpp
+        IndexPartsTest.cpp
         OctetTextsTest.cpp
         QsOptionListTest.cpp
         QsSNMPVarListTest.cpp

@@ -1,5 +1,6 @@
 #include "Agent.h"
 
+#include "LiveObjects.h"
 #include "NetSnmp.h"
 
 #include <arpa/inet.h>
@@ -12,11 +13,6 @@
 namespace krssim {
 namespace {
 
-const Oid kSysUpTime{1, 3, 6, 1, 2, 1, 1, 3, 0};
-const Oid kSnmpInPkts{1, 3, 6, 1, 2, 1, 11, 1, 0};
-const Oid kSnmpInBadCommunityNames{1, 3, 6, 1, 2, 1, 11, 4, 0};
-const Oid kSnmpInAsnParseErrs{1, 3, 6, 1, 2, 1, 11, 6, 0};
-
 int onPacket(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
     if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
         return 1;
@@ -24,19 +20,26 @@ int onPacket(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magi
     return static_cast<Agent*>(magic)->onMessage(session, pdu);
 }
 
+// UDP keeps the remote address first in the transport data (alone for IPv6, followed by the
+// local address for IPv4).
 std::string peerText(const netsnmp_pdu* pdu) {
-    if (!pdu->transport_data ||
-        pdu->transport_data_length < static_cast<int>(sizeof(netsnmp_indexed_addr_pair))) {
+    auto length = static_cast<std::size_t>(pdu->transport_data_length);
+    if (!pdu->transport_data || length < sizeof(sockaddr_in)) {
         return "";
     }
-    const auto* pair = static_cast<const netsnmp_indexed_addr_pair*>(pdu->transport_data);
+    const auto* addr = static_cast<const sockaddr*>(pdu->transport_data);
     char host[INET6_ADDRSTRLEN] = "";
-    if (pair->remote_addr.sa.sa_family == AF_INET6) {
-        inet_ntop(AF_INET6, &pair->remote_addr.sin6.sin6_addr, host, sizeof host);
-        return std::string("[") + host + "]:" + std::to_string(ntohs(pair->remote_addr.sin6.sin6_port));
+    if (addr->sa_family == AF_INET6 && length >= sizeof(sockaddr_in6)) {
+        const auto* in6 = static_cast<const sockaddr_in6*>(pdu->transport_data);
+        inet_ntop(AF_INET6, &in6->sin6_addr, host, sizeof host);
+        return std::string("[") + host + "]:" + std::to_string(ntohs(in6->sin6_port));
     }
-    inet_ntop(AF_INET, &pair->remote_addr.sin.sin_addr, host, sizeof host);
-    return std::string(host) + ":" + std::to_string(ntohs(pair->remote_addr.sin.sin_port));
+    if (addr->sa_family != AF_INET) {
+        return "";
+    }
+    const auto* in4 = static_cast<const sockaddr_in*>(pdu->transport_data);
+    inet_ntop(AF_INET, &in4->sin_addr, host, sizeof host);
+    return std::string(host) + ":" + std::to_string(ntohs(in4->sin_port));
 }
 
 bool pduType(int command, PduType& type, std::string& name) {
@@ -178,17 +181,6 @@ unsigned long Agent::malformedPackets() const {
     return snmp_get_statistic(STAT_SNMPINASNPARSEERRS);
 }
 
-void Agent::refreshLiveObjects() {
-    auto elapsed = std::chrono::steady_clock::now() - started_;
-    auto ticks = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() / 10;
-    store_.set(kSysUpTime,
-               Value::ofUnsigned(Type::TimeTicks, static_cast<std::uint64_t>(ticks) & 0xffffffffu));
-    store_.set(kSnmpInPkts, Value::ofUnsigned(Type::Counter32, snmp_get_statistic(STAT_SNMPINPKTS)));
-    store_.set(kSnmpInBadCommunityNames,
-               Value::ofUnsigned(Type::Counter32, snmp_get_statistic(STAT_SNMPINBADCOMMUNITYNAMES)));
-    store_.set(kSnmpInAsnParseErrs, Value::ofUnsigned(Type::Counter32, malformedPackets()));
-}
-
 bool Agent::authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite) {
     if (pdu->version == SNMP_VERSION_3) {
         entry.user.assign(pdu->securityName ? pdu->securityName : "", pdu->securityNameLen);
@@ -216,7 +208,7 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     entry.varbinds = &request.varbinds;
     bool known = pduType(pdu->command, request.pdu, entry.pdu);
     bool authorised = authorise(pdu, entry, request.mayWrite);
-    ++received_;
+    snmp_increment_statistic(STAT_SNMPINPKTS);
     entry.answer = "none";
     if (session->s_snmp_errno == SNMPERR_USM_AUTHENTICATIONFAILURE) {
         // The library shows us a message whose digest failed; it sends the report itself.
@@ -225,12 +217,15 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
         entry.why = authorised ? "unsupported-pdu" : "bad-community";
     } else if (options_.noAnswer) {
         entry.why = "no-answer";
-    } else if (options_.dropEvery > 0 && received_ % static_cast<unsigned long>(options_.dropEvery) == 0) {
+    } else if (options_.dropEvery > 0 && ++accepted_ % static_cast<unsigned long>(options_.dropEvery) == 0) {
         entry.why = "dropped";
     } else {
         request.nonRepeaters = static_cast<int>(pdu->errstat);
         request.maxRepetitions = static_cast<int>(pdu->errindex);
-        refreshLiveObjects();
+        if (request.pdu == PduType::Set && !request.mayWrite) {
+            snmp_increment_statistic(STAT_SNMPINBADCOMMUNITYUSES);
+        }
+        refreshLiveObjects(store_, std::chrono::steady_clock::now() - started_);
         Response response = responder_.answer(request);
         entry.response = &response;
         entry.answer = options_.delayMs > 0 ? "delayed" : "sent";
@@ -266,10 +261,10 @@ void Agent::sendDue(bool all) {
     while (!pending_.empty() && (all || pending_.front().due <= now)) {
         Pending p = pending_.front();
         pending_.pop_front();
-        if (!all && snmp_send(p.session, p.pdu) == 0) {
+        if (all || snmp_send(p.session, p.pdu) == 0) {
             snmp_free_pdu(p.pdu);
-        } else if (all) {
-            snmp_free_pdu(p.pdu);
+        } else {
+            snmp_increment_statistic(STAT_SNMPOUTPKTS);
         }
     }
 }

@@ -46,9 +46,9 @@ private:
 
     bool openTransport(const std::string& spec, std::string& error);
     bool createUsers(std::string& error);
-    void refreshLiveObjects();
     bool authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite);
     void respond(snmp_session* session, snmp_pdu* request, const Response& response);
+    // Sends the answers whose delay has passed; with `all` (at exit) drops those still waiting.
     void sendDue(bool all);
 
     const Options& options_;
@@ -57,7 +57,7 @@ private:
     Journal journal_;
     bool initialised_ = false;
     int port_ = 0;
-    unsigned long received_ = 0;
+    unsigned long accepted_ = 0; // requests that passed authentication, for --drop-every
     std::chrono::steady_clock::time_point started_;
     std::deque<Pending> pending_;
 };

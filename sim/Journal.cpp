@@ -23,12 +23,26 @@ std::string quoted(const std::string& text) {
     return '"' + jsonEscape(text) + '"';
 }
 
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 0xf];
+    }
+    return out;
+}
+
 std::string varbindsJson(const std::vector<VarBind>& varbinds) {
     std::string out = "[";
     for (const auto& vb : varbinds) {
         out += out.size() > 1 ? "," : "";
         out += "{\"oid\":" + quoted(formatOid(vb.oid)) + ",\"type\":" + quoted(typeName(vb.value.type)) +
-               ",\"value\":" + quoted(valueText(vb.value)) + "}";
+               ",\"value\":" + quoted(valueText(vb.value));
+        if (vb.value.type == Type::OctetString || vb.value.type == Type::Opaque) {
+            out += ",\"hex\":" + quoted(hex(vb.value.bytes));
+        }
+        out += "}";
     }
     return out + "]";
 }

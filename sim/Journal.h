@@ -1,9 +1,10 @@
 // The request journal: one JSON object per line for every request received, written and
 // flushed at once so that a test can read it while the agent runs. Fields:
 //   time, peer, version ("1", "2c", "3"), community or user and level, pdu ("get", "getnext",
-//   "getbulk", "set"), request_id, varbinds [{oid, type, value}], error_status, error_index,
+//   "getbulk", "set"), request_id, varbinds [{oid, type, value[, hex]}], error_status, error_index,
 //   answer ("sent", "delayed", "none") and, when no answer went out, why ("no-answer",
-//   "dropped", "bad-community", "auth-failed", "unsupported-pdu").
+//   "dropped", "bad-community", "auth-failed", "unsupported-pdu"). Octet strings carry "hex"
+//   beside the value text.
 #pragma once
 
 #include "Responder.h"

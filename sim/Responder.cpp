@@ -29,7 +29,28 @@ constexpr std::array<const char*, 19> kErrorNames{"noError",
 // Most variable bindings one GET-BULK answer carries.
 constexpr std::size_t kMaxBulkVarbinds = 100;
 
+std::size_t oidSize(const Oid& oid) {
+    std::size_t size = 0;
+    for (auto sub : oid) {
+        size += sub < 0x80 ? 1 : sub < 0x4000 ? 2 : sub < 0x200000 ? 3 : sub < 0x10000000 ? 4 : 5;
+    }
+    return size;
+}
+
+std::size_t totalSize(const std::vector<VarBind>& varbinds) {
+    std::size_t size = 0;
+    for (const auto& vb : varbinds) {
+        size += encodedSize(vb);
+    }
+    return size;
+}
+
 } // namespace
+
+std::size_t encodedSize(const VarBind& vb) {
+    // Tag and up to four length octets for the varbind, its name and its value.
+    return 3 * 6 + oidSize(vb.oid) + vb.value.bytes.size() + oidSize(vb.value.oid) + 9;
+}
 
 std::string errorName(int status) {
     if (status >= 0 && status < static_cast<int>(kErrorNames.size())) {
@@ -90,6 +111,13 @@ Response Responder::answer(const Request& request) {
         response = set(request);
         break;
     }
+    while (request.pdu == PduType::GetBulk && totalSize(response.varbinds) > maxVarbindBytes_) {
+        response.varbinds.pop_back();
+    }
+    if (response.errorStatus == NoError && totalSize(response.varbinds) > maxVarbindBytes_) {
+        // v1 answers tooBig with the request's varbinds, v2 and v3 with none.
+        return {TooBig, 0, request.version == V1 ? request.varbinds : std::vector<VarBind>{}};
+    }
     if (request.version == V1) {
         response.errorStatus = v1Error(response.errorStatus);
     }
@@ -111,8 +139,8 @@ Response Responder::get(const Request& request) const {
         if (request.version == V1) {
             return {NoSuchName, static_cast<int>(i) + 1, {}};
         }
-        Oid parent(oid.begin(), oid.end() - 1);
-        bool column = store_.hasUnder(parent) && !store_.hasUnder(oid);
+        Oid parent(oid.begin(), oid.end() - (oid.empty() ? 0 : 1));
+        bool column = !oid.empty() && store_.hasUnder(parent) && !store_.hasUnder(oid);
         response.varbinds.push_back(
             {oid, Value::exception(column ? Type::NoSuchInstance : Type::NoSuchObject)});
     }

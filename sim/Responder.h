@@ -75,6 +75,10 @@ public:
     // GET-NEXT under this subtree answers the requested OID itself (never increasing).
     void setBrokenNext(Oid subtree) { brokenNext_ = std::move(subtree); }
 
+    // Largest encoded size of the varbinds of one answer; a bigger GET, GET-NEXT or SET answer
+    // becomes tooBig, a GET-BULK answer is cut short.
+    void setMaxVarbindBytes(std::size_t bytes) { maxVarbindBytes_ = bytes; }
+
     Response answer(const Request& request);
 
 private:
@@ -87,6 +91,10 @@ private:
     MibStore& store_;
     std::vector<SetFault> setFaults_;
     Oid brokenNext_;
+    std::size_t maxVarbindBytes_ = 65000;
 };
+
+// An upper bound of the BER size of a varbind.
+std::size_t encodedSize(const VarBind& vb);
 
 } // namespace krssim

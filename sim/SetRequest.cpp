@@ -25,6 +25,23 @@ struct Item {
     bool exists = false;
 };
 
+// The types a data file can hold, and so the only ones a SET may write.
+bool storable(Type type) {
+    switch (type) {
+    case Type::Integer:
+    case Type::OctetString:
+    case Type::ObjectId:
+    case Type::IpAddress:
+    case Type::Counter32:
+    case Type::Gauge32:
+    case Type::TimeTicks:
+    case Type::Counter64:
+        return true;
+    default:
+        return false;
+    }
+}
+
 class SetPlan {
 public:
     SetPlan(const MibStore& store, const std::vector<VarBind>& varbinds) : store_(store) {
@@ -122,7 +139,7 @@ int SetPlan::checkValue(const Item& item) const {
     const Value& v = item.vb->value;
     const ObjectRule& rule = *item.rule;
     auto expected = store_.columnType(item.object);
-    if ((expected && v.type != *expected) || v.type == Type::Null || v.type >= Type::NoSuchObject) {
+    if ((expected && v.type != *expected) || !storable(v.type)) {
         return WrongType;
     }
     if (v.type == Type::OctetString && rule.size &&

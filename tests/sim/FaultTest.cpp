@@ -41,15 +41,18 @@ TEST(FaultTest, DelayAnswersLate) {
 TEST(FaultTest, DropEveryNthRequest) {
     SimProcess sim({{}, {"--drop-every", "3"}});
     ASSERT_TRUE(sim.start()) << sim.lastError();
+    // A request with a wrong community is not one that counts.
+    snmp("snmpget", "-t 0.1 -v2c -c nobody " + sim.address() + " " + kSysName);
     std::vector<bool> answered;
     for (int i = 0; i < 6; ++i) {
         answered.push_back(get(sim).find("core-sw-1") != std::string::npos);
     }
     EXPECT_EQ(answered, (std::vector<bool>{true, true, false, true, true, false}));
     auto journal = sim.journal();
-    ASSERT_EQ(journal.size(), 6u);
-    EXPECT_EQ(journal[2].why, "dropped");
-    EXPECT_EQ(journal[5].why, "dropped");
+    ASSERT_EQ(journal.size(), 7u);
+    EXPECT_EQ(journal[0].why, "bad-community");
+    EXPECT_EQ(journal[3].why, "dropped");
+    EXPECT_EQ(journal[6].why, "dropped");
 }
 
 TEST(FaultTest, SetErrorRefusesThatObjectOnly) {

@@ -25,6 +25,7 @@ class ResponderTest : public testing::Test {
 protected:
     void SetUp() override {
         std::istringstream in("@writable .1.3.6.1.2.1.1.5 size=0..16\n"
+                              "@writable .1.3.6.1.4.1.99.1\n"
                               "@writable .1.3.6.1.2.1.2.2.1.7 enum=1,2,3\n"
                               "@writable .1.3.6.1.2.1.17.7.1.4.3.1.1 size=0..32\n"
                               "@default .1.3.6.1.2.1.17.7.1.4.3.1.1 = \"\"\n"
@@ -150,6 +151,11 @@ struct SetCase {
     int v1;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SetErrorCaseTest : public ResponderTest, public testing::WithParamInterface<SetCase> {};
 
 TEST_P(SetErrorCaseTest, AnswersTheStatusAndItsV1Mapping) {
@@ -167,6 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
                 NoSuchName},
         SetCase{"WrongType", {kName, Value::ofInteger(1)}, WrongType, BadValue},
         SetCase{"NullValue", {kName, Value{}}, WrongType, BadValue},
+        SetCase{"UnstorableType",
+                {{1, 3, 6, 1, 2, 1, 17, 7, 1, 3, 1, 1, 3, 9}, Value::exception(Type::Opaque)},
+                WrongType,
+                BadValue},
         SetCase{"TooLong", {kName, Value::ofBytes(std::string(17, 'x'))}, WrongLength, BadValue},
         SetCase{"NotInEnum", {kAdmin3, Value::ofInteger(4)}, WrongValue, BadValue},
         SetCase{"UnknownObject", {{1, 3, 6, 1, 4, 1, 9}, Value::ofInteger(1)}, NoCreation, NoSuchName},
@@ -204,6 +214,26 @@ TEST_F(ResponderTest, BrokenNextAnswersTheRequestedOid) {
     EXPECT_EQ(send(PduType::GetNext, {null(column)}).varbinds[0].oid, column);
     EXPECT_EQ(send(PduType::GetNext, {null(kAdmin3)}).varbinds[0].oid, kAdmin3);
     EXPECT_EQ(send(PduType::GetNext, {null(kName)}).varbinds[0].oid, kAdmin3); // outside: normal
+}
+
+TEST_F(ResponderTest, AnswerTooBigForADatagramIsTooBig) {
+    store_.set({1, 3, 6, 1, 4, 1, 1, 0}, Value::ofBytes(std::string(40000, 'x')));
+    Oid big{1, 3, 6, 1, 4, 1, 1, 0};
+    EXPECT_EQ(send(PduType::Get, {null(big)}).errorStatus, NoError);
+    Response v2 = send(PduType::Get, {null(big), null(big)});
+    EXPECT_EQ(v2.errorStatus, TooBig);
+    EXPECT_TRUE(v2.varbinds.empty());
+    Response v1 = send(PduType::Get, {null(big), null(big)}, V1);
+    EXPECT_EQ(v1.errorStatus, TooBig);
+    EXPECT_EQ(v1.varbinds.size(), 2u);
+    Request bulk;
+    bulk.pdu = PduType::GetBulk;
+    bulk.varbinds = {null({1, 3, 6, 1, 4, 1})};
+    bulk.maxRepetitions = 3;
+    store_.set({1, 3, 6, 1, 4, 1, 2, 0}, Value::ofBytes(std::string(40000, 'y')));
+    Response cut = responder_.answer(bulk);
+    EXPECT_EQ(cut.errorStatus, NoError);
+    EXPECT_EQ(cut.varbinds.size(), 1u);
 }
 
 TEST(ErrorNameTest, NamesAndNumbersRoundTrip) {

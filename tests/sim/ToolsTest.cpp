@@ -48,6 +48,21 @@ TEST_F(ToolsTest, ServesTheFrontPanelStatusObject) {
     EXPECT_THAT(out, HasSubstr("Hex-STRING: 00 01 00 02"));
 }
 
+TEST_F(ToolsTest, ServesLiveCountersAndTheEngine) {
+    auto counter = [&](const std::string& oid) {
+        std::string out = snmp("snmpget", "-Oqv " + v2("lumpet") + " " + oid);
+        return std::stol(out);
+    };
+    const std::string badCommunities = ".1.3.6.1.2.1.11.4.0", inPkts = ".1.3.6.1.2.1.11.1.0";
+    long bad = counter(badCommunities), in = counter(inPkts);
+    snmp("snmpget", "-t 0.1 " + v2("nobody") + " " + kSysName);
+    EXPECT_EQ(counter(badCommunities), bad + 1);
+    EXPECT_EQ(counter(inPkts), in + 3);
+    std::string engine = snmp("snmpget", v2("lumpet") + " .1.3.6.1.6.3.10.2.1.1.0 .1.3.6.1.6.3.10.2.1.2.0");
+    EXPECT_THAT(engine, HasSubstr("Hex-STRING: 80 00 1F 88 04 6B 72 73 2D 73 69 6D 3A")); // text "krs-sim:"
+    EXPECT_THAT(engine, HasSubstr(".1.3.6.1.6.3.10.2.1.2.0 = INTEGER: 1"));
+}
+
 TEST_F(ToolsTest, SetWritesWithTheWriteCommunityOnly) {
     EXPECT_THAT(snmp("snmpset", v2("lumpet") + " " + kSysName + " s other"), HasSubstr("noAccess"));
     EXPECT_THAT(snmp("snmpset", v2("grindel") + " " + kSysName + " s edge-sw-7"),
@@ -77,6 +92,11 @@ struct SetErrorCase {
     std::string v2Reason;
     std::string v1Reason;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SetErrorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SetErrorTest : public ToolsTest, public testing::WithParamInterface<SetErrorCase> {};
 

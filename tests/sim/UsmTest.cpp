@@ -20,6 +20,11 @@ struct UsmCase {
     std::string expected;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const UsmCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class UsmTest : public krssim::test::SharedSimTest<testing::TestWithParam<UsmCase>> {
 protected:
     static void SetUpTestSuite() {

@@ -70,6 +70,11 @@ struct BadFileCase {
     const char* message;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class BadWalkFileTest : public testing::TestWithParam<BadFileCase> {};
 
 TEST_P(BadWalkFileTest, StopsWithFileAndLine) {

@@ -76,7 +76,7 @@ bool parseVarbinds(Cursor& c, std::vector<JournalVarBind>& out) {
         if (!parseFlatObject(c, fields, nullptr)) {
             return false;
         }
-        out.push_back({fields["oid"], fields["type"], fields["value"]});
+        out.push_back({fields["oid"], fields["type"], fields["value"], fields["hex"]});
     } while (c.take(','));
     return c.take(']');
 }

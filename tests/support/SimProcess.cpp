@@ -8,24 +8,23 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <spawn.h>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace qs::test {
 namespace {
 
 constexpr int kStartTimeoutMs = 10000;
 
-std::string makeFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "krs-sim-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    return mkdtemp(buffer.data()) ? std::string(buffer.data()) : std::string();
+std::string withFolder(std::string arg, const std::string& folder) {
+    for (auto at = arg.find("{folder}"); at != std::string::npos;
+         at = arg.find("{folder}", at + folder.size())) {
+        arg.replace(at, 8, folder);
+    }
+    return arg;
 }
 
 // Reads until a newline, the end of the stream or the deadline.
@@ -49,22 +48,29 @@ std::string readLine(int fd, int timeoutMs) {
     return line;
 }
 
+// Starts the agent with its standard output on `stdoutFd` and its standard error in a file.
+// The agent gets SIGTERM when the test process dies, so a crashed test leaves no agent behind.
 pid_t spawn(const std::vector<std::string>& args, int stdoutFd, const std::string& stderrPath) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     std::vector<char*> argv;
     for (const auto& a : args) {
         argv.push_back(const_cast<char*>(a.c_str()));
     }
     argv.push_back(nullptr);
-    pid_t pid = -1;
-    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : -1;
+    pid_t parent = getpid();
+    pid_t pid = fork();
+    if (pid != 0) {
+        return pid;
+    }
+    // Child: only async-signal-safe calls from here on.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    int in = open("/dev/null", O_RDONLY);
+    int err = open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (getppid() != parent || in < 0 || err < 0 || dup2(in, STDIN_FILENO) < 0 ||
+        dup2(stdoutFd, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) {
+        _exit(127);
+    }
+    execv(argv[0], argv.data());
+    _exit(127);
 }
 
 int waitExit(pid_t pid, int timeoutMs) {
@@ -97,14 +103,26 @@ std::string defaultSimData() {
     return KRS_SIM_DEFAULT_DATA;
 }
 
-SimProcess::SimProcess(SimOptions options) : options_(std::move(options)), folder_(makeFolder()) {}
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "krs-sim-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data())) {
+        path_ = buffer.data();
+    }
+}
+
+TempFolder::~TempFolder() {
+    if (!path_.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+}
+
+SimProcess::SimProcess(SimOptions options) : options_(std::move(options)) {}
 
 SimProcess::~SimProcess() {
     stop();
-    if (!folder_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
 }
 
 bool SimProcess::start() {
@@ -113,13 +131,15 @@ bool SimProcess::start() {
     if (options_.journal) {
         args.insert(args.end(), {"--journal", journalPath()});
     }
-    args.insert(args.end(), options_.args.begin(), options_.args.end());
+    for (const auto& arg : options_.args) {
+        args.push_back(withFolder(arg, folder()));
+    }
     int fds[2];
-    if (folder_.empty() || pipe(fds) != 0) {
+    if (folder().empty() || pipe2(fds, O_CLOEXEC) != 0) {
         lastError_ = "cannot prepare the agent's folder or pipe";
         return false;
     }
-    pid_ = spawn(args, fds[1], folder_ + "/stderr.txt");
+    pid_ = spawn(args, fds[1], folder() + "/stderr.txt");
     close(fds[1]);
     std::string line = pid_ > 0 ? readLine(fds[0], kStartTimeoutMs) : "";
     close(fds[0]);
@@ -148,7 +168,7 @@ std::string SimProcess::address() const {
 }
 
 std::string SimProcess::journalPath() const {
-    return folder_ + "/journal.jsonl";
+    return folder() + "/journal.jsonl";
 }
 
 std::vector<std::string> SimProcess::journalLines() const {
@@ -174,28 +194,26 @@ std::vector<JournalRecord> SimProcess::journal() const {
 }
 
 std::string SimProcess::errorOutput() const {
-    return readFile(folder_ + "/stderr.txt");
+    return readFile(folder() + "/stderr.txt");
 }
 
 SimRunResult runSimToExit(const std::vector<std::string>& args, int timeoutMs) {
     SimRunResult result;
-    std::string folder = makeFolder();
+    TempFolder folder;
     std::vector<std::string> argv{simExecutable()};
     argv.insert(argv.end(), args.begin(), args.end());
     int fds[2];
-    if (folder.empty() || pipe(fds) != 0) {
+    if (folder.path().empty() || pipe2(fds, O_CLOEXEC) != 0) {
         return result;
     }
-    pid_t pid = spawn(argv, fds[1], folder + "/stderr.txt");
+    pid_t pid = spawn(argv, fds[1], folder.path() + "/stderr.txt");
     close(fds[1]);
     if (pid > 0) {
         result.output = readLine(fds[0], timeoutMs);
         result.exitCode = waitExit(pid, timeoutMs);
     }
     close(fds[0]);
-    result.errorOutput = readFile(folder + "/stderr.txt");
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
+    result.errorOutput = readFile(folder.path() + "/stderr.txt");
     return result;
 }
 

@@ -9,7 +9,8 @@
 //
 // Options are krs-sim's own command-line options (see `krs-sim --help`), for example
 // {"--user", "alice:MD5:alicepass1:DES:aliceprivpass"}, {"--delay", "1500"},
-// {"--drop-every", "3"}, {"--set-error", ".1.3.6.1.2.1.1.5=genErr"}, {"--bad-next", OID}.
+// {"--drop-every", "3"}, {"--set-error", ".1.3.6.1.2.1.1.5=genErr"}, {"--bad-next", OID};
+// "{folder}" in an option stands for the instance's private folder ({"--save", "{folder}/s.walk"}).
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,19 @@ namespace qs::test {
 std::string simExecutable();
 std::string defaultSimData();
 
+// A fresh folder under the temporary directory, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 struct SimOptions {
     std::string dataFile;          // empty: the default KRS-5400MX-28 data set
     std::vector<std::string> args; // further krs-sim options
@@ -33,6 +47,7 @@ struct JournalVarBind {
     std::string oid;   // ".1.3.6.1.2.1.1.5.0"
     std::string type;  // "INTEGER", "STRING", "NULL", "Counter64", ...
     std::string value; // text; octet strings that are not printable as hex "00 1A"
+    std::string hex;   // octet strings: every octet as two upper-case hex digits ("001A")
 };
 
 // One request as krs-sim received it, and what it answered.
@@ -66,11 +81,12 @@ public:
     // SIGTERM, then waits for the exit (SIGKILL after 5 s). Returns the exit status, or -1.
     int stop();
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
 
     std::uint16_t port() const { return port_; }
     std::string address() const; // "127.0.0.1:PORT"
     // A private folder for this instance, removed with it (journal, save files, ...).
-    const std::string& folder() const { return folder_; }
+    const std::string& folder() const { return folder_.path(); }
     std::string journalPath() const;
     std::vector<std::string> journalLines() const;
     std::vector<JournalRecord> journal() const;
@@ -79,7 +95,7 @@ public:
 
 private:
     SimOptions options_;
-    std::string folder_;
+    TempFolder folder_;
     std::string lastError_;
     pid_t pid_ = -1;
     std::uint16_t port_ = 0;

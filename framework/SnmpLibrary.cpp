@@ -113,61 +113,51 @@ int CheckTarget(const SnmpTarget& t, PduKind kind) {
 
 namespace detail {
 
+// The library's error numbers and the status numbers the framework's mapping expects.
+struct ErrorMapping {
+    int libraryError;
+    int status;
+};
+
+constexpr ErrorMapping kErrorMap[] = {
+    {SNMPERR_SUCCESS, status::Success},
+    {SNMPERR_TIMEOUT, status::Timeout},
+    {SNMPERR_UNKNOWN_USER_NAME, status::UsmUnknownSecurityName},
+    {SNMPERR_USM_UNKNOWNSECURITYNAME, status::UsmUnknownSecurityName},
+    {SNMPERR_AUTHENTICATION_FAILURE, status::UsmAuthenticationFailure},
+    {SNMPERR_USM_AUTHENTICATIONFAILURE, status::UsmAuthenticationFailure},
+    {SNMPERR_UNSUPPORTED_SEC_LEVEL, status::UsmUnsupportedSecurityLevel},
+    {SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL, status::UsmUnsupportedSecurityLevel},
+    {SNMPERR_BAD_SEC_LEVEL, status::UsmUnsupportedSecurityLevel},
+    {SNMPERR_NOT_IN_TIME_WINDOW, status::UsmNotInTimeWindow},
+    {SNMPERR_USM_NOTINTIMEWINDOW, status::UsmNotInTimeWindow},
+    {SNMPERR_UNKNOWN_ENG_ID, status::UsmUnknownEngineId},
+    {SNMPERR_USM_UNKNOWNENGINEID, status::UsmUnknownEngineId},
+    {SNMPERR_DECRYPTION_ERR, status::UsmDecryptionError},
+    {SNMPERR_USM_DECRYPTIONERROR, status::UsmDecryptionError},
+    {SNMPERR_UNKNOWN_REPORT, status::MpError},
+    {SNMPERR_USM_GENERICERROR, status::UsmError},
+    {SNMPERR_USM_ENCRYPTIONERROR, status::UsmEncryptionError},
+    {SNMPERR_USM_PARSEERROR, status::UsmParseError},
+    {SNMPERR_UNKNOWN_SEC_MODEL, status::MpUnsupportedSecurityModel},
+    {SNMPERR_INVALID_MSG, status::MpInvalidMessage},
+    {SNMPERR_BAD_ENG_ID, status::MpInvalidEngineId},
+    {SNMPERR_BAD_SEC_NAME, status::MpInvalidSecurityName},
+    {SNMPERR_BAD_SENDTO, status::TransportFailed},
+    {SNMPERR_NO_SOCKET, status::TransportFailed},
+    {SNMPERR_BAD_ADDRESS, status::InvalidAddress},
+    {SNMPERR_V2_IN_V1, status::InvalidOperation},
+    {SNMPERR_BAD_COMMUNITY, status::InvalidTarget},
+    {SNMPERR_MALLOC, status::ResourceUnavailable},
+};
+
 int StatusFromLibraryError(int e) {
-    switch (e) {
-    case SNMPERR_SUCCESS:
-        return status::Success;
-    case SNMPERR_TIMEOUT:
-        return status::Timeout;
-    case SNMPERR_UNKNOWN_USER_NAME:
-    case SNMPERR_USM_UNKNOWNSECURITYNAME:
-        return status::UsmUnknownSecurityName;
-    case SNMPERR_AUTHENTICATION_FAILURE:
-    case SNMPERR_USM_AUTHENTICATIONFAILURE:
-        return status::UsmAuthenticationFailure;
-    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
-    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
-    case SNMPERR_BAD_SEC_LEVEL:
-        return status::UsmUnsupportedSecurityLevel;
-    case SNMPERR_NOT_IN_TIME_WINDOW:
-    case SNMPERR_USM_NOTINTIMEWINDOW:
-        return status::UsmNotInTimeWindow;
-    case SNMPERR_UNKNOWN_ENG_ID:
-    case SNMPERR_USM_UNKNOWNENGINEID:
-        return status::UsmUnknownEngineId;
-    case SNMPERR_DECRYPTION_ERR:
-    case SNMPERR_USM_DECRYPTIONERROR:
-        return status::UsmDecryptionError;
-    case SNMPERR_UNKNOWN_REPORT:
-        return status::MpError;
-    case SNMPERR_USM_GENERICERROR:
-        return status::UsmError;
-    case SNMPERR_USM_ENCRYPTIONERROR:
-        return status::UsmEncryptionError;
-    case SNMPERR_USM_PARSEERROR:
-        return status::UsmParseError;
-    case SNMPERR_UNKNOWN_SEC_MODEL:
-        return status::MpUnsupportedSecurityModel;
-    case SNMPERR_INVALID_MSG:
-        return status::MpInvalidMessage;
-    case SNMPERR_BAD_ENG_ID:
-        return status::MpInvalidEngineId;
-    case SNMPERR_BAD_SEC_NAME:
-        return status::MpInvalidSecurityName;
-    case SNMPERR_BAD_SENDTO:
-    case SNMPERR_NO_SOCKET:
-        return status::TransportFailed;
-    case SNMPERR_BAD_ADDRESS:
-        return status::InvalidAddress;
-    case SNMPERR_V2_IN_V1:
-        return status::InvalidOperation;
-    case SNMPERR_BAD_COMMUNITY:
-        return status::InvalidTarget;
-    case SNMPERR_MALLOC:
-        return status::ResourceUnavailable;
-    default:
-        return status::ClassError;
+    for (const ErrorMapping& m : kErrorMap) {
+        if (m.libraryError == e) {
+            return m.status;
+        }
     }
+    return status::ClassError;
 }
 
 } // namespace detail

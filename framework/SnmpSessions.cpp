@@ -94,7 +94,8 @@ void ForgetUsmUser(const std::string& name) {
     while (user) {
         usmUser* next = user->next;
         if (user->name && name == user->name) {
-            usm_free_user(usm_remove_user(user));
+            usm_remove_user(user); // returns the list's head, not the user
+            usm_free_user(user);
         }
         user = next;
     }

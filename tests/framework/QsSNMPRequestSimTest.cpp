@@ -18,8 +18,8 @@ namespace {
 const char* kUser = "alice:MD5:alicepass1";
 const char* kPrivUser = "carol:SHA:carolpass1:DES:carolpriv1";
 
-// Writable scalars of every wire type the framework sends (counters travel as Gauge32), a sparse table and
-// nothing after it (the end of the view).
+// Writable scalars of every wire type the framework sends (counters travel as Gauge32), a sparse
+// table, and a column under 2.25 that nothing follows: the end of the agent's view.
 const char* kData = R"(@writable .1.3.6.1.4.1.99999.9.1
 @writable .1.3.6.1.4.1.99999.9.2
 @writable .1.3.6.1.4.1.99999.9.3
@@ -39,8 +39,10 @@ const char* kData = R"(@writable .1.3.6.1.4.1.99999.9.1
 .1.3.6.1.4.1.99999.10.1.2.1 = INTEGER: 10
 .1.3.6.1.4.1.99999.10.1.2.2 = INTEGER: 20
 .1.3.6.1.4.1.99999.10.1.2.3 = INTEGER: 30
-.1.3.6.1.99.10.1.4.1 = STRING: "one"
-.1.3.6.1.99.10.1.4.2 = STRING: "two"
+.1.3.6.1.4.1.99999.10.1.4.1 = STRING: "one"
+.1.3.6.1.4.1.99999.10.1.4.2 = STRING: "two"
+.2.25.99.1.4.1 = STRING: "one"
+.2.25.99.1.4.2 = STRING: "two"
 )";
 
 class Sim : public testing::Test {
@@ -158,10 +160,9 @@ const QsSNMPVarDesc kSparse[] = {
 };
 
 // The last column of the data: its walk runs into the end of the agent's view.
-// The last column of the view: it lies after every object the simulator serves of its own.
 const QsSNMPVarDesc kLastColumn[] = {
-    {"1.3.6.1.99.10.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
-    {"1.3.6.1.99.10.1.4", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+    {"2.25.99.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"2.25.99.1.4", "Name", SYN_DISPLAYSTR, ACC_READONLY},
     {nullptr},
 };
 

@@ -1,4 +1,5 @@
 #include "SnmpAdapter.h"
+#include "SnmpAdapterLib.h"
 #include "SnmpdAgent.h"
 
 #include <gtest/gtest.h>
@@ -430,6 +431,19 @@ TEST_F(SnmpAdapter, AsyncSessionsExposeTheirSockets) {
     EXPECT_EQ(changed, 1);
     EXPECT_FALSE(AsyncSocketDescriptors().empty());
     SetSocketsChangedHook({});
+}
+
+// The library's error numbers (SNMPERR_...) as the contract with the status mapping names them.
+TEST(SnmpLibraryErrors, TranslateToTheFrameworksStatusNumbers) {
+    const std::pair<int, int> cases[] = {
+        {0, 0},      {-24, -5},    {-33, 1404},  {-43, 1404},  {-35, 1408},  {-46, 1408}, {-34, 1403},
+        {-28, 1403}, {-36, 1411},  {-32, 1410},  {-37, 1406},  {-41, -1400}, {-42, 1401}, {-45, 1405},
+        {-47, 1409}, {-30, -1402}, {-31, -1405}, {-26, -1406}, {-27, -1412}, {-12, -22},  {-6, -22},
+        {-3, -18},   {-7, -16},    {-18, -12},   {-62, -2},    {-64, -1},    {-999, -1},
+    };
+    for (const auto& [libraryError, expected] : cases) {
+        EXPECT_EQ(detail::StatusFromLibraryError(libraryError), expected) << libraryError;
+    }
 }
 
 TEST(SnmpAddress, LiteralsAndResolvableNamesAreUsable) {

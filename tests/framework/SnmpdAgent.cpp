@@ -4,9 +4,11 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
@@ -56,6 +58,11 @@ SnmpdAgent::SnmpdAgent() {
     const std::string pidFile = dir_ + "/snmpd.pid";
     pid_ = ::fork();
     if (pid_ == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM); // never outlive the test, even when it crashes
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
         ::setenv("SNMP_PERSISTENT_DIR", dir_.c_str(), 1);
         ::setenv("MIBS", "", 1);
         ::execl("/usr/sbin/snmpd", "snmpd", "-f", "-Lf", "/dev/null", "-C", "-c", conf.c_str(), "-p",

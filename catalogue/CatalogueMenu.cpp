@@ -35,11 +35,10 @@ void RunDirect(TMainForm& form, DirectCommand command) {
     auto toStatus = [&form](const std::string& text) { form.SetStatusText(QString::fromStdString(text)); };
     switch (command) {
     case DirectCommand::Reboot:
-        // The GUI layer's boxes offer OK and Cancel; OK stands for Yes.
         RunReboot(
             [&form](const std::string& text, const std::string& caption) {
                 return MessageBox(&form, QString::fromStdString(text), QString::fromStdString(caption),
-                                  MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+                                  MB_YESNO | MB_ICONQUESTION) == IDYES;
             },
             SendScalarSet);
         break;

@@ -27,9 +27,20 @@ QMessageBox::Icon IconOf(const BoxRequest& r) {
     return (r.type & 0xF0) == MB_ICONQUESTION ? QMessageBox::Question : QMessageBox::NoIcon;
 }
 
+int RunYesNoBox(QMessageBox& box) {
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    yes->setObjectName(QStringLiteral("YesButton"));
+    box.addButton(QMessageBox::No)->setObjectName(QStringLiteral("NoButton"));
+    box.exec();
+    return box.clickedButton() == yes ? IDYES : IDNO;
+}
+
 int RunRealBox(const BoxRequest& r) {
     QMessageBox box(IconOf(r), r.caption, r.text, QMessageBox::NoButton, r.parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    if ((r.type & 0x0F) == MB_YESNO) {
+        return RunYesNoBox(box);
+    }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     ok->setObjectName(QStringLiteral("OkButton"));
     if ((r.type & 0x0F) == MB_OKCANCEL) {

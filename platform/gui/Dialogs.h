@@ -10,10 +10,13 @@ class QWidget;
 // Box types and answers, as the platform's message box knows them.
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_OKCANCEL = 0x1;
+constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_ICONWARNING = 0x30;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 namespace qs {
 
@@ -46,7 +49,7 @@ int ShowBox(const BoxRequest& request);
 
 } // namespace qs
 
-// A modal box with the buttons of type (MB_OK, MB_OKCANCEL, with an optional icon).
+// A modal box with the buttons of type (MB_OK, MB_OKCANCEL, MB_YESNO, with an optional icon).
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned type = MB_OK);
 // The simple box: the text alone, an OK button, the application's title as caption.
 void ShowMessage(const QString& text);

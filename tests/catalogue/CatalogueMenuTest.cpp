@@ -111,12 +111,13 @@ TEST_F(CatalogueMenu, DialogEntriesOpenTheirRegisteredClass) {
 
 TEST_F(CatalogueMenu, RebootSetsOnlyAfterTheQuestionIsAnswered) {
     qs::MessageRecorder boxes;
-    boxes.answers = {IDCANCEL, IDOK};
+    boxes.answers = {IDNO, IDYES};
     Item("Reboot1")->Click();
     Item("Reboot1")->Click();
     ASSERT_EQ(boxes.boxes.size(), 2);
     EXPECT_EQ(boxes.boxes[0].text, QStringLiteral("Are you sure to reboot the device?"));
     EXPECT_EQ(boxes.boxes[0].caption, QStringLiteral("Reboot"));
+    EXPECT_EQ(boxes.boxes[0].type & 0x0F, MB_YESNO);
     int sets = 0;
     for (const auto& record : sim_->journal()) {
         if (record.pdu == "set") {

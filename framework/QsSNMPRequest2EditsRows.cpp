@@ -5,7 +5,16 @@
 #include "QsByteForms.h"
 #include "QsSNMPRequest2Edits.h"
 
+#include <algorithm>
+
 namespace {
+
+// Rows that arrive quickly share one round of message processing: at least kPumpInterval apart,
+// and kPumpShare times as long apart as the last round took (a round repaints a list view that
+// grows with the walk), but never more than kPumpLatency, so input is still handled promptly.
+constexpr qint64 kPumpInterval = 50; // ms
+constexpr qint64 kPumpShare = 30;
+constexpr qint64 kPumpLatency = 250; // ms
 
 bool IsMarker(const std::string& text) {
     return text == qs::kNullText || text == qs::kNotDoneText;
@@ -18,6 +27,7 @@ void QsSNMPRequest2Edits::BeforeGet() {
         EnsureColumns();
         ListView->ClearItems();
     }
+    pumpClock_.invalidate(); // the first row of a read is always followed by message processing
     if (BeforeGetHook) {
         BeforeGetHook();
     }
@@ -32,10 +42,21 @@ void QsSNMPRequest2Edits::BeforeSet() {
 void QsSNMPRequest2Edits::OnRow() {
     if (ListView) {
         AddRow();
-        Application->ProcessMessages(); // user input is handled between the rows of a walk
+        PumpMessages();
     } else {
         ShowValues(-1);
     }
+}
+
+void QsSNMPRequest2Edits::PumpMessages() {
+    const qint64 spacing = std::clamp(kPumpShare * pumpCost_, kPumpInterval, kPumpLatency);
+    if (pumpClock_.isValid() && pumpClock_.elapsed() < spacing) {
+        return;
+    }
+    pumpClock_.start();
+    Application->ProcessMessages(); // user input is handled between the rows of a walk
+    pumpCost_ = pumpClock_.elapsed();
+    pumpClock_.start();
 }
 
 void QsSNMPRequest2Edits::CollectValues() {

@@ -14,10 +14,6 @@
 
 namespace {
 
-bool IsMarker(const std::string& text) {
-    return text == qs::kNullText || text == qs::kNotDoneText;
-}
-
 // The bytes the value has now: the base that parts are copied into. An emptied value has none.
 QsOctets CurrentBytes(const std::string& text, std::uint32_t syntax) {
     return text.empty() ? QsOctets() : TextToOctets(text, syntax);
@@ -150,7 +146,7 @@ std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* e
     if (var.Syntax != SYN_BITLIST || a.PartSyntax != SYN_BITLIST) {
         return typed;
     }
-    std::string templ = IsMarker(var.Value) ? std::string() : var.Value;
+    std::string templ = qs::IsValueMarker(var.Value) ? std::string() : var.Value;
     if (templ.empty()) {
         templ = a.PortTemplate.empty() ? qs::PortTemplateFor(typed) : a.PortTemplate;
     }

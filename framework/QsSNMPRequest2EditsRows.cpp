@@ -16,10 +16,6 @@ constexpr qint64 kPumpInterval = 50; // ms
 constexpr qint64 kPumpShare = 30;
 constexpr qint64 kPumpLatency = 250; // ms
 
-bool IsMarker(const std::string& text) {
-    return text == qs::kNullText || text == qs::kNotDoneText;
-}
-
 } // namespace
 
 void QsSNMPRequest2Edits::BeforeGet() {
@@ -138,7 +134,7 @@ void QsSNMPRequest2Edits::AddRow() {
     TListItem* item = ListView->AddItem();
     for (std::size_t c = 0; c < columnVars_.size(); ++c) {
         const QsSNMPVar& var = *Request.List.GetVar(columnVars_[c]);
-        const bool portList = var.Syntax == SYN_BITLIST && !IsMarker(var.Value);
+        const bool portList = var.Syntax == SYN_BITLIST && !qs::IsValueMarker(var.Value);
         const QString text =
             QString::fromStdString(portList ? BitListToPortText(var.Value, true) : var.Value);
         if (c == 0) {

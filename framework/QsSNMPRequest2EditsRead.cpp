@@ -12,6 +12,8 @@
 #include "SnmpErrors.h"
 #include "StaticText.h"
 
+#include <algorithm>
+
 namespace {
 
 // The bytes the value has now: the base that parts are copied into. An emptied value has none.
@@ -55,16 +57,19 @@ void QsSNMPRequest2Edits::ReadControls(int varIndex) {
 }
 
 void QsSNMPRequest2Edits::ReadVariable(int v) {
+    const bool bound = std::any_of(Associations.begin(), Associations.end(),
+                                   [v](const auto& a) { return a->VarIndex == v; });
+    if (!bound) {
+        return; // a variable without controls keeps its value text
+    }
     QsSNMPVar& var = *Request.List.GetVar(v);
     const std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
     QsOctets whole = var.Syntax == SYN_DISPLAYSTR ? QsOctets() : CurrentBytes(text, var.Syntax);
-    bool bound = false;
     for (std::size_t i = 0; i < Associations.size(); ++i) {
         _ControlAssociation_s& a = *Associations[i];
         if (a.VarIndex != v) {
             continue;
         }
-        bound = true;
         const QsOctets part = ReadPart(a);
         const auto at = static_cast<std::size_t>(a.Position);
         if (whole.size() < at + part.size()) {
@@ -72,13 +77,14 @@ void QsSNMPRequest2Edits::ReadVariable(int v) {
         }
         std::copy(part.begin(), part.end(), whole.begin() + static_cast<std::ptrdiff_t>(at));
     }
-    if (bound) {
-        const std::string value = OctetsToText(whole, var.Syntax);
-        var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
-    }
+    const std::string value = OctetsToText(whole, var.Syntax);
+    var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
 }
 
 QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
+    if (a.Controls.empty()) {
+        return {};
+    }
     TComponent* first = a.Controls.front();
     if (dynamic_cast<TCheckBox*>(first) && !a.BitPositions.empty()) {
         return BitBytes(a);

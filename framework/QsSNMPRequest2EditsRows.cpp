@@ -115,6 +115,9 @@ std::vector<int> QsSNMPRequest2Edits::ColumnOrder() const {
 // The column-to-variable map is recorded here and used by AddRow and RowToValues, so marks set
 // later (before a write) cannot shift a row's texts into other variables.
 void QsSNMPRequest2Edits::EnsureColumns() {
+    if (!ListView) {
+        return;
+    }
     const std::vector<int> order = ColumnOrder();
     if (ListView->ColumnCount() >= static_cast<int>(order.size())) {
         if (columnVars_.empty()) {
@@ -131,6 +134,9 @@ void QsSNMPRequest2Edits::EnsureColumns() {
 }
 
 void QsSNMPRequest2Edits::AddRow() {
+    if (!ListView) {
+        return;
+    }
     TListItem* item = ListView->AddItem();
     for (std::size_t c = 0; c < columnVars_.size(); ++c) {
         const QsSNMPVar& var = *Request.List.GetVar(columnVars_[c]);
@@ -146,7 +152,7 @@ void QsSNMPRequest2Edits::AddRow() {
 }
 
 void QsSNMPRequest2Edits::RowToValues() {
-    TListItem* item = ListView->Selected();
+    TListItem* item = ListView ? ListView->Selected() : nullptr;
     if (!item) {
         return;
     }

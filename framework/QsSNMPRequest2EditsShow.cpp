@@ -49,6 +49,9 @@ void QsSNMPRequest2Edits::ShowValues(int varIndex) {
 // The bytes are computed only where bits, parts or edit groups use them, so a text without a
 // byte form (a date-time marker) still shows in a single edit.
 void QsSNMPRequest2Edits::ShowAssociation(_ControlAssociation_s& a) {
+    if (a.Controls.empty()) {
+        return;
+    }
     const QsSNMPVar& var = *Request.List.GetVar(a.VarIndex);
     std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
     const bool whole = a.Position == 0 && a.PartSyntax == var.Syntax;

@@ -26,6 +26,10 @@ QsOctets ExtractPart(const QsOctets& bytes, int position, std::uint32_t syntax);
 namespace qs {
 inline constexpr const char* kNullText = "(NULL)";
 inline constexpr const char* kNotDoneText = "(NOTDONE)";
+// "(NULL)" or "(NOTDONE)": a value that was not received.
+inline bool IsValueMarker(const std::string& text) {
+    return text == kNullText || text == kNotDoneText;
+}
 // True for the syntax codes that have a byte form (the value syntaxes and 193 to 198).
 bool HasByteForm(std::uint32_t syntax);
 } // namespace qs

@@ -53,7 +53,12 @@ QsSNMPRequest2Edits::~QsSNMPRequest2Edits() {
     }
 }
 
+// A list view bound before gets its own handler back, so none calls into this request later.
 void QsSNMPRequest2Edits::BindListView(TListView* listView, bool enableOnSelect) {
+    if (ListView && listViewAlive_ && ListView != listView) {
+        ListView->OnSelectItem = SavedOnSelectItem;
+    }
+    columnVars_.clear();
     ListView = listView;
     listViewAlive_ = listView;
     listView->setEditTriggers(QAbstractItemView::NoEditTriggers);

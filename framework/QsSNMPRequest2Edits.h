@@ -10,6 +10,7 @@
 #include "QsEditConstraint.h"
 #include "QsSNMPRequest2Controls.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -120,4 +121,8 @@ private:
     std::vector<std::unique_ptr<_ControlAssociation_s>> Associations;
     std::vector<int> columnVars_; // the variable of each list-view column, recorded with the columns
     QPointer<QObject> listViewAlive_;
+    void PumpMessages();
+
+    QElapsedTimer pumpClock_; // since the last message processing of a walk
+    qint64 pumpCost_ = 0;     // ms the last message processing took
 };

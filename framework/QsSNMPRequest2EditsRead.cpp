@@ -12,11 +12,9 @@
 #include "SnmpErrors.h"
 #include "StaticText.h"
 
-namespace {
+#include <algorithm>
 
-bool IsMarker(const std::string& text) {
-    return text == qs::kNullText || text == qs::kNotDoneText;
-}
+namespace {
 
 // The bytes the value has now: the base that parts are copied into. An emptied value has none.
 QsOctets CurrentBytes(const std::string& text, std::uint32_t syntax) {
@@ -59,16 +57,19 @@ void QsSNMPRequest2Edits::ReadControls(int varIndex) {
 }
 
 void QsSNMPRequest2Edits::ReadVariable(int v) {
+    const bool bound = std::any_of(Associations.begin(), Associations.end(),
+                                   [v](const auto& a) { return a->VarIndex == v; });
+    if (!bound) {
+        return; // a variable without controls keeps its value text
+    }
     QsSNMPVar& var = *Request.List.GetVar(v);
     const std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
     QsOctets whole = var.Syntax == SYN_DISPLAYSTR ? QsOctets() : CurrentBytes(text, var.Syntax);
-    bool bound = false;
     for (std::size_t i = 0; i < Associations.size(); ++i) {
         _ControlAssociation_s& a = *Associations[i];
         if (a.VarIndex != v) {
             continue;
         }
-        bound = true;
         const QsOctets part = ReadPart(a);
         const auto at = static_cast<std::size_t>(a.Position);
         if (whole.size() < at + part.size()) {
@@ -76,13 +77,14 @@ void QsSNMPRequest2Edits::ReadVariable(int v) {
         }
         std::copy(part.begin(), part.end(), whole.begin() + static_cast<std::ptrdiff_t>(at));
     }
-    if (bound) {
-        const std::string value = OctetsToText(whole, var.Syntax);
-        var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
-    }
+    const std::string value = OctetsToText(whole, var.Syntax);
+    var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
 }
 
 QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
+    if (a.Controls.empty()) {
+        return {};
+    }
     TComponent* first = a.Controls.front();
     if (dynamic_cast<TCheckBox*>(first) && !a.BitPositions.empty()) {
         return BitBytes(a);
@@ -150,7 +152,7 @@ std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* e
     if (var.Syntax != SYN_BITLIST || a.PartSyntax != SYN_BITLIST) {
         return typed;
     }
-    std::string templ = IsMarker(var.Value) ? std::string() : var.Value;
+    std::string templ = qs::IsValueMarker(var.Value) ? std::string() : var.Value;
     if (templ.empty()) {
         templ = a.PortTemplate.empty() ? qs::PortTemplateFor(typed) : a.PortTemplate;
     }

@@ -5,11 +5,16 @@
 #include "QsByteForms.h"
 #include "QsSNMPRequest2Edits.h"
 
+#include <algorithm>
+
 namespace {
 
-bool IsMarker(const std::string& text) {
-    return text == qs::kNullText || text == qs::kNotDoneText;
-}
+// Rows that arrive quickly share one round of message processing: at least kPumpInterval apart,
+// and kPumpShare times as long apart as the last round took (a round repaints a list view that
+// grows with the walk), but never more than kPumpLatency, so input is still handled promptly.
+constexpr qint64 kPumpInterval = 50; // ms
+constexpr qint64 kPumpShare = 30;
+constexpr qint64 kPumpLatency = 250; // ms
 
 } // namespace
 
@@ -18,6 +23,7 @@ void QsSNMPRequest2Edits::BeforeGet() {
         EnsureColumns();
         ListView->ClearItems();
     }
+    pumpClock_.invalidate(); // the first row of a read is always followed by message processing
     if (BeforeGetHook) {
         BeforeGetHook();
     }
@@ -32,10 +38,21 @@ void QsSNMPRequest2Edits::BeforeSet() {
 void QsSNMPRequest2Edits::OnRow() {
     if (ListView) {
         AddRow();
-        Application->ProcessMessages(); // user input is handled between the rows of a walk
+        PumpMessages();
     } else {
         ShowValues(-1);
     }
+}
+
+void QsSNMPRequest2Edits::PumpMessages() {
+    const qint64 spacing = std::clamp(kPumpShare * pumpCost_, kPumpInterval, kPumpLatency);
+    if (pumpClock_.isValid() && pumpClock_.elapsed() < spacing) {
+        return;
+    }
+    pumpClock_.start();
+    Application->ProcessMessages(); // user input is handled between the rows of a walk
+    pumpCost_ = pumpClock_.elapsed();
+    pumpClock_.start();
 }
 
 void QsSNMPRequest2Edits::CollectValues() {
@@ -98,6 +115,9 @@ std::vector<int> QsSNMPRequest2Edits::ColumnOrder() const {
 // The column-to-variable map is recorded here and used by AddRow and RowToValues, so marks set
 // later (before a write) cannot shift a row's texts into other variables.
 void QsSNMPRequest2Edits::EnsureColumns() {
+    if (!ListView) {
+        return;
+    }
     const std::vector<int> order = ColumnOrder();
     if (ListView->ColumnCount() >= static_cast<int>(order.size())) {
         if (columnVars_.empty()) {
@@ -114,10 +134,13 @@ void QsSNMPRequest2Edits::EnsureColumns() {
 }
 
 void QsSNMPRequest2Edits::AddRow() {
+    if (!ListView) {
+        return;
+    }
     TListItem* item = ListView->AddItem();
     for (std::size_t c = 0; c < columnVars_.size(); ++c) {
         const QsSNMPVar& var = *Request.List.GetVar(columnVars_[c]);
-        const bool portList = var.Syntax == SYN_BITLIST && !IsMarker(var.Value);
+        const bool portList = var.Syntax == SYN_BITLIST && !qs::IsValueMarker(var.Value);
         const QString text =
             QString::fromStdString(portList ? BitListToPortText(var.Value, true) : var.Value);
         if (c == 0) {
@@ -129,7 +152,7 @@ void QsSNMPRequest2Edits::AddRow() {
 }
 
 void QsSNMPRequest2Edits::RowToValues() {
-    TListItem* item = ListView->Selected();
+    TListItem* item = ListView ? ListView->Selected() : nullptr;
     if (!item) {
         return;
     }

@@ -11,10 +11,6 @@
 
 namespace {
 
-bool IsMarker(const std::string& text) {
-    return text == qs::kNullText || text == qs::kNotDoneText;
-}
-
 bool IsFlagSyntax(std::uint32_t syntax) {
     return syntax == SYN_BOOLEAN || syntax == SYN_BOOL8 || syntax == SYN_BOOL16;
 }
@@ -53,6 +49,9 @@ void QsSNMPRequest2Edits::ShowValues(int varIndex) {
 // The bytes are computed only where bits, parts or edit groups use them, so a text without a
 // byte form (a date-time marker) still shows in a single edit.
 void QsSNMPRequest2Edits::ShowAssociation(_ControlAssociation_s& a) {
+    if (a.Controls.empty()) {
+        return;
+    }
     const QsSNMPVar& var = *Request.List.GetVar(a.VarIndex);
     std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
     const bool whole = a.Position == 0 && a.PartSyntax == var.Syntax;
@@ -118,7 +117,7 @@ void QsSNMPRequest2Edits::ShowEdits(_ControlAssociation_s& a, const QsOctets& by
     const QsSNMPVar& var = *Request.List.GetVar(a.VarIndex);
     if (a.ControlCount() == 1) {
         auto* edit = dynamic_cast<TEdit*>(a.Controls.front());
-        if (var.Syntax == SYN_BITLIST && !IsMarker(var.Value)) {
+        if (var.Syntax == SYN_BITLIST && !qs::IsValueMarker(var.Value)) {
             if (!var.Value.empty()) {
                 a.PortTemplate = std::string(var.Value.size(), '0');
             }

@@ -71,6 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "FE80000000000000000000000000000A",
                   {0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x0A},
                   "FE80000000000000000000000000000A"},
+        // up to 16 characters an inetaddress text is dotted, longer ones are hex text
+        RoundCase{SYN_INETADDRESS, "10.100.200.1.2.3", {10, 100, 200, 1, 2, 3}, "10.100.200.1"},
+        RoundCase{SYN_INETADDRESS, "0A0B0C0D0E0F101112", {10, 11, 12, 13, 14, 15, 16, 17, 18}, "10.11.12.13"},
         RoundCase{SYN_BOOL8, "true", {1}, "true"}, RoundCase{SYN_INT8, "-1", {0xFF}, "-1"},
         RoundCase{SYN_UINT8, "256", {0}, "0"}, RoundCase{SYN_BOOL16, "true", {0, 1}, "true"},
         RoundCase{SYN_INT16, "-1", {0xFF, 0xFF}, "65535"}, RoundCase{SYN_UINT16, "258", {1, 2}, "258"}));
@@ -117,6 +120,10 @@ struct PartCase {
     QsOctets part; // empty with code: raises
     int code;
 };
+
+void PrintTo(const PartCase& c, std::ostream* os) {
+    *os << "syntax " << c.syntax << " at " << c.position << " of " << c.bytes.size() << " bytes";
+}
 
 class Part : public testing::TestWithParam<PartCase> {};
 

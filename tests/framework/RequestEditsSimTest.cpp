@@ -98,6 +98,20 @@ TEST_F(TablePage, SelectedRowShowsInTheControlsAndIsWrittenBackAsOneSet) {
                                    "21.1.4.7=INTEGER:2 21.1.5.7=STRING:s7"}));
 }
 
+TEST_F(TablePage, AsyncWalkFillsTheListViewAndAReadDisablesTheControlsAgain) {
+    driver->Mode = RM_ASYNC;
+    ASSERT_TRUE(driver->Refresh());
+    WaitIdle(*driver);
+    ASSERT_EQ(list->ItemCount(), 3);
+    list->SetSelected(list->Item(1));
+    EXPECT_TRUE(status->Enabled());
+    EXPECT_EQ(status->Text(), "disabled");
+    ASSERT_TRUE(driver->Refresh());
+    WaitIdle(*driver);
+    EXPECT_FALSE(status->Enabled());
+    EXPECT_EQ(list->ItemCount(), 3);
+}
+
 TEST_F(TablePage, RowsAreAddedWhileUserInputIsHandled) {
     int rowsSeen = -1;
     QTimer::singleShot(0, [&] { rowsSeen = list->ItemCount(); });

@@ -287,5 +287,13 @@ TEST_F(ListRows, SelectingARowCallsTheListViewsOwnHandlerFirst) {
     EXPECT_EQ(seen, QStringList({" selected"}));
 }
 
+TEST_F(ListRows, BindingAnotherListViewGivesTheFirstItsHandlerBack) {
+    auto* second = Make<TListView>("ListView2");
+    driver->BindListView(second, true);
+    EXPECT_FALSE(list->OnSelectItem);
+    EXPECT_TRUE(second->OnSelectItem);
+    EXPECT_EQ(second->ColumnCount(), 3);
+}
+
 } // namespace
 } // namespace qs::test

@@ -8,25 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
+using qs::HexValue;
+
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-int HexValue(char c) {
-    const int d = HexDigit(c);
-    return d < 0 ? 0 : d;
-}
 
 std::string WithoutChars(const std::string& text, const char* drop) {
     std::string out;
@@ -151,6 +135,19 @@ std::uint32_t ParseTicksText(const std::string& text) {
 }
 
 namespace qs {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
 
 bool ParseMacText(const std::string& text, QsOctets& out) {
     const std::string digits = WithoutChars(text, " -.");

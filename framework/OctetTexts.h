@@ -23,6 +23,14 @@ std::uint32_t ParseTicksText(const std::string& text);
 
 namespace qs {
 
+// The value of one hex digit (either case), or -1 for any other character.
+int HexDigit(char c);
+// The same, reading any other character as 0, as the hex texts do.
+inline int HexValue(char c) {
+    const int d = HexDigit(c);
+    return d < 0 ? 0 : d;
+}
+
 // A MAC address typed as 12 hex digits, or with "-" or "." separators (blanks are dropped).
 // False when the text does not give exactly six octets.
 bool ParseMacText(const std::string& text, QsOctets& out);

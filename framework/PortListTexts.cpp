@@ -1,5 +1,7 @@
 #include "PortListTexts.h"
 
+#include "OctetTexts.h"
+
 #include <vector>
 
 namespace {
@@ -8,23 +10,10 @@ constexpr std::size_t kMaxText = 255;
 constexpr std::size_t kMaxDigits = 7;
 constexpr std::size_t kWidestTemplate = 256; // 1024 ports
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return 0;
-}
-
 std::vector<bool> BitsOf(const std::string& hexText) {
     std::vector<bool> bits;
     for (std::size_t i = 0; i + 1 < hexText.size(); i += 2) {
-        const int byte = HexDigit(hexText[i]) * 16 + HexDigit(hexText[i + 1]);
+        const int byte = qs::HexValue(hexText[i]) * 16 + qs::HexValue(hexText[i + 1]);
         for (int b = 7; b >= 0; --b) {
             bits.push_back(((byte >> b) & 1) != 0);
         }

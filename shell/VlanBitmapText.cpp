@@ -1,5 +1,7 @@
 #include "VlanBitmapText.h"
 
+#include "OctetTexts.h"
+
 #include "Exceptions.h"
 
 #include <QString>
@@ -60,19 +62,6 @@ std::string PackHex(const VlanMembers& members) {
     return hex;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return 0;
-}
-
 void AppendRun(std::string& text, long long first, long long last) {
     if (!text.empty()) {
         text += ',';
@@ -122,7 +111,7 @@ std::string HexBitmapToListText(const std::string& hexText, int block, bool appe
     long long runStart = -1;
     long long bit = 0;
     for (std::string::size_type i = 0; i + 1 < hexText.size(); i += 2, bit += 8) {
-        const int octet = HexDigit(hexText[i]) * 16 + HexDigit(hexText[i + 1]);
+        const int octet = qs::HexValue(hexText[i]) * 16 + qs::HexValue(hexText[i + 1]);
         for (int b = 0; b < 8; ++b) {
             const bool set = (octet & (0x80 >> b)) != 0;
             if (set && runStart < 0) {

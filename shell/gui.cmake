@@ -4,7 +4,7 @@ krs_library(krs_shell_dialog_core NO_WIDGETS
     SOURCES
         DeviceModel.cpp
         VlanBitmapText.cpp
-    LIBS krs_gui_base
+    LIBS krs_gui_base qs_core
 )
 
 krs_library(krs_shell_gui

@@ -3,5 +3,13 @@
 krs_library(qs_bind
     SOURCES
         AddressValidators.cpp
-    LIBS qs_core krs_gui
+        QsEditConstraint.cpp
+        QsEditConstraintEvents.cpp
+        QsSNMPRequest2Controls.cpp
+        QsSNMPRequest2ControlsRun.cpp
+        QsSNMPRequest2Edits.cpp
+        QsSNMPRequest2EditsRead.cpp
+        QsSNMPRequest2EditsRows.cpp
+        QsSNMPRequest2EditsShow.cpp
+    LIBS qs_core qs_snmp krs_gui
 )

@@ -1,0 +1,162 @@
+// Bound controls to value texts. Every value passes through its byte form, so reading a control
+// normalises it (an integer edit holding 007 gives 7).
+#include "CheckBox.h"
+#include "ComboBox.h"
+#include "EditGroups.h"
+#include "Exceptions.h"
+#include "Label.h"
+#include "PortListTexts.h"
+#include "QsByteForms.h"
+#include "QsSNMPRequest2Edits.h"
+#include "RadioGroup.h"
+#include "SnmpErrors.h"
+#include "StaticText.h"
+
+namespace {
+
+bool IsMarker(const std::string& text) {
+    return text == qs::kNullText || text == qs::kNotDoneText;
+}
+
+// The bytes the value has now: the base that parts are copied into. An emptied value has none.
+QsOctets CurrentBytes(const std::string& text, std::uint32_t syntax) {
+    return text.empty() ? QsOctets() : TextToOctets(text, syntax);
+}
+
+QsOctets BitBytes(const _ControlAssociation_s& a) {
+    QsOctets bytes;
+    for (int i = 0; i < a.ControlCount(); ++i) {
+        const int bit = a.BitPositions[static_cast<std::size_t>(i)];
+        const auto byte = static_cast<std::size_t>(bit / 8);
+        if (bytes.size() <= byte) {
+            bytes.resize(byte + 1, 0);
+        }
+        const auto* box = dynamic_cast<const TCheckBox*>(a.Controls[static_cast<std::size_t>(i)]);
+        const auto mask = static_cast<std::uint8_t>(0x80 >> (bit % 8));
+        bytes[byte] =
+            static_cast<std::uint8_t>(box && box->Checked() ? bytes[byte] | mask : bytes[byte] & ~mask);
+    }
+    return bytes;
+}
+
+bool IsReadKind(TComponent* c) {
+    return dynamic_cast<TLabel*>(c) || dynamic_cast<TStaticText*>(c) || dynamic_cast<TCheckBox*>(c) ||
+           dynamic_cast<TComboBox*>(c) || dynamic_cast<TRadioGroup*>(c) || dynamic_cast<TEdit*>(c);
+}
+
+std::string Text(const QString& s) {
+    return s.toStdString();
+}
+
+} // namespace
+
+void QsSNMPRequest2Edits::ReadControls(int varIndex) {
+    for (int v = 0; v < Request.List.GetCount(); ++v) {
+        if ((varIndex == -1 || v == varIndex) && Request.List.IsWritable(v)) {
+            ReadVariable(v);
+        }
+    }
+}
+
+void QsSNMPRequest2Edits::ReadVariable(int v) {
+    QsSNMPVar& var = *Request.List.GetVar(v);
+    const std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
+    QsOctets whole = var.Syntax == SYN_DISPLAYSTR ? QsOctets() : CurrentBytes(text, var.Syntax);
+    bool bound = false;
+    for (std::size_t i = 0; i < Associations.size(); ++i) {
+        _ControlAssociation_s& a = *Associations[i];
+        if (a.VarIndex != v) {
+            continue;
+        }
+        bound = true;
+        const QsOctets part = ReadPart(a);
+        const auto at = static_cast<std::size_t>(a.Position);
+        if (whole.size() < at + part.size()) {
+            whole.resize(at + part.size(), 0);
+        }
+        std::copy(part.begin(), part.end(), whole.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    if (bound) {
+        const std::string value = OctetsToText(whole, var.Syntax);
+        var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
+    }
+}
+
+QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
+    TComponent* first = a.Controls.front();
+    if (dynamic_cast<TCheckBox*>(first) && !a.BitPositions.empty()) {
+        return BitBytes(a);
+    }
+    if (!IsReadKind(first)) {
+        return {}; // other kinds are not read and contribute nothing
+    }
+    std::string part = ReadPartText(a);
+    if (const QsOptionList* options = OptionsOf(a)) {
+        part = options->TextToValue(part);
+    }
+    return TextToOctets(part, a.PartSyntax);
+}
+
+std::string QsSNMPRequest2Edits::ReadPartText(_ControlAssociation_s& a) {
+    TComponent* first = a.Controls.front();
+    const QsOptionList* options = OptionsOf(a);
+    if (auto* label = dynamic_cast<TLabel*>(first)) {
+        return Text(label->Caption());
+    }
+    if (auto* st = dynamic_cast<TStaticText*>(first)) {
+        return Text(st->Caption());
+    }
+    if (auto* box = dynamic_cast<TCheckBox*>(first)) {
+        if (options) {
+            const int entry = box->Checked() ? 1 : 0;
+            if (entry >= options->GetCount()) {
+                throw EListError::OutOfBounds(entry);
+            }
+            return options->GetOption(entry).text;
+        }
+        if (a.PartSyntax != SYN_BOOLEAN && a.PartSyntax != SYN_BOOL8 && a.PartSyntax != SYN_BOOL16) {
+            qs::RaiseFrameworkError(qs::err::BindSyntax);
+        }
+        return box->Checked() ? "true" : "false";
+    }
+    if (auto* combo = dynamic_cast<TComboBox*>(first)) {
+        if (combo->ItemIndex() < 0) { // never send a value the user did not choose
+            qs::RaiseFrameworkError(qs::err::BindValue);
+        }
+        return Text(combo->Text());
+    }
+    if (auto* radio = dynamic_cast<TRadioGroup*>(first)) {
+        return Text(radio->SelectedText());
+    }
+    if (auto* edit = dynamic_cast<TEdit*>(first)) {
+        if (a.ControlCount() == 1) {
+            return ReadEditText(a, edit);
+        }
+        std::vector<std::string> texts;
+        for (TComponent* c : a.Controls) {
+            auto* e = dynamic_cast<TEdit*>(c);
+            texts.push_back(e ? Text(e->Text()) : std::string());
+        }
+        return qs::EditGroupRead(texts, a.PartSyntax);
+    }
+    return {};
+}
+
+// A bit-list edit is read into a map as wide as the value it showed; a port text that cannot be
+// read, or that no known width can hold, is an input error rather than an empty or stale map.
+std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* edit) {
+    const std::string typed = Text(edit->Text());
+    const QsSNMPVar& var = *Request.List.GetVar(a.VarIndex);
+    if (var.Syntax != SYN_BITLIST || a.PartSyntax != SYN_BITLIST) {
+        return typed;
+    }
+    std::string templ = IsMarker(var.Value) ? std::string() : var.Value;
+    if (templ.empty()) {
+        templ = a.PortTemplate.empty() ? qs::PortTemplateFor(typed) : a.PortTemplate;
+    }
+    std::string hex;
+    if (templ.empty() || !PortTextToBitList(typed, templ, hex)) {
+        qs::RaiseFrameworkError(qs::err::BindValue);
+    }
+    return hex;
+}

@@ -1,0 +1,165 @@
+#include "EditsSimSupport.h"
+
+#include "QsSNMPSession.h"
+
+#include <QElapsedTimer>
+#include <filesystem>
+#include <fstream>
+
+namespace qs::test {
+namespace {
+
+const QsOption kEnabled[] = {{1, "enabled"}, {2, "disabled"}, {}};
+const QsOption kLevels[] = {{1, "low"}, {2, "middle"}, {3, "high"}, {}};
+const QsOption kOffOn[] = {{2, "off"}, {1, "on"}, {}}; // a check box's list: unchecked first
+
+const QsOptionList& EnabledOptions() {
+    static const QsOptionList list(kEnabled, OVT_INT);
+    return list;
+}
+const QsOptionList& LevelOptions() {
+    static const QsOptionList list(kLevels, OVT_INT);
+    return list;
+}
+const QsOptionList& OffOnOptions() {
+    static const QsOptionList list(kOffOn, OVT_INT);
+    return list;
+}
+
+const char* kData = R"(@writable .1.3.6.1.4.1.99999.20.1 enum=1,2
+@writable .1.3.6.1.4.1.99999.20.2
+@writable .1.3.6.1.4.1.99999.20.3
+@writable .1.3.6.1.4.1.99999.20.4
+@writable .1.3.6.1.4.1.99999.20.5 enum=1,2,3
+@writable .1.3.6.1.4.1.99999.20.6 enum=1,2
+.1.3.6.1.4.1.99999.20.1.0 = INTEGER: 2
+.1.3.6.1.4.1.99999.20.2.0 = Hex-STRING: A5 0F
+.1.3.6.1.4.1.99999.20.3.0 = STRING: "core-sw-1"
+.1.3.6.1.4.1.99999.20.4.0 = IpAddress: 10.1.2.3
+.1.3.6.1.4.1.99999.20.5.0 = INTEGER: 3
+.1.3.6.1.4.1.99999.20.6.0 = INTEGER: 2
+@writable .1.3.6.1.4.1.99999.21.1.2
+@writable .1.3.6.1.4.1.99999.21.1.3
+@writable .1.3.6.1.4.1.99999.21.1.4 enum=1,2
+@writable .1.3.6.1.4.1.99999.21.1.5
+.1.3.6.1.4.1.99999.21.1.1.1 = INTEGER: 1
+.1.3.6.1.4.1.99999.21.1.1.2 = INTEGER: 2
+.1.3.6.1.4.1.99999.21.1.1.7 = INTEGER: 7
+.1.3.6.1.4.1.99999.21.1.2.1 = Hex-STRING: E8 00 00 00
+.1.3.6.1.4.1.99999.21.1.2.2 = Hex-STRING: 00 00 00 00
+.1.3.6.1.4.1.99999.21.1.2.7 = Hex-STRING: FF FF FF F0
+.1.3.6.1.4.1.99999.21.1.3.1 = Hex-STRING: 00 1A 2B 3C 4D 5E
+.1.3.6.1.4.1.99999.21.1.3.2 = Hex-STRING: 00 1A 2B 3C 4D 5F
+.1.3.6.1.4.1.99999.21.1.3.7 = Hex-STRING: 02 00 00 00 00 07
+.1.3.6.1.4.1.99999.21.1.4.1 = INTEGER: 1
+.1.3.6.1.4.1.99999.21.1.4.2 = INTEGER: 2
+.1.3.6.1.4.1.99999.21.1.4.7 = INTEGER: 1
+.1.3.6.1.4.1.99999.21.1.5.1 = STRING: "s1"
+.1.3.6.1.4.1.99999.21.1.5.2 = STRING: "s2"
+.1.3.6.1.4.1.99999.21.1.5.7 = STRING: "s7"
+)";
+
+const QsSNMPVarDesc kScalars[] = {
+    {"1.3.6.1.4.1.99999.20.1", "Mode", SYN_INTEGER, ACC_READWRITE, &EnabledOptions()},
+    {"1.3.6.1.4.1.99999.20.2", "Flags", SYN_OCTETSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.20.3", "Name", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.20.4", "Address", SYN_IPADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.20.5", "Level", SYN_INTEGER, ACC_READWRITE, &LevelOptions()},
+    {"1.3.6.1.4.1.99999.20.6", "Admin", SYN_INTEGER, ACC_READWRITE, &OffOnOptions()},
+    {nullptr},
+};
+const QsSNMPVarDesc kTable[] = {
+    {"1.3.6.1.4.1.99999.21.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99999.21.1.2", "Members", SYN_BITLIST, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.21.1.3", "MAC", SYN_MACADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.21.1.4", "Status", SYN_INTEGER, ACC_READWRITE, &EnabledOptions()},
+    {"1.3.6.1.4.1.99999.21.1.5", "Secret", SYN_DISPLAYSTR, ACC_READWRITE | ACC_HIDDEN},
+    {nullptr},
+};
+
+std::string g_dataDir;
+
+std::string Short(const std::string& oid) {
+    const std::string prefix = ".1.3.6.1.4.1.99999.";
+    return oid.rfind(prefix, 0) == 0 ? oid.substr(prefix.size()) : oid;
+}
+
+} // namespace
+
+SimProcess* EditsSimTest::sim = nullptr;
+
+void EditsSimTest::SetUpTestSuite() {
+    EnsureApplication();
+    if (!SnmpSessionStarted()) {
+        char pattern[] = "/tmp/krs-edits-XXXXXX";
+        InitSnmpSession(::mkdtemp(pattern));
+    }
+    char pattern[] = "/tmp/krs-editsdata-XXXXXX";
+    g_dataDir = ::mkdtemp(pattern);
+    SimOptions options;
+    options.dataFile = g_dataDir + "/edits.walk";
+    std::ofstream(options.dataFile) << kData;
+    sim = new SimProcess(options);
+    if (!sim->start()) {
+        ADD_FAILURE() << sim->lastError();
+    }
+}
+
+void EditsSimTest::TearDownTestSuite() {
+    delete std::exchange(sim, nullptr);
+    std::filesystem::remove_all(g_dataDir);
+}
+
+void EditsSimTest::SetUp() {
+    GuiTest::SetUp();
+    ASSERT_TRUE(sim && sim->running());
+    journalStart = sim->journal().size();
+}
+
+namespace {
+std::unique_ptr<QsSNMPRequest2Edits> Aimed(TForm* form, const SimProcess& sim, QsSNMPVarList list) {
+    auto d = std::make_unique<QsSNMPRequest2Edits>(form);
+    d->Request.Device = QsSNMPDevice{"127.0.0.1", sim.port()};
+    d->Request.Security.version = 1; // SNMPv2c
+    d->Request.Security.readCommunity = "lumpet";
+    d->Request.Security.writeCommunity = "grindel";
+    d->Request.Timeout = 50;
+    d->Request.List = std::move(list);
+    d->Mode = RM_BLOCKING;
+    return d;
+}
+} // namespace
+
+std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Scalars() {
+    return Aimed(form, *sim, QsSNMPVarList(kScalars, SVT_SV, 0));
+}
+
+std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Table() {
+    return Aimed(form, *sim, QsSNMPVarList(kTable, MVT_FMV, 1));
+}
+
+QStringList EditsSimTest::Sets() const {
+    QStringList out;
+    const auto records = sim->journal();
+    for (std::size_t i = journalStart; i < records.size(); ++i) {
+        if (records[i].pdu != "set") {
+            continue;
+        }
+        QStringList vbs;
+        for (const auto& vb : records[i].varbinds) {
+            vbs << QString::fromStdString(Short(vb.oid) + "=" + vb.type + ":" + vb.value);
+        }
+        out << vbs.join(' ');
+    }
+    return out;
+}
+
+void EditsSimTest::WaitIdle(const QsSNMPRequest2Controls& driver) {
+    QElapsedTimer clock;
+    clock.start();
+    while (driver.Busy && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+}
+
+} // namespace qs::test

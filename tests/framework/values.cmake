@@ -1,0 +1,8 @@
+krs_test(qs_values_tests
+    SOURCES
+        ByteFormsTest.cpp
+        EditGroupsTest.cpp
+        LedRulesTest.cpp
+        PortListTextsTest.cpp
+    LIBS qs_core
+)

@@ -66,7 +66,9 @@ TSNMPListViewPanel* TConfigForm::NewListViewPanel(TWinControl* parent, QsSNMPReq
 }
 
 TSNMPEditorPanel* TConfigForm::SetEditorPage(QsSNMPRequest2Edits* request) {
+    std::unique_ptr<QsSNMPRequest2Edits> held(request); // freed when the form refuses it
     SetType(1);
+    held.release();
     TSNMPEditorPanel* panel = NewEditorPanel(this, request);
     SetClientWidth(std::max(ClientWidth(), panel->Width()));
     SetClientHeight(std::max(ClientHeight(), panel->Height()));
@@ -76,7 +78,9 @@ TSNMPEditorPanel* TConfigForm::SetEditorPage(QsSNMPRequest2Edits* request) {
 TSNMPListViewPanel* TConfigForm::SetListViewPage(QsSNMPRequest2Edits* request, int AddStatusVar,
                                                  const char* AddStatusValue, int DeleteStatusVar,
                                                  const char* DeleteStatusValue) {
+    std::unique_ptr<QsSNMPRequest2Edits> held(request);
     SetType(2);
+    held.release();
     TSNMPListViewPanel* panel =
         NewListViewPanel(this, request, AddStatusVar, AddStatusValue, DeleteStatusVar, DeleteStatusValue);
     SetClientWidth(std::max(ClientWidth(), panel->Width()));
@@ -117,8 +121,9 @@ void TConfigForm::FitSheet(TTabSheet* sheet, TSNMPPanel* panel) {
 }
 
 TSNMPEditorPanel* TConfigForm::AddEditorPage(const char* caption, QsSNMPRequest2Edits* request) {
+    std::unique_ptr<QsSNMPRequest2Edits> held(request);
     TTabSheet* sheet = NewSheet(caption, "Can not add editor page to a none-page pannel!");
-    TSNMPEditorPanel* panel = NewEditorPanel(sheet, request);
+    TSNMPEditorPanel* panel = NewEditorPanel(sheet, held.release());
     FitSheet(sheet, panel);
     return panel;
 }
@@ -126,9 +131,10 @@ TSNMPEditorPanel* TConfigForm::AddEditorPage(const char* caption, QsSNMPRequest2
 TSNMPListViewPanel* TConfigForm::AddListViewPage(const char* caption, QsSNMPRequest2Edits* request,
                                                  int AddStatusVar, const char* AddStatusValue,
                                                  int DeleteStatusVar, const char* DeleteStatusValue) {
+    std::unique_ptr<QsSNMPRequest2Edits> held(request);
     TTabSheet* sheet = NewSheet(caption, "Can not add listview page to a none-page pannel!");
-    TSNMPListViewPanel* panel =
-        NewListViewPanel(sheet, request, AddStatusVar, AddStatusValue, DeleteStatusVar, DeleteStatusValue);
+    TSNMPListViewPanel* panel = NewListViewPanel(sheet, held.release(), AddStatusVar, AddStatusValue,
+                                                 DeleteStatusVar, DeleteStatusValue);
     FitSheet(sheet, panel);
     return panel;
 }

@@ -24,7 +24,7 @@ TButton* AddButton(TForm* form, const char* name, const char* caption, int left,
     b->SetName(QString::fromLatin1(name));
     b->SetCaption(QString::fromLatin1(caption));
     // Sized to the caption: four buttons of the usual 75 pixels do not fit a 12-column dialog.
-    const int width = std::max(b->sizeHint().width(), 50);
+    const int width = b->fontMetrics().horizontalAdvance(b->Caption()) + 16;
     b->SetBounds(left, top, width, qs::kButtonHeight);
     return b;
 }
@@ -87,8 +87,12 @@ void TEditsPanel::PickPortList(TObject* Sender) {
         Request->ReadControls(-1);
     } catch (const std::exception&) {
     }
+    const std::string before = Request->Request.List.GetVar(i)->Value;
     QString parts;
     const int width = AddPortBoxes(d, spec, writable, parts);
+    // While the dialog is open the boxes alone stand for the variable: an edit read first would
+    // fail on a value with no width yet (nothing to start from in an Add sub-form).
+    Request->Unbind(i);
     Request->BindControlList(i, parts.toStdString(), d.boxes);
     try {
         Request->ShowValues(i);
@@ -121,15 +125,21 @@ void TEditsPanel::PickPortList(TObject* Sender) {
             }
         };
     }
-    d.form->SetClientWidth(width + 50);
+    // W + 50, or wider when the button row needs it, so that no button is cut off.
+    const auto* lastButton = dynamic_cast<TButton*>(d.form->Components(d.form->ComponentCount() - 1));
+    d.form->SetClientWidth(std::max(width + 50, lastButton->Left() + lastButton->Width() + 10));
     d.form->SetClientHeight(d.ok->Top() + d.ok->Height() + 10);
     qs::CentreOver(d.form.get(), window());
     const int result = d.form->ShowModal();
     try {
         if (result == mrOk) {
+            Request->ReadControls(i);
             Request->ReadControls(-1);
         }
     } catch (const std::exception&) {
+    }
+    if (result != mrOk) {
+        Request->Request.List.GetVar(i)->Value = before; // Cancel changes nothing
     }
     try {
         Request->Unbind(i);

@@ -9,6 +9,10 @@
 #include <memory>
 
 namespace {
+// A new window's client area before it takes its frame's size, as a page host starts.
+constexpr int kSubFormStartWidth = 151;
+constexpr int kSubFormStartHeight = 78;
+
 template <class F> class ScopeExit {
 public:
     explicit ScopeExit(F f) : m_f(std::move(f)) {}
@@ -114,6 +118,8 @@ void TSNMPListViewPanel::ShowSubForm(const QString& suffix, bool edit) {
     auto sub = std::make_unique<TForm>();
     sub->SetName(edit ? QStringLiteral("EditForm") : QStringLiteral("AddForm"));
     sub->SetCaption(SubFormCaption(suffix));
+    sub->SetClientWidth(kSubFormStartWidth); // grown to the frame by AttachToForm
+    sub->SetClientHeight(kSubFormStartHeight);
     Request->SetConstraintOwner(sub.get());
     auto* frame = new TSNMPPanel(sub.get(), MsgPanel, Request);
     frame->BtnPanel->SetCheckedBtn->OnClick = [this](TObject* s) { Apply(s); };

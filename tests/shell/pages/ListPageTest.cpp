@@ -209,6 +209,43 @@ TEST_F(ListPage, EmptyTickedItemKeepsTheAddFormOpen) {
     EXPECT_TRUE(Sets().isEmpty());
 }
 
+// The port-list picker in the Add sub-form: nothing to start from, so every box is unticked and
+// the ticks become a map of ceil(28 / 8) = 4 octets, which the agent takes.
+TEST_F(ListPage, AddWithPortsPickedFromNothing) {
+    Open();
+    panel->EditsPanel->SetPortListItem(kPorts, 12, 28);
+    int tickedAtOpen = -1;
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        ASSERT_TRUE(WaitFor([&] { return WalkDone(); }));
+        OnSubForm([&](TForm*, TSNMPPanel* frame) {
+            Edit(0)->SetText(QStringLiteral("40"));
+            QTimer::singleShot(0, [&] {
+                auto* picker = dynamic_cast<TForm*>(QApplication::activeModalWidget());
+                ASSERT_NE(picker, nullptr);
+                tickedAtOpen = 0;
+                for (int n = 1; n <= 28; ++n) {
+                    auto* box =
+                        dynamic_cast<TCheckBox*>(picker->FindComponent(QStringLiteral("PortBox%1").arg(n)));
+                    tickedAtOpen += box->Checked() ? 1 : 0;
+                    box->SetChecked(n <= 2 || n == 28);
+                }
+                dynamic_cast<TButton*>(picker->FindComponent(QStringLiteral("OKBtn")))->Click();
+            });
+            Edit(kPorts)->OnClick(Edit(kPorts));
+            EXPECT_EQ(Edit(kPorts)->Text(), "1-2,28");
+            Box(kPorts)->SetChecked(true);
+            frame->BtnPanel->SetCheckedBtn->Click();
+        });
+        panel->BtnPanel->AddBtn->Click();
+        ASSERT_TRUE(WaitFor([&] { return WalkDone() && List()->ItemCount() == 3; }));
+        EXPECT_EQ(List()->Item(2)->SubItem(1), "1-2,28[C0000010]");
+    }));
+    EXPECT_EQ(tickedAtOpen, 0);
+    ASSERT_EQ(Sets().size(), 1);
+    EXPECT_TRUE(Sets()[0].startsWith(QStringLiteral("2.1.3.40="))) << Sets()[0].toStdString();
+    EXPECT_TRUE(Sets()[0].contains(QStringLiteral("C0 00 00 10"))) << Sets()[0].toStdString();
+}
+
 class SlowListPage : public ListPage {
 protected:
     static void SetUpTestSuite() {

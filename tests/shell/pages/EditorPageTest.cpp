@@ -4,6 +4,7 @@
 #include "PageSimSupport.h"
 #include "QsException.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 namespace qs::test {
@@ -209,6 +210,27 @@ TEST_F(EditorPage, RefusedSetGoesToAMessageBoxNotToSuccess) {
     ASSERT_EQ(messages.boxes.size(), 1);
     EXPECT_EQ(messages.boxes[0].caption, "KRS-5400MX-28Module");
     EXPECT_EQ(Sets().size(), 1);
+}
+
+TEST_F(EditorPage, WaitingDialogFollowsASuccessfulSetOnly) {
+    Open();
+    panel->ShowWaitAfterSet = true;
+    panel->WaitTime = 300;
+    qint64 afterGood = 0;
+    qint64 afterBad = 0;
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(); }));
+        Box(3)->SetChecked(true);
+        QElapsedTimer clock;
+        clock.start();
+        panel->BtnPanel->SetCheckedBtn->Click();
+        afterGood = clock.restart();
+        Edit(3)->SetText(QStringLiteral("5000"));
+        panel->BtnPanel->SetCheckedBtn->Click();
+        afterBad = clock.elapsed();
+    }));
+    EXPECT_GE(afterGood, 290);
+    EXPECT_LT(afterBad, 290);
 }
 
 TEST_F(EditorPage, HiddenItemIsSentOnceCheckAllTicksIt) {

@@ -246,6 +246,73 @@ TEST_F(ListPage, AddWithPortsPickedFromNothing) {
     EXPECT_TRUE(Sets()[0].contains(QStringLiteral("C0 00 00 10"))) << Sets()[0].toStdString();
 }
 
+const QsSNMPVarDesc kReadOnlyRows[] = {
+    {"1.3.6.1.4.1.99998.2.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99998.2.1.2", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+    {nullptr},
+};
+
+TEST_F(ListPage, ReadOnlyTableHasNoEditButtonButADoubleClickStillEdits) {
+    page = std::make_unique<TConfigForm>();
+    request = Aimed(page.get(), kReadOnlyRows, MVT_FMV, 1, "Read-only");
+    panel = page->SetListViewPage(request, -1, nullptr, -1, nullptr);
+    EXPECT_FALSE(panel->BtnPanel->EditBtn->Visible());
+    QString caption;
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        ASSERT_TRUE(WaitFor([&] { return WalkDone(); }));
+        Select(QStringLiteral("mgmt"));
+        OnSubForm([&](TForm* sub, TSNMPPanel*) { caption = sub->Caption(); });
+        List()->OnDblClick(List());
+    }));
+    EXPECT_EQ(caption, "ConfigForm (Edit)"); // the form's own caption: none was set
+}
+
+const QsSNMPVarDesc kOneWritableRow[] = {
+    {"1.3.6.1.4.1.99998.2.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99998.2.1.2", "Name", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.99998.2.1.4", "Status", SYN_INTEGER, ACC_READWRITE, RowTable()[3].OptionList},
+    {nullptr},
+};
+
+// Key and status boxes are ticked, so the lone writable item keeps its box and starts unticked:
+// Set then creates the row with its index and status only.
+TEST_F(ListPage, AddWithOneWritableColumnStartsItUnticked) {
+    page = std::make_unique<TConfigForm>();
+    request = Aimed(page.get(), kOneWritableRow, MVT_FMV, 1, "One");
+    panel = page->SetListViewPage(request, 2, "createAndGo", 2, "destroy");
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        ASSERT_TRUE(WaitFor([&] { return WalkDone(); }));
+        OnSubForm([&](TForm*, TSNMPPanel* frame) {
+            EXPECT_EQ(frame->BtnPanel->SetCheckedBtn->Caption(), "Set");
+            EXPECT_TRUE(Box(1)->Visible());
+            EXPECT_FALSE(Box(1)->Checked());
+            Edit(0)->SetText(QStringLiteral("50"));
+            Edit(1)->SetText(QStringLiteral("typed but not ticked"));
+            frame->BtnPanel->SetCheckedBtn->Click();
+        });
+        panel->BtnPanel->AddBtn->Click();
+        ASSERT_TRUE(WaitFor([&] { return WalkDone() && List()->ItemCount() == 3; }));
+        // Delete it again, so the table is as the other tests expect it.
+        Select(QString());
+        List()->SetSelected(List()->Item(2));
+        panel->ListClick(List());
+        panel->BtnPanel->DeleteBtn->Click();
+    }));
+    ASSERT_EQ(Sets().size(), 2);
+    EXPECT_EQ(Sets()[0], "2.1.4.50=INTEGER:4");
+}
+
+TEST_F(ListPage, RefreshDuringAWalkChangesNothing) {
+    Open();
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        ASSERT_TRUE(request->Busy); // the first read is under way
+        panel->BtnPanel->RefreshBtn->Click();
+        ASSERT_TRUE(WaitFor([&] { return WalkDone(); }));
+        EXPECT_EQ(List()->ItemCount(), 2);
+    }));
+    EXPECT_EQ(GetNexts(), 3); // one walk: two rows and the end
+}
+
 class SlowListPage : public ListPage {
 protected:
     static void SetUpTestSuite() {

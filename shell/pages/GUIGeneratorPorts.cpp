@@ -51,6 +51,31 @@ int AddPortBoxes(PortDialog& d, const TPortListSpec& spec, bool writable, QStrin
     return width;
 }
 
+void SetTicks(const PortDialog& d, bool ticked) {
+    for (TComponent* b : d.boxes) {
+        static_cast<TCheckBox*>(b)->SetChecked(ticked);
+    }
+}
+
+// One row below the last box: OK, and for a writable variable Cancel, Check All, Clear Checks.
+void AddPortButtons(PortDialog& d, bool writable) {
+    const auto* last = static_cast<TCheckBox*>(d.boxes.back());
+    const int top = last->Top() + last->Height() + 10;
+    d.ok = AddButton(d.form.get(), "OKBtn", "OK", 10, top);
+    d.ok->ModalResult = mrOk;
+    if (!writable) {
+        return;
+    }
+    TButton* cancel = AddButton(d.form.get(), "CancelBtn", "Cancel", d.ok->Left() + d.ok->Width() + 10, top);
+    cancel->ModalResult = mrCancel;
+    TButton* all =
+        AddButton(d.form.get(), "CheckAllBtn", "Check All", cancel->Left() + cancel->Width() + 10, top);
+    TButton* none =
+        AddButton(d.form.get(), "ClearChecksBtn", "Clear Checks", all->Left() + all->Width() + 10, top);
+    all->OnClick = [&d](TObject*) { SetTicks(d, true); };
+    none->OnClick = [&d](TObject*) { SetTicks(d, false); };
+}
+
 } // namespace
 
 void TEditsPanel::SetPortListItem(int index, int columns, int count) {
@@ -98,33 +123,9 @@ void TEditsPanel::PickPortList(TObject* Sender) {
         Request->ShowValues(i);
     } catch (const std::exception&) {
         ClearItem(i);
-        for (TComponent* b : d.boxes) {
-            static_cast<TCheckBox*>(b)->SetChecked(false);
-        }
+        SetTicks(d, false);
     }
-    const auto* last = static_cast<TCheckBox*>(d.boxes.back());
-    const int top = last->Top() + last->Height() + 10;
-    d.ok = AddButton(d.form.get(), "OKBtn", "OK", 10, top);
-    d.ok->ModalResult = mrOk;
-    if (writable) {
-        TButton* cancel =
-            AddButton(d.form.get(), "CancelBtn", "Cancel", d.ok->Left() + d.ok->Width() + 10, top);
-        cancel->ModalResult = mrCancel;
-        TButton* all =
-            AddButton(d.form.get(), "CheckAllBtn", "Check All", cancel->Left() + cancel->Width() + 10, top);
-        TButton* none =
-            AddButton(d.form.get(), "ClearChecksBtn", "Clear Checks", all->Left() + all->Width() + 10, top);
-        all->OnClick = [&d](TObject*) {
-            for (TComponent* b : d.boxes) {
-                static_cast<TCheckBox*>(b)->SetChecked(true);
-            }
-        };
-        none->OnClick = [&d](TObject*) {
-            for (TComponent* b : d.boxes) {
-                static_cast<TCheckBox*>(b)->SetChecked(false);
-            }
-        };
-    }
+    AddPortButtons(d, writable);
     // W + 50, or wider when the button row needs it, so that no button is cut off.
     const auto* lastButton = dynamic_cast<TButton*>(d.form->Components(d.form->ComponentCount() - 1));
     d.form->SetClientWidth(std::max(width + 50, lastButton->Left() + lastButton->Width() + 10));

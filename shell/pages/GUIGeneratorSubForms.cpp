@@ -37,6 +37,39 @@ void SetThree(const UISnmpVar& item, bool visible) {
     item.Label->SetVisible(visible);
 }
 
+// Edit can never create or delete a row: the add and delete entries leave their combos while
+// the sub-form is open; a combo left empty is hidden.
+std::vector<RemovedEntry> TakeOutStatusEntries(TEditsPanel* grid, const TListViewPanel* list) {
+    std::vector<RemovedEntry> removed;
+    const std::pair<int, QString> statuses[] = {{list->AddStatusVar, list->AddStatusValue},
+                                                {list->DeleteStatusVar, list->DeleteStatusValue}};
+    for (const auto& [var, text] : statuses) {
+        auto* combo =
+            var >= 0 ? dynamic_cast<TComboBox*>(grid->Items[static_cast<std::size_t>(var)].Control) : nullptr;
+        const int index = combo ? combo->Items().IndexOf(text) : -1;
+        if (index < 0) {
+            continue;
+        }
+        combo->Items().Delete(index);
+        removed.push_back({var, index, text});
+        if (combo->Items().Count() == 0) {
+            grid->HideItem(var);
+        }
+    }
+    return removed;
+}
+
+// Puts the entries back where they were, so the combos hold what they held before.
+void GiveBackStatusEntries(TEditsPanel* grid, const std::vector<RemovedEntry>& removed) {
+    for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
+        auto* combo = dynamic_cast<TComboBox*>(grid->Items[static_cast<std::size_t>(it->var)].Control);
+        if (combo->Items().Count() == 0) {
+            grid->ShowItem(it->var);
+        }
+        combo->Items().Insert(it->index, it->text);
+    }
+}
+
 bool IsPortListEdit(const UISnmpVar& item) {
     return item.PortList != nullptr;
 }
@@ -131,14 +164,7 @@ void TSNMPListViewPanel::ShowSubForm(const QString& suffix, bool edit) {
     // The grid goes back to this page on every way out, before the sub-form that shows it is
     // deleted, and the status combos get back every entry taken out.
     const ScopeExit giveBack([&] {
-        for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
-            auto* combo =
-                dynamic_cast<TComboBox*>(EditsPanel->Items[static_cast<std::size_t>(it->var)].Control);
-            if (combo->Items().Count() == 0) {
-                EditsPanel->ShowItem(it->var);
-            }
-            combo->Items().Insert(it->index, it->text);
-        }
+        GiveBackStatusEntries(EditsPanel, removed);
         EditsPanel->Hide();
         EditsPanel->SetAlign(alNone);
         EditsPanel->SetParent(ClientPanel);
@@ -156,23 +182,7 @@ void TSNMPListViewPanel::ShowSubForm(const QString& suffix, bool edit) {
     frame->SetContent(EditsPanel);
     frame->AttachToForm(sub.get());
     if (edit) {
-        const std::pair<int, QString> statuses[] = {
-            {ListPanel->AddStatusVar, ListPanel->AddStatusValue},
-            {ListPanel->DeleteStatusVar, ListPanel->DeleteStatusValue}};
-        for (const auto& [var, text] : statuses) {
-            auto* combo =
-                var >= 0 ? dynamic_cast<TComboBox*>(EditsPanel->Items[static_cast<std::size_t>(var)].Control)
-                         : nullptr;
-            const int index = combo ? combo->Items().IndexOf(text) : -1;
-            if (index < 0) {
-                continue;
-            }
-            combo->Items().Delete(index);
-            removed.push_back({var, index, text});
-            if (combo->Items().Count() == 0) {
-                EditsPanel->HideItem(var);
-            }
-        }
+        removed = TakeOutStatusEntries(EditsPanel, ListPanel);
     } else {
         ListPanel->ListView->SetSelected(nullptr);
         BtnPanel->EditBtn->SetEnabled(false);

@@ -129,5 +129,25 @@ TEST_F(ConfigForm, CloseDuringABlockingReadWaitsForTheReadToReturn) {
     EXPECT_FALSE(page->isVisible());
 }
 
+// The same with an asynchronous walk: the close arrives inside the reply's row handling and is
+// tried again once that has returned.
+TEST_F(ConfigForm, CloseDuringAnAsynchronousRowIsRetriedAfterIt) {
+    TSNMPListViewPanel* panel =
+        page->SetListViewPage(Aimed(page.get(), RowTable(), MVT_FMV, 1, "B"), -1, nullptr, -1, nullptr);
+    page->Show();
+    bool insideRow = false;
+    panel->ListPanel->ListView->OnChange = [&](TObject*, TListItem*, TItemChange) {
+        if (panel->ListPanel->ListView->ItemCount() == 1 && panel->Request) {
+            panel->BtnPanel->CloseBtn->Click();
+            insideRow = panel->Request && panel->Request->InOperation() && page->isVisible();
+        }
+    };
+    panel->BtnPanel->RefreshBtn->Click();
+    ASSERT_TRUE(WaitFor([&] { return page->Requests.empty(); }));
+    EXPECT_TRUE(insideRow);
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_EQ(panel->ListPanel->ListView->ItemCount(), 1);
+}
+
 } // namespace
 } // namespace qs::test

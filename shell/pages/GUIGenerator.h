@@ -92,7 +92,7 @@ protected:
 };
 
 // A port-list field of the editor grid: check boxes per row and the number of ports.
-struct TPortListSpec {
+struct TPortListSetting {
     int Columns;
     int Count;
 };
@@ -104,7 +104,7 @@ struct UISnmpVar {
     TWinControl* Control = nullptr; // TEdit (kinds 1, 2, 4) or TComboBox (kind 3)
     TCheckBox* CheckBox = nullptr;
     TLabel* Label = nullptr;
-    std::unique_ptr<TPortListSpec> PortList;
+    std::unique_ptr<TPortListSetting> PortList;
 };
 
 constexpr int kHiddenItemTag = 6666;   // a select box hidden by HideItem

@@ -30,9 +30,9 @@ TButton* AddButton(TForm* form, const char* name, const char* caption, int left,
 }
 
 // Boxes and labels, row by row; returns the width W of the box area.
-int AddPortBoxes(PortDialog& d, const TPortListSpec& spec, bool writable, QString& parts) {
+int AddPortBoxes(PortDialog& d, const TPortListSetting& setting, bool writable, QString& parts) {
     int width = 0;
-    for (int n = 0; n < spec.Count; ++n) {
+    for (int n = 0; n < setting.Count; ++n) {
         auto* label = new TLabel(d.form.get(), d.form.get());
         label->SetName(QStringLiteral("PortLabel%1").arg(n + 1));
         label->SetCaption(QString::number(n + 1));
@@ -43,11 +43,11 @@ int AddPortBoxes(PortDialog& d, const TPortListSpec& spec, bool writable, QStrin
         box->SetEnabled(writable);
         d.boxes.push_back(box);
         parts += (n ? QStringLiteral(",") : QString()) + QString::number(n);
-        const qs::PortCell cell = qs::PortCellAt(n, spec.Columns, box->Height(), label->Height());
+        const qs::PortCell cell = qs::PortCellAt(n, setting.Columns, box->Height(), label->Height());
         label->SetBounds(cell.labelLeft, cell.labelTop, label->Width(), label->Height());
         box->SetBounds(cell.boxLeft, cell.boxTop, qs::kPortBoxWidth, box->Height());
     }
-    width = qs::PortAreaWidth(spec.Count, spec.Columns);
+    width = qs::PortAreaWidth(setting.Count, setting.Columns);
     return width;
 }
 
@@ -91,7 +91,7 @@ void TEditsPanel::SetPortListItem(int index, int columns, int count) {
         PickPortList(s);
     };
     edit->SetReadOnly(true);
-    item.PortList = std::make_unique<TPortListSpec>(TPortListSpec{columns, std::max(count, 1)});
+    item.PortList = std::make_unique<TPortListSetting>(TPortListSetting{columns, std::max(count, 1)});
 }
 
 void TEditsPanel::PickPortList(TObject* Sender) {
@@ -101,7 +101,7 @@ void TEditsPanel::PickPortList(TObject* Sender) {
     }
     const int i = edit->Tag;
     const UISnmpVar& item = Items[static_cast<std::size_t>(i)];
-    const TPortListSpec spec = *item.PortList;
+    const TPortListSetting setting = *item.PortList;
     const bool writable = Request->Request.List.IsWritable(i);
     PortDialog d;
     d.form = std::make_unique<TForm>();
@@ -114,7 +114,7 @@ void TEditsPanel::PickPortList(TObject* Sender) {
     }
     const std::string before = Request->Request.List.GetVar(i)->Value;
     QString parts;
-    const int width = AddPortBoxes(d, spec, writable, parts);
+    const int width = AddPortBoxes(d, setting, writable, parts);
     // While the dialog is open the boxes alone stand for the variable: an edit read first would
     // fail on a value with no width yet (nothing to start from in an Add sub-form).
     Request->Unbind(i);

@@ -233,6 +233,17 @@ TEST_F(EditorPage, WaitingDialogFollowsASuccessfulSetOnly) {
     EXPECT_LT(afterBad, 290);
 }
 
+TEST_F(EditorPage, SetTimeOutGoesToAMessageBox) {
+    Open(ScalarTable(), 9); // nothing answers there
+    Edit(3)->SetText(QStringLiteral("60"));
+    Box(3)->SetChecked(true);
+    panel->BtnPanel->SetCheckedBtn->Click();
+    ASSERT_EQ(messages.boxes.size(), 1);
+    EXPECT_EQ(messages.boxes[0].caption, "KRS-5400MX-28Module");
+    EXPECT_FALSE(Status().startsWith(QStringLiteral("Set: Ok!")));
+    EXPECT_EQ(request->Mode, RM_ASYNC);
+}
+
 TEST_F(EditorPage, HiddenItemIsSentOnceCheckAllTicksIt) {
     Open();
     ASSERT_TRUE(RunModal(page.get(), [&] {

@@ -145,10 +145,17 @@ bool QsSNMPRequest::SendAsyncWith(const AsyncContext& context, const qs::SnmpTar
 }
 
 void QsSNMPRequest::OnAsyncResponse(const AsyncContext& context, int reason, const qs::SnmpReply& reply) {
+    // The completion may delete this request (a page closing while it adds a row): afterwards
+    // nothing of it may be touched, so pending is lowered only while the request still lives.
     struct PendingDone {
         int& pending;
-        ~PendingDone() { --pending; }
-    } pendingDone{Pending};
+        std::weak_ptr<int> alive;
+        ~PendingDone() {
+            if (!alive.expired()) {
+                --pending;
+            }
+        }
+    } pendingDone{Pending, alive_};
     if (reason == qs::status::SessionDestroyed) {
         return;
     }

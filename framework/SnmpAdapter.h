@@ -110,7 +110,8 @@ int CheckTarget(const SnmpTarget& target, PduKind kind);
 // credentials once. Returns 0 or the failure number of the check or that first exchange.
 int OpenSessions(const SnmpTarget& target);
 
-// One blocking exchange: waits up to time-out x (retries + 1), runs no asynchronous handler.
+// One blocking exchange: waits up to time-out x (retries + 1), runs no asynchronous handler
+// (it uses the target's blocking session) and processes no events.
 SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs);
 
 // Sends asynchronously. Returns 0 when the request is under way (handler runs exactly once
@@ -134,7 +135,7 @@ std::vector<int> AsyncSocketDescriptors();
 void SetSocketsChangedHook(std::function<void()> hook);
 
 // Closes every session; outstanding handlers get status::SessionDestroyed. For program exit
-// and tests.
+// and tests; never from inside a handler.
 void CloseAllSessions();
 
 } // namespace qs

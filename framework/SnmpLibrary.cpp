@@ -72,6 +72,9 @@ int StartSnmpLibrary() {
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
     init_snmp("krs5400em");
+    // Failures reach the program as statuses; the library's own log would only go to stderr.
+    snmp_disable_log();
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_EMERG);
     g_started = true;
     return status::Success;
 }

@@ -415,6 +415,9 @@ void SetSocketsChangedHook(std::function<void()> hook) {
 }
 
 void CloseAllSessions() {
+    if (g_inPump) {
+        return; // the pump step still uses the sessions
+    }
     auto records = std::move(g_records);
     g_records.clear();
     for (auto& [id, record] : records) {

@@ -357,6 +357,32 @@ TEST_F(Requests, RequestDeletedInsideACompletionDoesNotWaitAndItsLateReplyIsDrop
     EXPECT_TRUE(late.records.empty());
 }
 
+struct OwnsRequest {
+    std::unique_ptr<QsSNMPRequest> request;
+    bool ran = false;
+};
+
+void DeleteOwnRequest(void* driver, QsSNMPError*, QsSNMPVarList*) {
+    auto& owner = *static_cast<OwnsRequest*>(driver);
+    owner.request.reset();
+    owner.ran = true;
+}
+
+TEST_F(Requests, CompletionMayDeleteItsOwnRequest) {
+    FakeAgent agent(SlowSecond);
+    OwnsRequest owner{std::make_unique<QsSNMPRequest>()};
+    TargetLoopback(*owner.request, agent.port(), 1);
+    owner.request->List = QsSNMPVarList(kFast, SVT_SV, 0);
+    bool ok = false;
+    owner.request->GetAsync(ok, DeleteOwnRequest, &owner, true);
+    QElapsedTimer clock;
+    clock.start();
+    RunEventsFor(2000, [&] { return owner.ran; });
+    EXPECT_TRUE(owner.ran);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(owner.request);
+}
+
 TEST_F(Requests, ReportOfAWrongPassPhraseIsAUsmErrorNotAnEmptySuccess) {
     SnmpdAgent snmpd;
     ASSERT_TRUE(snmpd.running());

@@ -137,24 +137,25 @@ protected:
 
 const qs::SnmpVarBind kSysDescr{{1, 3, 6, 1, 2, 1, 1, 1, 0}, qs::SnmpValue::null()};
 
+// Waiting for the 20 ms tick, a round trip would take 10 ms on average and rarely under 5 ms.
 TEST_F(SnmpPump, ReplyIsHandledWhenItArrivesNotAtTheNextTick) {
     int done = 0;
+    int quick = 0;
     qs::OpenSessions(agent_.target(1)); // sockets known before the clock starts
-    QElapsedTimer clock;
-    clock.start();
-    qint64 total = 0;
     for (int i = 0; i < 20; ++i) {
         const int before = done;
+        QElapsedTimer trip;
+        trip.start();
         ASSERT_EQ(qs::SendAsync(agent_.target(1), qs::PduKind::Get, {kSysDescr},
                                 [&](int, const qs::SnmpReply&) { ++done; }, {}),
                   0);
-        while (done == before && clock.elapsed() < 5000) {
+        while (done == before && trip.elapsed() < 5000) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         }
-        total = clock.elapsed();
+        quick += trip.elapsed() < 5 ? 1 : 0;
     }
     EXPECT_EQ(done, 20);
-    EXPECT_LT(total, 20 * 10) << "round trips waited for the 20 ms tick";
+    EXPECT_GE(quick, 15) << "round trips waited for the 20 ms tick";
 }
 
 TEST_F(SnmpPump, StepNeverNestsAndTheTimerIsReArmedAfterIt) {

@@ -21,5 +21,5 @@ qt_add_resources(krs_shell_main "panel_pictures"
 
 add_executable(krs-manager main.cpp)
 # The catalogue stands on the shell; its libraries are defined after this folder.
-target_link_libraries(krs-manager PRIVATE krs_shell_main krs_catalogue_main)
+target_link_libraries(krs-manager PRIVATE krs_shell_main krs_catalogue_main krs_catalogue_pages)
 krs_target_defaults(krs-manager)

@@ -2,6 +2,7 @@
 // credentials as parameters ("/I10.0.0.5", "/Rpublic", ...).
 #include "CatalogueMenu.h"
 #include "MainUnit.h"
+#include "PageCommand.h"
 
 #include <QApplication>
 
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
         parameters.emplace_back(argv[i]);
     }
     qs::InstallCatalogueMenu();
+    qs::InstallPageOpener();
     return qs::RunMainProgram(parameters);
 }

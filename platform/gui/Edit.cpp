@@ -56,6 +56,8 @@ void TEdit::SetText(const QString& value) {
     setValidator(limit);
     if (hasFocus() && !old.isEmpty()) {
         setCursorPosition(qMin(caret, CommonPrefix(old, value)));
+    } else if (!hasFocus()) {
+        setCursorPosition(0); // a value too long for the box shows its beginning
     }
 }
 

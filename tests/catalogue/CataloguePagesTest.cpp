@@ -1,0 +1,110 @@
+// Every page of the menu built from its definition, opened against the simulated switch, read
+// and closed again, as a user clicking through the menu would.
+#include "CatalogueWalk.h"
+#include "GUIConfigForm.h"
+#include "GuiTest.h"
+#include "MainUnit.h"
+#include "PageCommand.h"
+#include "QsSNMPRequest2Edits.h"
+#include "QsSNMPSession.h"
+#include "SimProcess.h"
+#include "StatusBar.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <filesystem>
+
+namespace qs::test {
+namespace {
+
+class CataloguePages : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        previousFolder = std::filesystem::current_path();
+        std::filesystem::current_path(folder.path());
+        ASSERT_TRUE(sim.start()) << sim.lastError();
+        InitSnmpSession("");
+        DefaultDevice = QsSNMPDevice{"127.0.0.1", static_cast<std::uint16_t>(sim.port())};
+        DeviceAddress = "127.0.0.1";
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previousFolder);
+        GuiTest::TearDown();
+    }
+
+    static std::vector<TSNMPPanel*> Panels(TConfigForm& form) {
+        std::vector<TSNMPPanel*> panels;
+        for (QFrame* frame : form.findChildren<QFrame*>()) {
+            if (auto* panel = dynamic_cast<TSNMPPanel*>(frame);
+                panel != nullptr && panel->MsgPanel != nullptr) {
+                panels.push_back(panel);
+            }
+        }
+        return panels;
+    }
+    // The status line of the page on view once its first read has ended (empty after 5 s).
+    static QString FirstReadStatus(TConfigForm& form) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            for (TSNMPPanel* panel : Panels(form)) {
+                const QString text = panel->StatusBar->SimpleText();
+                if (panel->isVisible() && !text.isEmpty() && !panel->Request->Busy) {
+                    return text;
+                }
+            }
+        }
+        return {};
+    }
+
+    TempFolder folder;
+    std::filesystem::path previousFolder;
+    SimProcess sim;
+};
+
+TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
+    int opened = 0;
+    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+        const qs::PageDef& page = *e.entry->page;
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
+        EXPECT_EQ(pageForm->Caption(), QString::fromUtf8(page.title) + ": 127.0.0.1");
+        pageForm->Show();
+        const QString status = FirstReadStatus(*pageForm);
+        EXPECT_TRUE(status.startsWith("Get: Ok!")) << page.title << ": " << status.toStdString();
+        pageForm->Close();
+        QCoreApplication::processEvents();
+        pageForm.reset();
+        ++opened;
+    }
+    EXPECT_GT(opened, 30);
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
+TEST_F(CataloguePages, SavesScreenshotsOfThreePages) {
+    QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
+    const std::pair<const char*, const char*> shots[] = {
+        {"System Time", "page-system-time.png"},
+        {"Trusted Host Table", "page-trusted-hosts.png"},
+        {"802.1D Port Table", "page-8021d-ports.png"},
+    };
+    for (const auto& [title, file] : shots) {
+        const qs::PageDef* page = nullptr;
+        for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+            if (std::string(e.entry->page->title) == title) {
+                page = e.entry->page;
+            }
+        }
+        ASSERT_NE(page, nullptr) << title;
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(*page);
+        pageForm->Show();
+        EXPECT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!")) << title;
+        EXPECT_TRUE(pageForm->grab().save(QStringLiteral(KRS_SCREENSHOT_DIR "/") + file)) << title;
+        pageForm->Close();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+} // namespace qs::test

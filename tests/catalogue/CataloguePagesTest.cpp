@@ -82,6 +82,40 @@ TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
+// On every editor page with writable items, "Check All" and "Set Checked" write the values just
+// read back to the device, and the device takes them.
+TEST_F(CataloguePages, EditorPagesWriteWhatTheyRead) {
+    int written = 0;
+    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+        const qs::PageDef& page = *e.entry->page;
+        if (page.kind != qs::PageKind::Editor) {
+            continue;
+        }
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
+        pageForm->Show();
+        ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!")) << page.title;
+        auto* panel = dynamic_cast<TSNMPEditorPanel*>(Panels(*pageForm).at(0));
+        if (panel == nullptr || !panel->BtnPanel->SetCheckedBtn->isVisible()) {
+            continue;
+        }
+        const std::size_t before = sim.journal().size();
+        panel->CheckAll(panel);
+        panel->BtnPanel->SetCheckedBtn->Click();
+        QCoreApplication::processEvents();
+        const QString status = panel->StatusBar->SimpleText();
+        EXPECT_TRUE(status.startsWith("Set: Ok!")) << page.title << ": " << status.toStdString();
+        const auto journal = sim.journal();
+        ASSERT_GT(journal.size(), before) << page.title;
+        EXPECT_EQ(journal[before].pdu, "set") << page.title;
+        EXPECT_EQ(journal[before].errorStatus, "noError") << page.title;
+        pageForm->Close();
+        QCoreApplication::processEvents();
+        ++written;
+    }
+    EXPECT_GT(written, 5);
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
 TEST_F(CataloguePages, SavesScreenshotsOfThreePages) {
     QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
     const std::pair<const char*, const char*> shots[] = {

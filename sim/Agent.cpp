@@ -126,10 +126,10 @@ bool Agent::start(std::string& error) {
     return createUsers(error);
 }
 
-bool Agent::openTransport(const std::string& spec, std::string& error) {
-    netsnmp_transport* transport = netsnmp_transport_open_server("krs-sim", spec.c_str());
+bool Agent::openTransport(const std::string& endpoint, std::string& error) {
+    netsnmp_transport* transport = netsnmp_transport_open_server("krs-sim", endpoint.c_str());
     if (!transport) {
-        error = "cannot listen on " + spec;
+        error = "cannot listen on " + endpoint;
         return false;
     }
     sockaddr_storage addr{};
@@ -146,7 +146,7 @@ bool Agent::openTransport(const std::string& spec, std::string& error) {
     session.callback = onPacket;
     session.callback_magic = this;
     if (!snmp_add(&session, transport, nullptr, nullptr)) {
-        error = "cannot open a session on " + spec;
+        error = "cannot open a session on " + endpoint;
         return false;
     }
     return true;

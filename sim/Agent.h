@@ -44,7 +44,7 @@ private:
         snmp_pdu* pdu;
     };
 
-    bool openTransport(const std::string& spec, std::string& error);
+    bool openTransport(const std::string& endpoint, std::string& error);
     bool createUsers(std::string& error);
     bool authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite);
     void respond(snmp_session* session, snmp_pdu* request, const Response& response);

@@ -1,6 +1,10 @@
 krs_library(qs_snmp NO_WIDGETS
     SOURCES
         BootCounterFile.cpp
+        QsSNMPRequest.cpp
+        QsSNMPRequestExpr.cpp
+        QsSNMPRequestRead.cpp
+        QsSNMPRequestWrite.cpp
         QsSNMPSession.cpp
         QsSNMPTarget.cpp
         SnmpLibrary.cpp

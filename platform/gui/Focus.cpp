@@ -99,6 +99,9 @@ bool TakesTabFocus(QWidget* w, QWidget* window) {
 } // namespace
 
 void Focus::PostFocusNext(QWidget* window) {
+    if (m_exitDepth > 0) {
+        return; // the focus is moving already; an exit handler decides where it ends
+    }
     QPointer<QWidget> win(window);
     QTimer::singleShot(0, this, [win] {
         QWidget* current = QApplication::focusWidget();

@@ -11,3 +11,20 @@ krs_test(qs_session_tests
         SnmpdAgent.cpp
     LIBS qs_snmp
 )
+krs_test(qs_request_tests
+    SOURCES
+        FakeAgent.cpp
+        QsSNMPRequestUnitTest.cpp
+        QsSNMPRequestWalkTest.cpp
+        QsSNMPRequestWriteTest.cpp
+        RequestTestSupport.cpp
+        SnmpdAgent.cpp
+    LIBS qs_snmp
+)
+krs_test(qs_request_sim_tests
+    SOURCES
+        FakeAgent.cpp
+        QsSNMPRequestSimTest.cpp
+        RequestTestSupport.cpp
+    LIBS qs_snmp krs_test_support
+)

@@ -128,3 +128,19 @@ TEST_F(ExitTest, FocusNextIsQueuedAndFollowsTabOrder) {
 
 } // namespace
 } // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// The focus is already moving while an exit handler runs; a focus-next it asks for (an edit
+// rewriting its text, say) must not move it a second time.
+TEST_F(ExitTest, FocusNextAskedInsideAnExitHandlerIsDropped) {
+    MakeEdit(QStringLiteral("Third"), 100);
+    first->OnExit = [this](TObject*) { PostFocusNext(form); };
+    QTest::keyClick(first, Qt::Key_Tab);
+    Pump();
+    EXPECT_TRUE(second->hasFocus());
+}
+
+} // namespace
+} // namespace qs::test

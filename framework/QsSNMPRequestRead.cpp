@@ -1,0 +1,200 @@
+// Reads of QsSNMPRequest: blocking and asynchronous GET / GET-NEXT steps and the decode pass.
+#include "QsException.h"
+#include "QsSNMPRequest.h"
+#include "SnmpAdapter.h"
+#include "SnmpErrors.h"
+
+namespace {
+
+constexpr int kNoSuchName = -102;    // framework code of the agent's noSuchName
+constexpr int kNoSuchNameStatus = 2; // the agent's error status
+constexpr const char* kNotDone = "(NOTDONE)";
+
+} // namespace
+
+qs::PduKind QsSNMPRequest::ReadKind() const {
+    if (List.ItemType == SVT_SV || (List.ItemType == MVT_SV && !UseGetNext)) {
+        return qs::PduKind::Get;
+    }
+    return qs::PduKind::GetNext;
+}
+
+bool QsSNMPRequest::CheckItemType(bool& ok) {
+    if (List.ItemType <= MVT_UMV) {
+        return true;
+    }
+    ReportError(qs::err::BadItemType, qs::FrameworkErrorText(qs::err::BadItemType));
+    ok = false;
+    return false;
+}
+
+// Matches the reply's bindings to the readable variables by position. A binding the reply
+// lacks counts as the asked name without a value, which ends a table column.
+QsSNMPRequest::DecodeResult QsSNMPRequest::DecodePass(const std::vector<qs::SnmpVarBind>& reply,
+                                                      const std::vector<qs::SnmpVarBind>& asked,
+                                                      bool v1EndRules) {
+    DecodeResult pass;
+    for (int i = 0; i < List.GetCount(); ++i) {
+        if (!List.IsReadable(i)) {
+            continue;
+        }
+        const auto n = static_cast<std::size_t>(pass.count);
+        qs::SnmpVarBind vb;
+        if (n < reply.size()) {
+            vb = reply[n];
+        } else if (n < asked.size()) {
+            vb.oid = asked[n].oid;
+        }
+        const std::string received = qs::OidToText(vb.oid);
+        QsSNMPVar& var = *List.GetVar(i);
+        if (v1EndRules) {
+            if (received == var.CurrentOid) {
+                pass.walkOver = true;
+                return pass;
+            }
+            const qs::MappedStatus mapped = MapSnmpStatus(kNoSuchNameStatus);
+            ReportError(mapped.code, mapped.text);
+        }
+        const std::string column = ColumnOid(i);
+        if (IsEndOfColumn(column, var.CurrentOid, received)) {
+            ++pass.ended;
+            var.Value = kNotDone;
+            var.CurrentOid = column + "." + GetRowIndex();
+        } else {
+            StoreVb(i, vb);
+            var.CurrentOid = received;
+            // Only a column that goes on names the row: one that just ended already points
+            // into the next column.
+            if (pass.rowSuffix.empty() && received.size() > column.size()) {
+                pass.rowSuffix = received.substr(column.size() + 1);
+            }
+        }
+        ++pass.count;
+    }
+    return pass;
+}
+
+// After a pass that read a row: index values and get formulas. True when a table walk goes on.
+bool QsSNMPRequest::FinishRow(const DecodeResult& pass) {
+    if (pass.ended == pass.count) {
+        return false;
+    }
+    if (List.IsTable()) {
+        SetRowIndex(pass.rowSuffix);
+    }
+    for (int i = 0; i < List.GetCount(); ++i) {
+        ApplyFormula(i, true);
+    }
+    return List.IsTable();
+}
+
+bool QsSNMPRequest::GetSync(bool& ok, bool first) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return false;
+    }
+    const qs::SnmpTarget target = MakeTargets();
+    const std::vector<qs::SnmpVarBind> asked = MakePdu(first ? kFirstRead : kNextRead);
+    if (!CheckItemType(ok)) {
+        return false;
+    }
+    const qs::SnmpReply reply = qs::SendBlocking(target, ReadKind(), asked);
+    const qs::MappedStatus mapped = MapSnmpStatus(reply.status);
+    const bool v1End = mapped.code == kNoSuchName && List.IsTable();
+    if (mapped.code != 0) {
+        ok = false;
+        if (!v1End) {
+            ReportError(mapped.code, mapped.text);
+        }
+    }
+    const DecodeResult pass = DecodePass(reply.vbs, asked, v1End);
+    return !pass.walkOver && FinishRow(pass);
+}
+
+void QsSNMPRequest::GetAsync(bool& ok, QsSNMPCompletion completion, void* driver, bool first) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return;
+    }
+    const qs::SnmpTarget target = MakeTargets();
+    AsyncContext context{completion, driver, true, true, MakePdu(first ? kFirstRead : kNextRead), Device};
+    if (!CheckItemType(ok)) {
+        return;
+    }
+    if (!SendAsyncWith(context, target, ReadKind())) {
+        ok = false;
+    }
+}
+
+// A send the library refused is reported and not counted as pending: no reply will come.
+bool QsSNMPRequest::SendAsyncWith(const AsyncContext& context, const qs::SnmpTarget& target,
+                                  qs::PduKind kind) {
+    const int sent = qs::SendAsync(
+        target, kind, context.asked,
+        [this, context](int reason, const qs::SnmpReply& reply) { OnAsyncResponse(context, reason, reply); },
+        alive_);
+    if (sent != qs::status::Success) {
+        const qs::MappedStatus mapped = MapSnmpStatus(sent);
+        ReportError(mapped.code, mapped.text);
+        return false;
+    }
+    ++Pending;
+    return true;
+}
+
+void QsSNMPRequest::OnAsyncResponse(const AsyncContext& context, int reason, const qs::SnmpReply& reply) {
+    struct PendingDone {
+        int& pending;
+        ~PendingDone() { --pending; }
+    } pendingDone{Pending};
+    if (reason == qs::status::SessionDestroyed) {
+        return;
+    }
+    // Only a response carries an error status; every other reason is the failure itself.
+    const int status = reason == qs::status::AsyncResponse ? reply.status : reason;
+    const qs::MappedStatus mapped = MapSnmpStatus(status);
+    QsSNMPError record;
+    record.code = mapped.code;
+    record.message = mapped.text;
+    record.errorIndex = reply.errorIndex;
+    record.peer = context.peer;
+    try {
+        DecodeAsyncReply(record, context, reply);
+    } catch (const QsException& e) {
+        record.code = e.helpContext;
+        record.message = e.what();
+        record.done = true;
+    }
+    if (context.completion) {
+        context.completion(context.driver, &record, &List);
+    }
+}
+
+void QsSNMPRequest::DecodeAsyncReply(QsSNMPError& record, const AsyncContext& context,
+                                     const qs::SnmpReply& reply) {
+    // noSuchName ends a walk only for GET-NEXT reads; for a write it is a refusal like any other.
+    const bool v1End = record.code == kNoSuchName && List.IsTable() && context.read;
+    if (!(record.code == 0 && context.decode) && !v1End) {
+        record.done = true;
+        return;
+    }
+    if (v1End) {
+        for (int i = 0; i < List.GetCount(); ++i) {
+            if (!List.IsReadable(i)) {
+                continue;
+            }
+            const auto& named = reply.vbs.empty() ? context.asked : reply.vbs;
+            if (!named.empty() && qs::OidToText(named[0].oid) == List.GetVar(i)->CurrentOid) {
+                const qs::MappedStatus ok = MapSnmpStatus(0);
+                record.code = ok.code;
+                record.message = ok.text;
+            }
+            break;
+        }
+        record.done = true;
+        return;
+    }
+    record.done = !FinishRow(DecodePass(reply.vbs, context.asked, false));
+}

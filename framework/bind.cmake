@@ -1,0 +1,9 @@
+# What binds the framework to controls: the address validators, the edit constraint and the
+# request-to-controls drivers. The only framework library that links the GUI layer.
+krs_library(qs_bind
+    SOURCES
+        AddressValidators.cpp
+        QsEditConstraint.cpp
+        QsEditConstraintEvents.cpp
+    LIBS qs_core krs_gui
+)

@@ -1,0 +1,357 @@
+// QsSNMPRequest against the simulated switch on loopback: every version and security level,
+// table walks, SETs of every wire type, agent errors, time-outs and broken agents.
+#include "QsSNMPRequest.h"
+#include "RequestTestSupport.h"
+#include "SimProcess.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace qs::test {
+namespace {
+
+const char* kUser = "alice:MD5:alicepass1";
+const char* kPrivUser = "carol:SHA:carolpass1:DES:carolpriv1";
+
+// Writable scalars of every wire type the framework sends (counters travel as Gauge32), a sparse table and
+// nothing after it (the end of the view).
+const char* kData = R"(@writable .1.3.6.1.4.1.99999.9.1
+@writable .1.3.6.1.4.1.99999.9.2
+@writable .1.3.6.1.4.1.99999.9.3
+@writable .1.3.6.1.4.1.99999.9.4
+@writable .1.3.6.1.4.1.99999.9.6
+@writable .1.3.6.1.4.1.99999.9.7
+@writable .1.3.6.1.4.1.99999.9.8
+@writable .1.3.6.1.4.1.99999.9.9
+.1.3.6.1.4.1.99999.9.1.0 = INTEGER: 1
+.1.3.6.1.4.1.99999.9.2.0 = STRING: "abc"
+.1.3.6.1.4.1.99999.9.3.0 = OID: .1.3.6.1.4.1
+.1.3.6.1.4.1.99999.9.4.0 = IpAddress: 10.0.0.1
+.1.3.6.1.4.1.99999.9.6.0 = Gauge32: 6
+.1.3.6.1.4.1.99999.9.7.0 = Timeticks: (7) 0:00:00.07
+.1.3.6.1.4.1.99999.9.8.0 = Counter64: 8
+.1.3.6.1.4.1.99999.9.9.0 = Hex-STRING: 00 1A
+.1.3.6.1.4.1.99999.10.1.2.1 = INTEGER: 10
+.1.3.6.1.4.1.99999.10.1.2.2 = INTEGER: 20
+.1.3.6.1.4.1.99999.10.1.2.3 = INTEGER: 30
+.1.3.6.1.4.1.99999.10.1.4.1 = STRING: "one"
+.1.3.6.1.4.1.99999.10.1.4.2 = STRING: "two"
+)";
+
+class Sim : public testing::Test {
+protected:
+    void SetUp() override { StartSessionOnce(); }
+
+    // Starts krs-sim on the test's own data (or the default switch data when data is null).
+    bool Start(std::vector<std::string> args, const char* data = kData) {
+        SimOptions options;
+        options.args = std::move(args);
+        if (data) {
+            char pattern[] = "/tmp/krs-simdata-XXXXXX";
+            dataDir_ = ::mkdtemp(pattern);
+            options.dataFile = dataDir_ + "/test.walk";
+            std::ofstream(options.dataFile) << data;
+        }
+        sim_ = std::make_unique<SimProcess>(options);
+        const bool started = sim_->start();
+        EXPECT_TRUE(started) << sim_->lastError();
+        return started;
+    }
+    void Aim(QsSNMPRequest& request, int version, int timeout = 50) {
+        TargetLoopback(request, sim_->port(), version, timeout);
+        request.Security.readCommunity = "lumpet";
+        request.Security.writeCommunity = "grindel";
+    }
+    void TearDown() override {
+        sim_.reset();
+        if (!dataDir_.empty()) {
+            std::filesystem::remove_all(dataDir_);
+        }
+    }
+
+    std::unique_ptr<SimProcess> sim_;
+    std::string dataDir_;
+};
+
+struct Security {
+    const char* name;
+    int version;
+    const char* user;
+    int level;
+    int auth;
+    const char* authPass;
+    const char* privPass;
+};
+
+void PrintTo(const Security& s, std::ostream* os) {
+    *os << s.name;
+}
+
+class SimSecurity : public Sim, public testing::WithParamInterface<std::tuple<Security, bool>> {};
+
+const QsSNMPVarDesc kSystem[] = {
+    {"1.3.6.1.2.1.1.1", "Descr", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.1.2", "ObjectID", SYN_OBJECTID, ACC_READONLY},
+    {"1.3.6.1.2.1.1.7", "Services", SYN_INTEGER, ACC_READONLY},
+    {nullptr},
+};
+
+TEST_P(SimSecurity, ScalarGetInEveryVersionAndLevel) {
+    const auto& [s, async] = GetParam();
+    ASSERT_TRUE(Start({"--user", kUser, "--user", kPrivUser, "--user", "bob"}, nullptr));
+    QsSNMPRequest request;
+    Aim(request, s.version);
+    request.Security.securityModel = 3;
+    request.Security.securityName = s.user;
+    request.Security.securityLevel = s.level;
+    request.Security.authProtocol = s.auth;
+    request.Security.privProtocol = s.level == 3 ? 2 : 1;
+    request.Security.authPassPhrase = s.authPass;
+    request.Security.privPassPhrase = s.privPass;
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    bool ok = false;
+    if (async) {
+        AsyncWalk walk = WalkAsync(request);
+        EXPECT_EQ(walk.last.code, 0) << walk.last.message;
+        EXPECT_TRUE(walk.last.done);
+    } else {
+        EXPECT_FALSE(request.GetSync(ok, true));
+        EXPECT_TRUE(ok);
+    }
+    EXPECT_EQ(request.List.GetVar(0)->Value, "KRS-5400MX-28 Gigabit Ethernet Switch");
+    EXPECT_EQ(request.List.GetVar(1)->Value, "1.3.6.1.4.1.58613.10.113.1.6");
+    EXPECT_EQ(request.List.GetVar(2)->Value, "2");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, SimSecurity,
+    testing::Combine(testing::Values(Security{"v1", 0, "", 1, 1, "", ""},
+                                     Security{"v2c", 1, "", 1, 1, "", ""},
+                                     Security{"v3noAuthNoPriv", 3, "bob", 1, 1, "", ""},
+                                     Security{"v3authNoPriv", 3, "alice", 2, 2, "alicepass1", ""},
+                                     Security{"v3authPriv", 3, "carol", 3, 3, "carolpass1", "carolpriv1"}),
+                     testing::Bool()),
+    [](const auto& p) {
+        return std::string(std::get<0>(p.param).name) + (std::get<1>(p.param) ? "Async" : "Blocking");
+    });
+
+const QsSNMPVarDesc kIfTable[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.2.1.2.2.1.2", "Descr", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.2.2.1.3", "Type", SYN_INTEGER, ACC_READONLY},
+    {"1.3.6.1.2.1.2.2.1.7", "Admin", SYN_INTEGER, ACC_READWRITE},
+    {"1.3.6.1.2.1.2.2.1.8", "Oper", SYN_INTEGER, ACC_READONLY},
+    {nullptr},
+};
+
+// A sparse table: column 3 has no instance at all.
+const QsSNMPVarDesc kSparse[] = {
+    {"1.3.6.1.4.1.99999.10.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99999.10.1.2", "Number", SYN_INTEGER, ACC_READONLY},
+    {"1.3.6.1.4.1.99999.10.1.3", "Missing", SYN_INTEGER, ACC_READONLY},
+    {nullptr},
+};
+
+// The last column of the data: its walk runs into the end of the agent's view.
+const QsSNMPVarDesc kLastColumn[] = {
+    {"1.3.6.1.4.1.99999.10.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.99999.10.1.4", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+    {nullptr},
+};
+
+class SimWalk : public Sim, public testing::WithParamInterface<std::tuple<int, bool>> {
+protected:
+    std::vector<Row> Walk(const QsSNMPVarDesc* table, bool& ok) {
+        const auto [version, async] = GetParam();
+        QsSNMPRequest request;
+        Aim(request, version);
+        request.List = QsSNMPVarList(table, MVT_FMV, 1);
+        if (!async) {
+            return WalkBlocking(request, ok);
+        }
+        AsyncWalk walk = WalkAsync(request);
+        EXPECT_TRUE(walk.finished);
+        ok = walk.last.code == 0;
+        return walk.rows;
+    }
+};
+
+TEST_P(SimWalk, InterfaceTableGivesOneRowPerPort) {
+    ASSERT_TRUE(Start({}, nullptr));
+    bool ok = false;
+    const auto rows = Walk(kIfTable, ok);
+    ASSERT_EQ(rows.size(), 28u);
+    EXPECT_TRUE(ok);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+        EXPECT_NE(rows[i][1], "(NOTDONE)");
+    }
+}
+
+TEST_P(SimWalk, ColumnWithoutInstancesReadsNotDoneInEveryRow) {
+    ASSERT_TRUE(Start({}));
+    bool ok = false;
+    const auto rows = Walk(kSparse, ok);
+    EXPECT_EQ(rows, (std::vector<Row>{
+                        {"1", "10", "(NOTDONE)"}, {"2", "20", "(NOTDONE)"}, {"3", "30", "(NOTDONE)"}}));
+    EXPECT_TRUE(ok);
+}
+
+TEST_P(SimWalk, EndOfTheViewEndsTheWalk) {
+    ASSERT_TRUE(Start({}));
+    bool ok = false;
+    const auto rows = Walk(kLastColumn, ok);
+    EXPECT_EQ(rows, (std::vector<Row>{{"1", "one"}, {"2", "two"}}));
+    // A blocking SNMPv1 walk reports the agent's noSuchName as a failed last step.
+    const auto [version, async] = GetParam();
+    EXPECT_EQ(ok, version == 1 || async);
+}
+
+TEST_P(SimWalk, GetNextThatDoesNotAdvanceEndsTheWalk) {
+    ASSERT_TRUE(Start({"--bad-next", ".1.3.6.1.4.1.99999.10.1.2.2"}));
+    bool ok = false;
+    const auto rows = Walk(kSparse, ok);
+    EXPECT_EQ(rows.size(), 2u); // the agent answers row 2's successor with row 2 again
+    EXPECT_LE(sim_->journal().size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SimWalk, testing::Combine(testing::Values(0, 1), testing::Bool()),
+                         [](const auto& p) {
+                             return std::string(std::get<0>(p.param) == 0 ? "V1" : "V2c") +
+                                    (std::get<1>(p.param) ? "Async" : "Blocking");
+                         });
+
+struct WireCase {
+    const char* name;
+    const char* oid;
+    std::uint32_t syntax;
+    const char* text;
+};
+
+void PrintTo(const WireCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SimSet : public Sim, public testing::WithParamInterface<std::tuple<WireCase, bool>> {};
+
+void CountDone(void* driver, QsSNMPError* error, QsSNMPVarList*) {
+    *static_cast<QsSNMPError*>(driver) = *error;
+}
+
+TEST_P(SimSet, EveryWireTypeIsWrittenAndReadBack) {
+    const auto& [c, async] = GetParam();
+    ASSERT_TRUE(Start({}));
+    QsSNMPRequest request;
+    Aim(request, 1);
+    request.List.AddVar(c.oid, c.name, c.syntax, ACC_READWRITE);
+    const std::vector<std::string> values{c.text};
+    bool ok = false;
+    if (async) {
+        QsSNMPError result;
+        result.code = 1;
+        request.SetAsync(ok, CountDone, &result, false, "0", &values);
+        RunEventsFor(3000, [&] { return result.code != 1; });
+        EXPECT_EQ(result.code, 0) << result.message;
+    } else {
+        QsSNMPError error;
+        request.SetSync(ok, error, false, "0", &values);
+        EXPECT_EQ(error.code, 0) << error.message;
+    }
+    EXPECT_TRUE(ok);
+    request.List.GetVar(0)->Value.clear();
+    request.GetSync(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(request.List.GetVar(0)->Value, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, SimSet,
+    testing::Combine(
+        testing::Values(WireCase{"Integer", "1.3.6.1.4.1.99999.9.1", SYN_INTEGER, "-42"},
+                        WireCase{"OctetString", "1.3.6.1.4.1.99999.9.2", SYN_DISPLAYSTR, "hello"},
+                        WireCase{"ObjectId", "1.3.6.1.4.1.99999.9.3", SYN_OBJECTID, "1.3.6.1.2.1.2"},
+                        WireCase{"IpAddress", "1.3.6.1.4.1.99999.9.4", SYN_IPADDRESS, "192.168.1.20"},
+                        WireCase{"Gauge32", "1.3.6.1.4.1.99999.9.6", SYN_GUAGE, "4294967295"},
+                        WireCase{"TimeTicks", "1.3.6.1.4.1.99999.9.7", SYN_TIMETICKS, "1 day 2:03:04.05"},
+                        WireCase{"Counter64", "1.3.6.1.4.1.99999.9.8", SYN_COUNTER64, "12345678901234"},
+                        WireCase{"HexOctets", "1.3.6.1.4.1.99999.9.9", SYN_OCTETSTR, "00FF1A"}),
+        testing::Bool()),
+    [](const auto& p) {
+        return std::string(std::get<0>(p.param).name) + (std::get<1>(p.param) ? "Async" : "Blocking");
+    });
+
+TEST_F(Sim, AgentErrorOnASetIsReportedBothWays) {
+    ASSERT_TRUE(Start({"--set-error", ".1.3.6.1.4.1.99999.9.1=genErr"}));
+    QsSNMPRequest request;
+    Aim(request, 1);
+    request.List.AddVar("1.3.6.1.4.1.99999.9.1", "I", SYN_INTEGER, ACC_READWRITE);
+    request.List.GetVar(0)->Value = "5";
+    bool ok = true;
+    QsSNMPError error;
+    request.SetSync(ok, error, false, "", nullptr);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error.code, -105);
+    QsSNMPError result;
+    result.code = 1;
+    request.SetAsync(ok, CountDone, &result, false, "", nullptr);
+    RunEventsFor(3000, [&] { return result.code != 1; });
+    EXPECT_EQ(result.code, -105);
+}
+
+TEST_F(Sim, OneSecondAndOneRetryGiveUpAfterAboutTwoSecondsAsTimeOut) {
+    ASSERT_TRUE(Start({"--no-answer"}));
+    QsSNMPRequest request;
+    Aim(request, 0, 100);
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    QElapsedTimer clock;
+    clock.start();
+    QsSNMPError result;
+    result.code = 1;
+    bool ok = false;
+    request.GetAsync(ok, CountDone, &result, true);
+    RunEventsFor(5000, [&] { return result.code != 1; });
+    EXPECT_NEAR(static_cast<double>(clock.elapsed()), 2000.0, 300.0);
+    EXPECT_EQ(result.code, -405);
+    EXPECT_EQ(sim_->journal().size(), 2u);
+}
+
+TEST_F(Sim, WrongCommunityTimesOut) {
+    ASSERT_TRUE(Start({}));
+    QsSNMPRequest request;
+    Aim(request, 1, 10);
+    request.Retries = 0;
+    request.Security.readCommunity = "public";
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    QsSNMPError result;
+    result.code = 1;
+    bool ok = false;
+    request.GetAsync(ok, CountDone, &result, true);
+    RunEventsFor(3000, [&] { return result.code != 1; });
+    EXPECT_EQ(result.code, -405);
+}
+
+TEST_F(Sim, WrongPassPhraseIsAClearUsmError) {
+    ASSERT_TRUE(Start({"--user", kUser}));
+    QsSNMPRequest request;
+    Aim(request, 3);
+    request.Security.securityModel = 3;
+    request.Security.securityName = "alice";
+    request.Security.securityLevel = 2;
+    request.Security.authProtocol = 2;
+    request.Security.authPassPhrase = "wrongpass1";
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    QsSNMPError result;
+    result.code = 1;
+    bool ok = false;
+    request.GetAsync(ok, CountDone, &result, true);
+    RunEventsFor(3000, [&] { return result.code != 1; });
+    EXPECT_EQ(result.code, -308);
+    EXPECT_NE(request.List.GetVar(0)->Value, "KRS-5400MX-28 Gigabit Ethernet Switch");
+}
+
+} // namespace
+} // namespace qs::test

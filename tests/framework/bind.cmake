@@ -1,0 +1,7 @@
+krs_test(qs_bind_tests
+    SOURCES
+        AddressValidatorsTest.cpp
+        EditConstraintTest.cpp
+    LIBS qs_bind Qt6::Test
+)
+target_include_directories(qs_bind_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

@@ -1,0 +1,202 @@
+#include "SimProcess.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace qs::test {
+namespace {
+
+constexpr int kStartTimeoutMs = 10000;
+
+std::string makeFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "krs-sim-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    return mkdtemp(buffer.data()) ? std::string(buffer.data()) : std::string();
+}
+
+// Reads until a newline, the end of the stream or the deadline.
+std::string readLine(int fd, int timeoutMs) {
+    std::string line;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (line.find('\n') == std::string::npos) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                          std::chrono::steady_clock::now());
+        pollfd p{fd, POLLIN, 0};
+        if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) {
+            break;
+        }
+        char buf[256];
+        auto n = read(fd, buf, sizeof buf);
+        if (n <= 0) {
+            break;
+        }
+        line.append(buf, static_cast<std::size_t>(n));
+    }
+    return line;
+}
+
+pid_t spawn(const std::vector<std::string>& args, int stdoutFd, const std::string& stderrPath) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    std::vector<char*> argv;
+    for (const auto& a : args) {
+        argv.push_back(const_cast<char*>(a.c_str()));
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+}
+
+int waitExit(pid_t pid, int timeoutMs) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+std::string simExecutable() {
+    return KRS_SIM_EXECUTABLE;
+}
+std::string defaultSimData() {
+    return KRS_SIM_DEFAULT_DATA;
+}
+
+SimProcess::SimProcess(SimOptions options) : options_(std::move(options)), folder_(makeFolder()) {}
+
+SimProcess::~SimProcess() {
+    stop();
+    if (!folder_.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+}
+
+bool SimProcess::start() {
+    std::vector<std::string> args{simExecutable(), "--port", "0", "--data",
+                                  options_.dataFile.empty() ? defaultSimData() : options_.dataFile};
+    if (options_.journal) {
+        args.insert(args.end(), {"--journal", journalPath()});
+    }
+    args.insert(args.end(), options_.args.begin(), options_.args.end());
+    int fds[2];
+    if (folder_.empty() || pipe(fds) != 0) {
+        lastError_ = "cannot prepare the agent's folder or pipe";
+        return false;
+    }
+    pid_ = spawn(args, fds[1], folder_ + "/stderr.txt");
+    close(fds[1]);
+    std::string line = pid_ > 0 ? readLine(fds[0], kStartTimeoutMs) : "";
+    close(fds[0]);
+    int port = std::atoi(line.c_str());
+    if (port <= 0 || port > 65535) {
+        stop();
+        lastError_ = "krs-sim did not start: " + errorOutput();
+        return false;
+    }
+    port_ = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+int SimProcess::stop() {
+    if (pid_ <= 0) {
+        return -1;
+    }
+    kill(pid_, SIGTERM);
+    int code = waitExit(pid_, 5000);
+    pid_ = -1;
+    return code;
+}
+
+std::string SimProcess::address() const {
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+std::string SimProcess::journalPath() const {
+    return folder_ + "/journal.jsonl";
+}
+
+std::vector<std::string> SimProcess::journalLines() const {
+    std::vector<std::string> lines;
+    std::ifstream in(journalPath());
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::vector<JournalRecord> SimProcess::journal() const {
+    std::vector<JournalRecord> records;
+    for (const auto& line : journalLines()) {
+        JournalRecord record;
+        if (parseJournalLine(line, record)) {
+            records.push_back(std::move(record));
+        }
+    }
+    return records;
+}
+
+std::string SimProcess::errorOutput() const {
+    return readFile(folder_ + "/stderr.txt");
+}
+
+SimRunResult runSimToExit(const std::vector<std::string>& args, int timeoutMs) {
+    SimRunResult result;
+    std::string folder = makeFolder();
+    std::vector<std::string> argv{simExecutable()};
+    argv.insert(argv.end(), args.begin(), args.end());
+    int fds[2];
+    if (folder.empty() || pipe(fds) != 0) {
+        return result;
+    }
+    pid_t pid = spawn(argv, fds[1], folder + "/stderr.txt");
+    close(fds[1]);
+    if (pid > 0) {
+        result.output = readLine(fds[0], timeoutMs);
+        result.exitCode = waitExit(pid, timeoutMs);
+    }
+    close(fds[0]);
+    result.errorOutput = readFile(folder + "/stderr.txt");
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    return result;
+}
+
+} // namespace qs::test

@@ -5,5 +5,7 @@ krs_library(qs_bind
         AddressValidators.cpp
         QsEditConstraint.cpp
         QsEditConstraintEvents.cpp
-    LIBS qs_core krs_gui
+        QsSNMPRequest2Controls.cpp
+        QsSNMPRequest2ControlsRun.cpp
+    LIBS qs_core qs_snmp krs_gui
 )

@@ -5,3 +5,11 @@ krs_test(qs_bind_tests
     LIBS qs_bind Qt6::Test
 )
 target_include_directories(qs_bind_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)
+
+krs_test(qs_driver_tests
+    SOURCES
+        DriverTestSupport.cpp
+        RequestDriverTest.cpp
+    LIBS qs_bind krs_test_support Qt6::Test
+)
+target_include_directories(qs_driver_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

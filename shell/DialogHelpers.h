@@ -1,13 +1,24 @@
-// Routines the feature dialogs share: clearing, greying and re-enabling every editor a form
-// owns, and placing a port picker on a tab sheet.
+// Routines the feature dialogs share: deleting the selected table row, clearing, greying and
+// re-enabling every editor a form owns, and placing a port picker on a tab sheet.
 #pragma once
 
 #include <QString>
+#include <string>
 
+class QsSNMPRequest2Controls;
 class TComponent;
 class TPageControl;
 class TStackingPortUitForm;
 class TTabSheet;
+
+// Asks "Are you sure to delete it?"; on OK sends one blocking SET of the row whose index values
+// the key variables hold (normally the row last selected), carrying only the status variable at
+// statusIndex set to statusText (an option text such as "destroy" or "invalid"); every other
+// non-key variable is left out. A refused SET shows its box; an exception's text goes to the
+// request's status output. Then the marks it set are cleared, the request's mode is put back
+// and the table is read again, also after a failed SET. An exception of that read reaches the
+// caller. Cancel sends and reads nothing. A statusIndex outside the list raises EListError.
+void DeleteRow(QsSNMPRequest2Controls* request, int statusIndex, const std::string& statusText);
 
 // For every component owner owns, in order: an edit is emptied (clearEdits); a combo box is
 // emptied and set to item 0 (resetCombos); a check box is always set: unticked when uncheck,

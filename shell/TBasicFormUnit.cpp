@@ -6,6 +6,7 @@
 #include "DialogFrame.h"
 #include "Dialogs.h"
 #include "Edit.h"
+#include "QsSNMPRequest2Controls.h"
 #include "RadioButton.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -124,6 +125,14 @@ void TBasicForm::CheckAllIncludes(const std::vector<TWinControl*>& list) {
             box->SetChecked(true);
         }
     }
+}
+
+void TBasicForm::MarkExcludedColumns(QsSNMPRequest2Controls* request) const {
+    MarkExcludedColumns(request->Request.List);
+}
+
+void TBasicForm::ClearExcludeMarks(QsSNMPRequest2Controls* request) const {
+    ClearExcludeMarks(request->Request.List);
 }
 
 void TBasicForm::MarkExcludedColumns(QsSNMPVarList& list) const {

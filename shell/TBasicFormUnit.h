@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QsSNMPRequest2Controls;
 class TStackingPortUitForm;
 
 class TBasicForm : public TForm {
@@ -43,8 +44,10 @@ public:
     // Marks "invalid" every column from the list's key count below ColumnCount, but the
     // row-status column, whose include box is not both ticked and enabled. Columns without an
     // include box are always sent.
+    void MarkExcludedColumns(QsSNMPRequest2Controls* request) const;
     void MarkExcludedColumns(QsSNMPVarList& list) const;
     // Clears the "invalid" mark of columns 0 to ColumnCount - 1.
+    void ClearExcludeMarks(QsSNMPRequest2Controls* request) const;
     void ClearExcludeMarks(QsSNMPVarList& list) const;
 
     // One entry per column index: the include box (or null) and the column's editor (or null).

@@ -15,5 +15,5 @@ krs_library(krs_shell_gui
         Progress2.cpp
         TBasicFormUnit.cpp
         stackingPortUitFormUnit.cpp
-    LIBS krs_shell_dialog_core qs_core krs_gui
+    LIBS krs_shell_dialog_core qs_bind krs_gui
 )

@@ -155,6 +155,16 @@ void TBasicForm::ClearExcludeMarks(QsSNMPVarList& list) const {
     }
 }
 
+TBasicForm::ExcludedColumnsScope::ExcludedColumnsScope(const TBasicForm& form,
+                                                       QsSNMPRequest2Controls* request)
+    : form_(form), request_(request) {
+    form_.MarkExcludedColumns(request_);
+}
+
+TBasicForm::ExcludedColumnsScope::~ExcludedColumnsScope() {
+    form_.ClearExcludeMarks(request_);
+}
+
 void TBasicForm::AddIncludedColumn(TWinControl* includeBox, TWinControl* editor) {
     IncludeBoxes.push_back(includeBox);
     Editors.push_back(editor);

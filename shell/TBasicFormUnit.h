@@ -50,6 +50,20 @@ public:
     void ClearExcludeMarks(QsSNMPRequest2Controls* request) const;
     void ClearExcludeMarks(QsSNMPVarList& list) const;
 
+    // Marks the excluded columns for one write and clears the marks when it ends, also when the
+    // write raises: { TBasicForm::ExcludedColumnsScope scope(*this, request); request->Apply(...); }
+    class ExcludedColumnsScope {
+    public:
+        ExcludedColumnsScope(const TBasicForm& form, QsSNMPRequest2Controls* request);
+        ~ExcludedColumnsScope();
+        ExcludedColumnsScope(const ExcludedColumnsScope&) = delete;
+        ExcludedColumnsScope& operator=(const ExcludedColumnsScope&) = delete;
+
+    private:
+        const TBasicForm& form_;
+        QsSNMPRequest2Controls* request_;
+    };
+
     // One entry per column index: the include box (or null) and the column's editor (or null).
     std::vector<TWinControl*> IncludeBoxes;
     std::vector<TWinControl*> Editors;

@@ -133,15 +133,13 @@ public:
         Var(kName).Value = nameEdit->Text().toStdString();
         Var(kBlock).Value = block;
         Var(kPorts).Value = PortsHex();
-        MarkExcludedColumns(&request);
-        bool ok = false;
         try {
-            ok = request.Apply(false, false, std::string(), nullptr);
+            const ExcludedColumnsScope excluded(*this, &request);
+            return request.Apply(false, false, std::string(), nullptr);
         } catch (const QsException& e) {
             status->SetSimpleText(QString::fromStdString(e.what()));
+            return false;
         }
-        ClearExcludeMarks(&request);
-        return ok;
     }
 
     QsSNMPVar& Var(int i) { return *request.Request.List.GetVar(i); }

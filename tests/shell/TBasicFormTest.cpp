@@ -6,6 +6,8 @@
 #include "Edit.h"
 #include "GuiTest.h"
 #include "Panel.h"
+#include "QsException.h"
+#include "QsSNMPRequest2Controls.h"
 #include "RadioButton.h"
 #include "TBasicFormUnit.h"
 #include "stackingPortUitFormUnit.h"
@@ -101,6 +103,21 @@ TEST_F(TBasicFormTest, MarksColumnsWhoseIncludeBoxIsNotTickedAndEnabled) {
         EXPECT_EQ(Marked(), c.marked) << "the key, the port list and the status always travel";
         dialog->ClearExcludeMarks(list);
         EXPECT_TRUE(Marked().isEmpty());
+    }
+}
+
+TEST_F(TBasicFormTest, ScopeClearsTheMarksAlsoWhenTheWriteRaises) {
+    QsSNMPRequest2Controls request(dialog);
+    request.Request.List = list;
+    const QsSNMPVarList& marks = request.Request.List;
+    try {
+        const TBasicForm::ExcludedColumnsScope scope(*dialog, &request);
+        EXPECT_TRUE(marks.GetVar(1)->Access & ACC_INVALID);
+        throw QsException("Send failed", -509);
+    } catch (const QsException&) {
+    }
+    for (int i = 0; i < marks.GetCount(); ++i) {
+        EXPECT_FALSE(marks.GetVar(i)->Access & ACC_INVALID) << i;
     }
 }
 

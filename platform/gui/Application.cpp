@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScreen>
 
 TApplication* Application = nullptr;
 
@@ -31,6 +32,21 @@ void TApplication::ShowException(const QString& message) {
 }
 
 namespace qs {
+namespace {
+int g_ppi = 0;
+}
+
+int ScreenPixelsPerInch() {
+    if (g_ppi > 0) {
+        return g_ppi;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchX()) : 96;
+}
+
+void SetScreenPixelsPerInch(int ppi) {
+    g_ppi = ppi;
+}
 
 TApplication& EnsureApplication() {
     if (!QApplication::instance()) {

@@ -35,6 +35,9 @@ private:
 };
 
 namespace qs {
+// Pixels per inch of the screen (96 at the usual scale); a value set for tests wins.
+int ScreenPixelsPerInch();
+void SetScreenPixelsPerInch(int ppi); // 0 = the real screen's
 // Creates the Qt application (when there is none yet) and the application object.
 TApplication& EnsureApplication();
 // Calls an event handler; an exception it raises goes to the standard exception box, as the

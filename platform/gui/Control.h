@@ -4,6 +4,7 @@
 
 #include "Colors.h"
 #include "Component.h"
+#include "Keys.h"
 
 class QRect;
 class QWidget;
@@ -79,6 +80,9 @@ public:
 
     // Lays out the aligned children (top, bottom, left, right, then client).
     void Realign();
+
+    // A key pressed while the control has the focus; Key = 0 keeps it from the control.
+    TKeyEvent OnKeyDown;
 
 protected:
     using TControl::TControl;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace qs {
@@ -24,12 +25,27 @@ bool Focus::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::FocusOut && watched->isWidgetType()) {
         m_lastFocusOut = static_cast<QWidget*>(watched);
         m_lastOutReason = static_cast<QFocusEvent*>(event)->reason();
+    } else if (type == QEvent::KeyPress && watched->isWidgetType()) {
+        return KeyDown(watched, static_cast<QKeyEvent*>(event));
     } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && m_swallowPress &&
                watched == m_swallowPress) {
         m_swallowPress.clear();
         return true;
     }
     return false;
+}
+
+bool Focus::KeyDown(QObject* watched, QKeyEvent* event) {
+    auto* control = dynamic_cast<TWinControl*>(TControl::Of(static_cast<QWidget*>(watched)));
+    if (!control || !control->OnKeyDown) {
+        return false;
+    }
+    WORD key = VirtualKey(*event);
+    if (key == 0) {
+        return false;
+    }
+    Fire(control->OnKeyDown, control, key, ShiftState(*event));
+    return key == 0;
 }
 
 void Focus::SetFocus(QWidget* widget) {

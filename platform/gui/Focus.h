@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace qs {
 
 // A control that reports leaving the focus (edits).
@@ -36,6 +38,8 @@ private:
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool IsExitMove(QWidget* old, QWidget* now) const;
     void QueueRefocus(QWidget* now, bool byMouse);
+    // Runs the focused control's OnKeyDown; true when the handler took the key.
+    static bool KeyDown(QObject* watched, QKeyEvent* event);
 
     int m_exitDepth = 0;
     bool m_refocusing = false;

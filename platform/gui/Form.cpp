@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 
 namespace {
 const QEvent::Type kUserMessage = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -75,6 +77,16 @@ void TForm::LayoutClient() {
 void TForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayoutClient();
+}
+
+void TForm::CenterOnMainForm() {
+    QRect around;
+    if (Application->MainForm && Application->MainForm != this) {
+        around = Application->MainForm->frameGeometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        around = screen->availableGeometry();
+    }
+    move(around.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TForm::PerformCreate() {

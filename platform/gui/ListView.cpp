@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -64,6 +65,7 @@ TListView::TListView(TComponent* owner, TWinControl* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
+    setMouseTracking(true); // OnMouseMove also without a pressed button
     setItemDelegate(new GridDelegate(this));
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
@@ -156,6 +158,15 @@ void TListView::SelectionChanged() {
     if (now && m_selected == now) { // the deselection handler may have cleared the list
         qs::Fire(OnSelectItem, this, now, true);
     }
+}
+
+void TListView::mouseMoveEvent(QMouseEvent* event) {
+    QTreeWidget::mouseMoveEvent(event);
+    const Qt::KeyboardModifiers m = event->modifiers();
+    const TShiftState shift = (m & Qt::ShiftModifier ? ssShift : 0u) | (m & Qt::AltModifier ? ssAlt : 0u) |
+                              (m & Qt::ControlModifier ? ssCtrl : 0u);
+    const QPoint at = event->position().toPoint();
+    qs::Fire(OnMouseMove, this, shift, at.x(), at.y());
 }
 
 void TListView::ItemChanged(TListItem* item, TItemChange change) {

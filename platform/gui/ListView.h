@@ -30,6 +30,7 @@ private:
 
 enum TItemChange { ctText, ctImage, ctState };
 using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 
 class TListView : public QTreeWidget, public TWinControl {
@@ -56,6 +57,10 @@ public:
     TLVChangeEvent OnChange;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove; // X, Y in the item area
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     friend class TListItem;

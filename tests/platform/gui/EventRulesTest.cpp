@@ -3,6 +3,7 @@
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
+#include "Exceptions.h"
 #include "GuiTest.h"
 #include "ListView.h"
 #include "RadioGroup.h"
@@ -197,6 +198,56 @@ TEST_F(EventRules, HandlersAreSavedReplacedAndChained) {
     log.clear();
     check->SetChecked(false);
     EXPECT_EQ(log, QStringList({"check:click=0"}));
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+TEST_F(EventRules, KeyDownReportsTheVirtualKeyAndShiftStateAndCanTakeTheKey) {
+    ShowActive();
+    edit->setFocus();
+    QList<QPair<WORD, TShiftState>> keys;
+    edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState shift) {
+        keys.append({key, shift});
+        if (key == 'X') {
+            key = 0; // taken: the edit never sees it
+        }
+    };
+    QTest::keyClick(edit, Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(edit, Qt::Key_X);
+    QTest::keyClick(edit, Qt::Key_Y);
+    ASSERT_EQ(keys.size(), 3);
+    EXPECT_EQ(keys[0].first, VK_F1 + 2);
+    EXPECT_EQ(keys[0].second, TShiftState(ssShift));
+    EXPECT_EQ(keys[1].first, WORD('X'));
+    EXPECT_EQ(edit->Text(), QStringLiteral("y"));
+}
+
+TEST_F(EventRules, SelectedTextOfARadioGroupWithoutSelectionIsTheListIndexError) {
+    EXPECT_THROW(radio->SelectedText(), EListError);
+    radio->SetItemIndex(2);
+    EXPECT_EQ(radio->SelectedText(), QStringLiteral("c"));
+    EXPECT_THROW(radio->SetItemIndex(3), EListError);
+}
+
+TEST_F(EventRules, ListViewReportsMouseMovesOverItsRows) {
+    ShowActive();
+    AddRows(1);
+    QPoint seen(-1, -1);
+    list->OnMouseMove = [&](TObject*, TShiftState, int x, int y) { seen = QPoint(x, y); };
+    QTest::mouseMove(list->viewport(), QPoint(12, 5));
+    Pump();
+    EXPECT_EQ(seen, QPoint(12, 5));
+}
+
+TEST_F(EventRules, ScreenResolutionCanBeSetForTests) {
+    SetScreenPixelsPerInch(120);
+    EXPECT_EQ(ScreenPixelsPerInch(), 120);
+    SetScreenPixelsPerInch(0);
+    EXPECT_GT(ScreenPixelsPerInch(), 0);
 }
 
 } // namespace

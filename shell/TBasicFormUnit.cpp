@@ -46,8 +46,8 @@ TBasicForm::TBasicForm(TComponent* owner, QSize layoutClientSize) : TForm(owner)
         SetClientWidth(layoutClientSize.width());
         SetClientHeight(layoutClientSize.height());
     }
-    qs::ScaleForScreen(this, qs::ScreenPixelsPerInch());
-    qs::CentreOnMainForm(this);
+    qs::ScaleForScreen(this);
+    CenterOnMainForm();
     PortBitIndexText = PortNameList();
 }
 

@@ -131,6 +131,14 @@ TEST_F(TBasicFormTest, ClearMarksAlsoClearsAKeyColumnAndStaysWithinTheColumns) {
     EXPECT_TRUE(Marked().isEmpty());
 }
 
+TEST_F(TBasicFormTest, LayoutIsScaledOnAHundredAndTwentyPixelsPerInch) {
+    EXPECT_EQ(dialog->ClientWidth(), 400);
+    SetScreenPixelsPerInch(120);
+    BasicDialog scaled(form);
+    SetScreenPixelsPerInch(0);
+    EXPECT_EQ(scaled.size(), QSize(500, 375));
+}
+
 TEST_F(TBasicFormTest, CheckAllLeavesDisabledIncludesAlone) {
     dialog->blockBox->SetEnabled(false);
     TBasicForm::CheckAllIncludes(dialog->IncludeBoxes);

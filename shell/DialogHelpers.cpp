@@ -111,11 +111,11 @@ void EnableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes)
     SetControlsEnabled(owner, edits, combos, checkBoxes, true);
 }
 
-void ShowPortPicker(TStackingPortUitForm* picker, TTabSheet* sheet) {
-    picker->SetParent(sheet);
+void ShowPortPicker(TStackingPortUitForm* picker, TWinControl* host, int boxCount) {
+    picker->SetParent(host);
     picker->SetAlign(alClient);
     picker->Show();
-    picker->AddUnitPage(QStringLiteral("Unit1"), TStackingPortUitForm::kBoxesPerUnit, 12);
+    picker->AddUnitPage(QStringLiteral("Unit1"), boxCount, 12);
     picker->ShowUnitPorts(QStringLiteral("1"), QString::fromStdString(DeviceModelName),
                           PortCountOfModel(DeviceModelName));
 }

@@ -10,6 +10,7 @@ class TComponent;
 class TPageControl;
 class TStackingPortUitForm;
 class TTabSheet;
+class TWinControl;
 
 // Asks "Are you sure to delete it?"; on OK sends one blocking SET of the row whose index values
 // the key variables hold (normally the row last selected), carrying only the status variable at
@@ -30,8 +31,9 @@ void ClearControls(TComponent* owner, bool clearEdits, bool resetCombos, bool un
 void DisableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes);
 void EnableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes);
 
-// Puts picker on sheet, filling it, and shows unit "Unit1": 64 boxes in 12 columns, of which
-// the model's port count are visible.
-void ShowPortPicker(TStackingPortUitForm* picker, TTabSheet* sheet);
+// Puts picker on host (a tab sheet, panel, group box or scroll box), filling it, and shows unit
+// "Unit1": boxCount boxes (64 as a rule) in 12 columns, of which the model's port count are
+// visible.
+void ShowPortPicker(TStackingPortUitForm* picker, TWinControl* host, int boxCount = 64);
 // A new visible tab sheet on pageControl, captioned caption, holding picker (see ShowPortPicker).
 TTabSheet* AddPortPickerTab(const QString& caption, TStackingPortUitForm* picker, TPageControl* pageControl);

@@ -3,11 +3,48 @@
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "DeviceModel.h"
+#include "Dialogs.h"
 #include "Edit.h"
+#include "Exceptions.h"
 #include "PageControl.h"
+#include "QsSNMPRequest2Controls.h"
 #include "stackingPortUitFormUnit.h"
 
 namespace {
+
+// For the one SET of DeleteRow: blocking and active, every non-key variable but the status
+// "invalid". The marks it set are cleared and the mode put back when it ends, also on an error.
+class RowDeleteScope {
+public:
+    RowDeleteScope(QsSNMPRequest2Controls& request, int statusIndex)
+        : request_(request), mode_(request.Mode), statusIndex_(statusIndex) {
+        request_.Mode = RM_BLOCKING;
+        request_.Request.Active = true;
+        SetMarks(true);
+    }
+    ~RowDeleteScope() {
+        SetMarks(false);
+        request_.Mode = mode_;
+    }
+    RowDeleteScope(const RowDeleteScope&) = delete;
+    RowDeleteScope& operator=(const RowDeleteScope&) = delete;
+
+private:
+    void SetMarks(bool invalid) {
+        QsSNMPVarList& list = request_.Request.List;
+        for (int i = list.PKeyCount; i < list.GetCount(); ++i) {
+            if (i == statusIndex_) {
+                continue;
+            }
+            std::uint32_t& access = list.GetVar(i)->Access;
+            access = invalid ? (access | ACC_INVALID) : (access & ~static_cast<std::uint32_t>(ACC_INVALID));
+        }
+    }
+
+    QsSNMPRequest2Controls& request_;
+    QsRequestMode mode_;
+    int statusIndex_;
+};
 
 void SetControlsEnabled(TComponent* owner, bool edits, bool combos, bool checkBoxes, bool enabled) {
     const TColor color = enabled ? clWindow : clBtnFace;
@@ -26,6 +63,27 @@ void SetControlsEnabled(TComponent* owner, bool edits, bool combos, bool checkBo
 }
 
 } // namespace
+
+void DeleteRow(QsSNMPRequest2Controls* request, int statusIndex, const std::string& statusText) {
+    QsSNMPVarList& list = request->Request.List;
+    if (statusIndex < 0 || statusIndex >= list.GetCount()) {
+        throw EListError::OutOfBounds(statusIndex);
+    }
+    QWidget* parent = request->Owner ? request->Owner->Widget() : nullptr;
+    if (!ConfirmBox(parent, QStringLiteral("Are you sure to delete it?"))) {
+        return;
+    }
+    {
+        const RowDeleteScope scope(*request, statusIndex);
+        list.GetVar(statusIndex)->Value = statusText;
+        try {
+            request->Apply(false, false, std::string(), nullptr);
+        } catch (const QsException& e) {
+            request->ShowStatus(e.what());
+        }
+    }
+    request->Refresh();
+}
 
 void ClearControls(TComponent* owner, bool clearEdits, bool resetCombos, bool uncheck) {
     for (int i = 0; i < owner->ComponentCount(); ++i) {
@@ -53,11 +111,11 @@ void EnableControls(TComponent* owner, bool edits, bool combos, bool checkBoxes)
     SetControlsEnabled(owner, edits, combos, checkBoxes, true);
 }
 
-void ShowPortPicker(TStackingPortUitForm* picker, TTabSheet* sheet) {
-    picker->SetParent(sheet);
+void ShowPortPicker(TStackingPortUitForm* picker, TWinControl* host, int boxCount) {
+    picker->SetParent(host);
     picker->SetAlign(alClient);
     picker->Show();
-    picker->AddUnitPage(QStringLiteral("Unit1"), TStackingPortUitForm::kBoxesPerUnit, 12);
+    picker->AddUnitPage(QStringLiteral("Unit1"), boxCount, 12);
     picker->ShowUnitPorts(QStringLiteral("1"), QString::fromStdString(DeviceModelName),
                           PortCountOfModel(DeviceModelName));
 }

@@ -1,7 +1,5 @@
 #include "Progress.h"
 
-#include "DialogFrame.h"
-
 TProgressForm* ProgressForm = nullptr;
 
 TProgressForm::TProgressForm(TComponent* owner, TWinControl* parent) : TForm(owner) {
@@ -33,7 +31,7 @@ TProgressForm::TProgressForm(TComponent* owner, TWinControl* parent) : TForm(own
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
-    qs::CentreOnMainForm(this);
+    CenterOnMainForm();
 }
 
 void TProgressForm::FormCreate(TObject*) {

@@ -71,14 +71,17 @@ TEST_F(DialogHelpersTest, DisableAndEnableTheChosenKinds) {
 }
 
 TEST_F(DialogHelpersTest, ScalesOnlyOffNinetySixPixelsPerInch) {
-    form->resize(400, 300);
-    ScaleForScreen(form, 96);
-    EXPECT_EQ(form->size(), QSize(400, 300));
-    ScaleForScreen(form, 120);
-    EXPECT_EQ(form->size(), QSize(500, 375));
-    form->resize(401, 301);
-    ScaleForScreen(form, 144);
-    EXPECT_EQ(form->size(), QSize(501, 376)) << "cut to whole numbers";
+    const struct {
+        int ppi;
+        QSize before, after;
+    } cases[] = {{96, {400, 300}, {400, 300}}, {120, {400, 300}, {500, 375}}, {144, {401, 301}, {501, 376}}};
+    for (const auto& c : cases) {
+        SetScreenPixelsPerInch(c.ppi);
+        form->resize(c.before);
+        ScaleForScreen(form);
+        EXPECT_EQ(form->size(), c.after) << c.ppi << " ppi; sizes are cut to whole numbers";
+    }
+    SetScreenPixelsPerInch(0);
 }
 
 } // namespace

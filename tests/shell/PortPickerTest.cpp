@@ -3,6 +3,7 @@
 #include "DeviceModel.h"
 #include "DialogHelpers.h"
 #include "GuiTest.h"
+#include "Panel.h"
 #include "stackingPortUitFormUnit.h"
 
 #include <QPointer>
@@ -44,6 +45,15 @@ TEST_F(PortPickerTest, TabShowsUnitOneWithTheModelsPortCount) {
     EXPECT_EQ(picker->PortBoxes[63]->Caption(), QStringLiteral("64"));
     EXPECT_EQ(picker->UnitSheets[0]->Caption(), QStringLiteral("Unit1 KRS-5400-28 Vorev Ethernet"));
     EXPECT_FALSE(picker->UnitSheets[0]->TabVisible());
+}
+
+TEST_F(PortPickerTest, PanelHostsAShorterUnit) {
+    auto* panel = new TPanel(form);
+    panel->SetName(QStringLiteral("PortPanel"));
+    ShowPortPicker(picker, panel, 32);
+    EXPECT_EQ(picker->Parent(), panel);
+    EXPECT_EQ(picker->PortBoxes.size(), 32u);
+    EXPECT_EQ(VisibleBoxes(), 28);
 }
 
 TEST_F(PortPickerTest, BoxesStandInTwelveColumns) {

@@ -137,18 +137,14 @@ void QsSNMPRequest2Edits::AddRow() {
     if (!ListView) {
         return;
     }
-    TListItem* item = ListView->AddItem();
-    for (std::size_t c = 0; c < columnVars_.size(); ++c) {
-        const QsSNMPVar& var = *Request.List.GetVar(columnVars_[c]);
+    // The row goes in complete: a handler of the list view's change event may close the page.
+    QStringList texts;
+    for (const int v : columnVars_) {
+        const QsSNMPVar& var = *Request.List.GetVar(v);
         const bool portList = var.Syntax == SYN_BITLIST && !qs::IsValueMarker(var.Value);
-        const QString text =
-            QString::fromStdString(portList ? BitListToPortText(var.Value, true) : var.Value);
-        if (c == 0) {
-            item->SetCaption(text);
-        } else {
-            item->AddSubItem(text);
-        }
+        texts << QString::fromStdString(portList ? BitListToPortText(var.Value, true) : var.Value);
     }
+    ListView->AddItem(texts);
 }
 
 void QsSNMPRequest2Edits::RowToValues() {

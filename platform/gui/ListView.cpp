@@ -127,6 +127,16 @@ TListItem* TListView::AddItem() {
     return item;
 }
 
+void TListView::AddItem(const QStringList& texts) {
+    auto* item = new TListItem(this);
+    for (int i = 0; i < texts.size(); ++i) {
+        item->setText(i, texts[i]);
+    }
+    item->m_subItems = texts.isEmpty() ? 0 : static_cast<int>(texts.size()) - 1;
+    addTopLevelItem(item);
+    ItemChanged(item, ctState);
+}
+
 void TListView::ClearItems() {
     if (TListItem* old = m_selected) {
         m_selected = nullptr;

@@ -49,6 +49,9 @@ public:
     int ItemCount() const { return topLevelItemCount(); }
     TListItem* Item(int index) const;
     TListItem* AddItem();
+    // Adds an item whose caption and sub-items are already filled in: one OnChange, after the
+    // item is complete (a handler may clear the list; nothing touches the item afterwards).
+    void AddItem(const QStringList& texts);
     void ClearItems();
     TListItem* Selected() const { return m_selected; }
     void SetSelected(TListItem* item);

@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "Edit.h"
 #include "QsSNMPRequest2Controls.h"
+#include "QsSNMPRequest2Edits.h"
 #include "RadioButton.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -163,6 +164,18 @@ TBasicForm::ExcludedColumnsScope::ExcludedColumnsScope(const TBasicForm& form,
 
 TBasicForm::ExcludedColumnsScope::~ExcludedColumnsScope() {
     form_.ClearExcludeMarks(request_);
+}
+
+void TBasicForm::BindComboWithCheck(QsSNMPRequest2Edits* request, int varIndex, TComboBox* combo,
+                                    TWinControl* includeBox) {
+    request->BindComboBox(varIndex, combo);
+    AddIncludedColumn(includeBox, combo);
+}
+
+void TBasicForm::BindEditWithCheck(QsSNMPRequest2Edits* request, int varIndex, const std::string& format,
+                                   TEdit* edit, TWinControl* includeBox) {
+    request->BindEdits(varIndex, format, {edit});
+    AddIncludedColumn(includeBox, edit);
 }
 
 void TBasicForm::AddIncludedColumn(TWinControl* includeBox, TWinControl* editor) {

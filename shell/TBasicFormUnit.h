@@ -13,6 +13,9 @@
 #include <vector>
 
 class QsSNMPRequest2Controls;
+class QsSNMPRequest2Edits;
+class TComboBox;
+class TEdit;
 class TStackingPortUitForm;
 
 class TBasicForm : public TForm {
@@ -41,6 +44,13 @@ public:
     static void UncheckAllIncludes(const std::vector<TWinControl*>& list);
     static void CheckAllIncludes(const std::vector<TWinControl*>& list);
 
+    // Binds the column's editor to variable varIndex of request and appends it with its include
+    // box. Subclasses bind their columns in index order (AddIncludedColumn(nullptr, nullptr) for
+    // a column bound otherwise), so that list position equals variable index.
+    void BindComboWithCheck(QsSNMPRequest2Edits* request, int varIndex, TComboBox* combo,
+                            TWinControl* includeBox);
+    void BindEditWithCheck(QsSNMPRequest2Edits* request, int varIndex, const std::string& format, TEdit* edit,
+                           TWinControl* includeBox);
     // Marks "invalid" every column from the list's key count below ColumnCount, but the
     // row-status column, whose include box is not both ticked and enabled. Columns without an
     // include box are always sent.

@@ -8,6 +8,7 @@
 #include "Panel.h"
 #include "QsException.h"
 #include "QsSNMPRequest2Controls.h"
+#include "QsSNMPRequest2Edits.h"
 #include "RadioButton.h"
 #include "TBasicFormUnit.h"
 #include "stackingPortUitFormUnit.h"
@@ -208,6 +209,45 @@ TEST_F(TBasicFormTest, PortGridHasTwelveUnitsAndCountsOnlyUnitOne) {
     dialog->PortGrid->PortBoxes[63]->SetChecked(true);
     EXPECT_TRUE(dialog->CheckAnyPortChosen());
     EXPECT_EQ(dialog->PortBitIndexText.substr(0, 6), "0,1,2,");
+}
+
+// Binding through the base keeps list position equal to variable index and shows the values.
+TEST(BasicFormBinding, BoundColumnsLineUpWithTheirVariables) {
+    EnsureApplication();
+    static const QsOption kModes[] = {{1, "auto"}, {2, "manual"}, {}};
+    static const QsOptionList modes(kModes, OVT_INT);
+    const QsSNMPVarDesc columns[] = {
+        {"1.3.6.1.4.1.58613.99.1.1", "Instance", SYN_INTEGER, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.58613.99.1.2", "Name", SYN_DISPLAYSTR, ACC_READWRITE},
+        {"1.3.6.1.4.1.58613.99.1.3", "Mode", SYN_INTEGER, ACC_READWRITE, &modes},
+        {nullptr},
+    };
+    TBasicForm dialog(nullptr, QSize(400, 300));
+    QsSNMPRequest2Edits request(&dialog);
+    request.Request.List = QsSNMPVarList(columns, MVT_FMV, 1);
+    auto* nameBox = new TCheckBox(&dialog);
+    auto* nameEdit = new TEdit(&dialog);
+    auto* modeBox = new TCheckBox(&dialog);
+    auto* modeCombo = new TComboBox(&dialog);
+    dialog.BindEditWithCheck(&request, 0, "%i", new TEdit(&dialog), nullptr);
+    dialog.BindEditWithCheck(&request, 1, "%s{l32}", nameEdit, nameBox);
+    dialog.BindComboWithCheck(&request, 2, modeCombo, modeBox);
+    EXPECT_EQ(dialog.IncludeBoxes, (std::vector<TWinControl*>{nullptr, nameBox, modeBox}));
+    EXPECT_EQ(dialog.Editors[1], nameEdit);
+    EXPECT_EQ(dialog.Editors[2], modeCombo);
+
+    request.Request.List.GetVar(1)->Value = "core";
+    request.Request.List.GetVar(2)->Value = "manual";
+    request.ShowValues(-1);
+    EXPECT_EQ(nameEdit->Text(), "core");
+    EXPECT_EQ(modeCombo->Text(), "manual");
+
+    dialog.ColumnCount = 3;
+    nameBox->SetChecked(true);
+    dialog.MarkExcludedColumns(&request);
+    EXPECT_FALSE(request.Request.List.GetVar(1)->Access & ACC_INVALID);
+    EXPECT_TRUE(request.Request.List.GetVar(2)->Access & ACC_INVALID);
+    dialog.ClearExcludeMarks(&request);
 }
 
 } // namespace

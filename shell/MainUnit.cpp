@@ -242,7 +242,10 @@ int RunMainProgram(const std::vector<std::string>& parameters) {
         return 0;
     }
     MainForm->Show();
-    return app.Run();
+    const int code = app.Run();
+    // A close frees the window once control is back in the loop, which may already have ended.
+    delete MainForm;
+    return code;
 }
 
 } // namespace qs

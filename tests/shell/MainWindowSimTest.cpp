@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <filesystem>
 
 namespace qs::test {
@@ -150,6 +151,19 @@ TEST_F(MainWindowSim, ActivationShowsOnePanelAndRefreshRebuildsItOnlyWhenConfirm
     MainForm->Refresh1Click(MainForm);
     ASSERT_EQ(MainForm->FrontPanels.size(), 1u);
     EXPECT_TRUE(WaitFor([&] { return MainForm->FrontPanels[0]->LedRequest->Led(0).Color == kLedLime; }));
+}
+
+// The whole program: started, showing the switch, closed by the user; the process then ends
+// cleanly (this test's process exits right after it).
+TEST_F(MainWindowSim, ProgramRunsUntilTheMainWindowIsClosed) {
+    ASSERT_TRUE(StartSim());
+    QTimer::singleShot(1500, [] {
+        ASSERT_NE(MainForm, nullptr);
+        MainForm->Close();
+    });
+    EXPECT_EQ(qs::RunMainProgram({"/I127.0.0.1", "/Rlumpet", "/Wgrindel"}), 0);
+    EXPECT_EQ(MainForm, nullptr);
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
 // Start-up that cannot go on shows one box with the application's title and ends the program.

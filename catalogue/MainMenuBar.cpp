@@ -58,7 +58,6 @@ TMenuItem* BuildItem(TForm* form, const MenuEntry& entry, const Handlers& handle
     item->SetName(name);
     item->Action()->setObjectName(name);
     item->SetCaption(MenuText(entry.caption));
-    item->Action()->setSeparator(entry.kind == CommandKind::Separator);
     item->SetVisible(!entry.hidden);
     item->OnClick = CommandOf(entry, handlers);
     for (const MenuEntry& child : entry.children) {

@@ -19,10 +19,14 @@ TMenuItem::~TMenuItem() {
 }
 
 QString TMenuItem::Caption() const {
-    return m_action->text();
+    return m_caption;
 }
+// The caption "-" makes the item a separator line, as in the class library's menus.
 void TMenuItem::SetCaption(const QString& caption) {
-    m_action->setText(caption);
+    m_caption = caption;
+    const bool separator = caption == QStringLiteral("-");
+    m_action->setSeparator(separator);
+    m_action->setText(separator ? QString() : caption);
 }
 bool TMenuItem::Enabled() const {
     return m_action->isEnabled();

@@ -35,6 +35,7 @@ public:
 
 private:
     QAction* m_action;
+    QString m_caption;
     QMenu* m_menu = nullptr;
     QList<TMenuItem*> m_items;
 };

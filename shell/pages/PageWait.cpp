@@ -5,10 +5,10 @@
 #include "QsSNMPRequest2Edits.h"
 
 #include <QApplication>
-#include <QScreen>
-
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QThread>
+#include <algorithm>
 
 namespace qs {
 
@@ -32,7 +32,15 @@ void CentreOver(QWidget* window, QWidget* over) {
     const QRect area = over && over->isVisible() ? over->frameGeometry()
                                                  : QApplication::primaryScreen()->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    QPoint at = area.center() - QPoint(size.width() / 2, size.height() / 2);
+    // Centred over a small main window near the screen's edge, a tall page would start above
+    // the screen; it is kept on the screen, its caption visible.
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QRect desk = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), desk.left(), std::max(desk.left(), desk.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - size.height())));
+    }
+    window->move(at);
 }
 
 namespace {

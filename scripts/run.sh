@@ -42,13 +42,12 @@ args=(/I127.0.0.1 /Rlumpet /Wgrindel)
 if [ -n "${DISPLAY:-}" ]; then
     "$build/shell/krs-manager" "${args[@]}"
 else
-    Xvfb :77 -screen 0 1024x768x24 > /dev/null 2>&1 &
-    pids+=($!)
-    export DISPLAY=:77
-    sleep 1
-    "$build/shell/krs-manager" "${args[@]}" &
-    pids+=($!)
-    sleep 8
-    import -window root -crop 800x160+0+0 "$run/main-window.png"
+    # No display: run on a virtual one (xvfb-run picks a free display number) and keep a picture.
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+        "$1" "${@:3}" &
+        app=$!
+        sleep 8
+        import -window root -crop 800x160+0+0 "$2"
+        kill $app' _ "$build/shell/krs-manager" "$run/main-window.png" "${args[@]}"
     echo "No display: the program ran under Xvfb; screenshot saved as $run/main-window.png"
 fi

@@ -176,6 +176,14 @@ void QsSNMPRequest::SetRowIndex(const std::string& rowSuffix) {
     }
 }
 
+// Where an ended column asks from next: its place at the current row, or the column itself while
+// the row's keys cannot name an instance yet (an empty address key before the first row).
+std::string QsSNMPRequest::EndedColumnOid(const std::string& column) {
+    const std::string at = column + "." + GetRowIndex();
+    qs::OidVector parsed;
+    return qs::OidFromText(at, parsed) ? at : column;
+}
+
 std::string QsSNMPRequest::GetRowIndex() {
     std::string out;
     for (int k = 0; k < List.PKeyCount; ++k) {

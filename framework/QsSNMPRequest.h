@@ -104,6 +104,7 @@ private:
     DecodeResult DecodePass(const std::vector<qs::SnmpVarBind>& reply,
                             const std::vector<qs::SnmpVarBind>& asked, bool v1EndRules);
     bool FinishRow(const DecodeResult& pass);
+    std::string EndedColumnOid(const std::string& column);
     void ReportError(int code, const std::string& text);
     void MarkSelection(const std::string& selection, const std::vector<std::string>* values);
     bool SendAsyncWith(const AsyncContext& context, const qs::SnmpTarget& target, qs::PduKind kind);

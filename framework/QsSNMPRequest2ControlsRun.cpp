@@ -70,13 +70,14 @@ bool QsSNMPRequest2Controls::ReadBlocking() {
             if (!Request.GetSync(ok, first)) {
                 break; // that last step carries no row
             }
-            if (ok) {
-                if (Accepted(filter)) {
-                    OnRow();
-                    ++RowCount;
-                }
-                first = false;
+            if (!ok) {
+                break; // asking the same step again would give the same answer for ever
             }
+            if (Accepted(filter)) {
+                OnRow();
+                ++RowCount;
+            }
+            first = false;
         }
     }
     AfterGet();

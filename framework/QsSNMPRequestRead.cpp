@@ -59,7 +59,7 @@ QsSNMPRequest::DecodeResult QsSNMPRequest::DecodePass(const std::vector<qs::Snmp
         if (IsEndOfColumn(column, var.CurrentOid, received)) {
             ++pass.ended;
             var.Value = kNotDone;
-            var.CurrentOid = column + "." + GetRowIndex();
+            var.CurrentOid = EndedColumnOid(column);
         } else {
             StoreVb(i, vb);
             var.CurrentOid = received;

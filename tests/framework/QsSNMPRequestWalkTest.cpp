@@ -91,6 +91,29 @@ TEST_P(Walk, ColumnIsComparedBySubIdentifiersNotByText) {
     EXPECT_EQ(rows, (std::vector<Row>{{"1", "100", "100"}, {"2", "200", "200"}, {"3", "300", "300"}}));
 }
 
+// A table keyed by a MAC address whose first readable column has no instance: before the first
+// row the empty key names no instance, so the ended column asks again from the column itself
+// and the walk reads every row of the other column.
+TEST_P(Walk, EmptyColumnOfAnAddressKeyedTableKeepsTheWalkGoing) {
+    static const QsSNMPVarDesc kMacTable[] = {
+        {"1.3.6.1.4.1.99999.1.1.1", "Mac", SYN_MACADDRESS, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.99999.1.1.2", "A", SYN_INTEGER, ACC_READONLY},
+        {"1.3.6.1.4.1.99999.1.1.3", "B", SYN_INTEGER, ACC_READONLY},
+        {nullptr},
+    };
+    MibScript mib;
+    for (int r = 1; r <= 3; ++r) {
+        mib.objects[Oid("1.3.6.1.4.1.99999.1.1.3.0.0.0.0.0." + std::to_string(r))] = SnmpValue::fromInt(r);
+    }
+    mib.objects[Oid("1.3.6.1.4.1.99999.2.0")] = SnmpValue::fromInt(7);
+    bool ok = false;
+    const auto rows = Run(mib, kMacTable, ok);
+    EXPECT_EQ(rows, (std::vector<Row>{{"000000000001", "(NOTDONE)", "1"},
+                                      {"000000000002", "(NOTDONE)", "2"},
+                                      {"000000000003", "(NOTDONE)", "3"}}));
+    EXPECT_TRUE(ok);
+}
+
 TEST_P(Walk, EmptyTableReadsNoRow) {
     MibScript mib;
     mib.objects[Oid("1.3.6.1.4.1.99999.2.0")] = SnmpValue::fromInt(7);

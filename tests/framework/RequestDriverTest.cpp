@@ -2,6 +2,7 @@
 // status lines, stop, hooks, exceptions and closing a window during the driver's own walk.
 
 #include "DriverTestSupport.h"
+#include "FakeAgent.h"
 #include "Memo.h"
 #include "MessageTable.h"
 #include "QsException.h"
@@ -297,6 +298,34 @@ TEST_F(DriverTest, ValuesOfAWriteAreTakenByPosition) {
     auto reader = Scalars(RM_BLOCKING);
     reader->Refresh();
     EXPECT_EQ(reader->Request.List.GetVar(0)->Value, "7");
+}
+
+// An agent that answers the first GET-NEXT of a walk with an error status but with bindings
+// inside the columns: the blocking read ends with the failure instead of asking the same first
+// step again and again (the window would never get control back).
+TEST_F(DriverTest, BlockingWalkEndsOnAFailedStepThatCarriesARow) {
+    int served = 0;
+    FakeAgent agent([&served](const FakeRequest& r) {
+        FakeResponse response;
+        if (++served > 25) {
+            response.drop = true; // ends a looping read by its time-out, so the test ends either way
+            return response;
+        }
+        response.errorStatus = 5;
+        response.errorIndex = 1;
+        for (const SnmpVarBind& vb : r.vbs) {
+            OidVector oid = vb.oid;
+            oid.push_back(1);
+            response.vbs.push_back({oid, SnmpValue::fromInt(1)});
+        }
+        return response;
+    });
+    auto driver = Table(RM_BLOCKING);
+    driver->Request.Device.port = agent.port();
+    driver->Request.Timeout = 10;
+    driver->Request.Retries = 0;
+    EXPECT_FALSE(driver->Refresh());
+    EXPECT_EQ(agent.requests(), 1);
 }
 
 } // namespace

@@ -9,6 +9,7 @@ target_include_directories(qs_bind_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../
 krs_test(qs_driver_tests
     SOURCES
         DriverTestSupport.cpp
+        FakeAgent.cpp
         RequestDriverTest.cpp
     LIBS qs_bind krs_test_support Qt6::Test
 )

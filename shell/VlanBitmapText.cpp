@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -35,9 +36,11 @@ void Mark(VlanMembers& members, long long n) {
     }
 }
 
-// Marks first..last; a span of 512 or more covers every position of the block.
+// Marks first..last; 0 marks nothing, and a span of 512 numbers from 1 up covers every position
+// of the block.
 void MarkRange(VlanMembers& members, long long first, long long last) {
-    if (last - first >= 511 && first >= 0) {
+    first = std::max(first, 1LL);
+    if (last - first >= 511) {
         members.set();
         return;
     }

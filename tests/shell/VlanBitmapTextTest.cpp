@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListTextToHex,
                                            ToHexCase{"1--3", "E0" + Zeros(126)},
                                            ToHexCase{"512", Zeros(126) + "01"},
                                            ToHexCase{"1-512", std::string(128, 'F')},
+                                           ToHexCase{"0-511", std::string(126, 'F') + "FE"},
                                            ToHexCase{"100-2000000000", std::string(128, 'F')}));
 
 TEST(ListTextToHexBitmap, RefusesMalformedRangesAndKeepsTheText) {

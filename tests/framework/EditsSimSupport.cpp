@@ -79,11 +79,6 @@ const QsSNMPVarDesc kTable[] = {
 
 std::string g_dataDir;
 
-std::string Short(const std::string& oid) {
-    const std::string prefix = ".1.3.6.1.4.1.99999.";
-    return oid.rfind(prefix, 0) == 0 ? oid.substr(prefix.size()) : oid;
-}
-
 } // namespace
 
 SimProcess* EditsSimTest::sim = nullptr;
@@ -148,16 +143,8 @@ std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Table() {
 
 QStringList EditsSimTest::Sets() const {
     QStringList out;
-    const auto records = sim->journal();
-    for (std::size_t i = journalStart; i < records.size(); ++i) {
-        if (records[i].pdu != "set") {
-            continue;
-        }
-        QStringList vbs;
-        for (const auto& vb : records[i].varbinds) {
-            vbs << QString::fromStdString(Short(vb.oid) + "=" + vb.type + ":" + vb.value);
-        }
-        out << vbs.join(' ');
+    for (const std::string& set : SetSummaries(sim->journal(), journalStart, ".1.3.6.1.4.1.99999.")) {
+        out << QString::fromStdString(set);
     }
     return out;
 }

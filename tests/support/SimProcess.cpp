@@ -217,4 +217,22 @@ SimRunResult runSimToExit(const std::vector<std::string>& args, int timeoutMs) {
     return result;
 }
 
+std::vector<std::string> SetSummaries(const std::vector<JournalRecord>& records, std::size_t from,
+                                      const std::string& oidPrefix) {
+    std::vector<std::string> out;
+    for (std::size_t i = from; i < records.size(); ++i) {
+        if (records[i].pdu != "set") {
+            continue;
+        }
+        std::string text;
+        for (const JournalVarBind& vb : records[i].varbinds) {
+            const bool prefixed = vb.oid.rfind(oidPrefix, 0) == 0;
+            text += (text.empty() ? "" : " ") + (prefixed ? vb.oid.substr(oidPrefix.size()) : vb.oid) + "=" +
+                    vb.type + ":" + vb.value;
+        }
+        out.push_back(text);
+    }
+    return out;
+}
+
 } // namespace qs::test

@@ -69,6 +69,11 @@ struct JournalRecord {
 // Parses one journal line; false when it is not one.
 bool parseJournalLine(const std::string& line, JournalRecord& record);
 
+// The SETs among records[from...], one text each: "OID=TYPE:VALUE" per binding, joined by blanks,
+// with the OIDs' prefix left off where they start with it.
+std::vector<std::string> SetSummaries(const std::vector<JournalRecord>& records, std::size_t from,
+                                      const std::string& oidPrefix);
+
 class SimProcess {
 public:
     explicit SimProcess(SimOptions options = {});

@@ -42,11 +42,6 @@ const QsSNMPVarDesc kRows[] = {
     {nullptr},
 };
 
-std::string Short(const std::string& oid) {
-    const std::string prefix = ".1.3.6.1.4.1.99998.";
-    return oid.rfind(prefix, 0) == 0 ? oid.substr(prefix.size()) : oid;
-}
-
 } // namespace
 
 const QsSNMPVarDesc* ScalarTable() {
@@ -127,16 +122,8 @@ bool PageSimTest::WaitFor(const std::function<bool()>& done, int limitMs) {
 
 QStringList PageSimTest::Sets() const {
     QStringList out;
-    const auto records = sim->journal();
-    for (std::size_t i = journalStart; i < records.size(); ++i) {
-        if (records[i].pdu != "set") {
-            continue;
-        }
-        QStringList vbs;
-        for (const auto& vb : records[i].varbinds) {
-            vbs << QString::fromStdString(Short(vb.oid) + "=" + vb.type + ":" + vb.value);
-        }
-        out << vbs.join(' ');
+    for (const std::string& set : SetSummaries(sim->journal(), journalStart, ".1.3.6.1.4.1.99998.")) {
+        out << QString::fromStdString(set);
     }
     return out;
 }

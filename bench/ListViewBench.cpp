@@ -5,6 +5,7 @@
 //
 //     krs_bind_bench [rows ...]        (default: 1000 10000)
 #include "Application.h"
+#include "BenchTable.h"
 #include "Form.h"
 #include "QsSNMPRequest2Edits.h"
 #include "QsSNMPSession.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-const std::string kEntry = ".1.3.6.1.4.1.99999.30.1";
-
 const QsSNMPVarDesc kColumns[] = {
     {"1.3.6.1.4.1.99999.30.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
     {"1.3.6.1.4.1.99999.30.1.2", "Name", SYN_DISPLAYSTR, ACC_READONLY},
@@ -34,36 +33,6 @@ const QsSNMPVarDesc kColumns[] = {
     {"1.3.6.1.4.1.99999.30.1.7", "Changed", SYN_TIMETICKS, ACC_READONLY},
     {nullptr},
 };
-
-void WriteTable(const std::string& file, int rows) {
-    std::ofstream out(file);
-    for (int column = 2; column <= 7; ++column) {
-        for (int r = 1; r <= rows; ++r) {
-            out << kEntry << '.' << column << '.' << r << " = ";
-            char mac[32];
-            std::snprintf(mac, sizeof(mac), "00 1A 2B 3C %02X %02X", (r >> 8) & 0xFF, r & 0xFF);
-            switch (column) {
-            case 2:
-                out << "STRING: \"port " << r << "\"\n";
-                break;
-            case 3:
-                out << "Hex-STRING: E8 00 01 " << (r % 2 ? "F0" : "00") << '\n';
-                break;
-            case 4:
-                out << "Gauge32: 1000000000\n";
-                break;
-            case 5:
-                out << "Hex-STRING: " << mac << '\n';
-                break;
-            case 6:
-                out << "Counter32: " << r * 17 << '\n';
-                break;
-            default:
-                out << "Timeticks: (" << r << ") 0:00:00.00\n";
-            }
-        }
-    }
-}
 
 // The walk alone: a driver whose row step does nothing.
 class WalkOnly : public QsSNMPRequest2Controls {
@@ -120,16 +89,12 @@ double AddRowSeconds(QsSNMPRequest2Edits& driver, int rows) {
 constexpr int kRounds = 3; // the machine is shared: the fastest run counts
 
 void Bench(int rows, const std::string& folder) {
-    const std::string data = folder + "/table" + std::to_string(rows) + ".walk";
-    WriteTable(data, rows);
-    qs::test::SimOptions options;
-    options.dataFile = data;
-    options.journal = false;
-    qs::test::SimProcess sim(options);
-    if (!sim.start()) {
-        std::printf("krs-sim did not start: %s\n", sim.lastError().c_str());
+    const std::unique_ptr<qs::test::SimProcess> started =
+        qs::bench::StartBenchSim(folder, rows, qs::bench::ThirdColumn::PortList);
+    if (!started) {
         return;
     }
+    qs::test::SimProcess& sim = *started;
     TForm form;
     form.SetName(QStringLiteral("BenchForm"));
     auto* list = new TListView(&form);
@@ -170,20 +135,5 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qs::EnsureApplication();
-    char pattern[] = "/tmp/krs-bindbench-XXXXXX";
-    const std::string folder = ::mkdtemp(pattern);
-    InitSnmpSession(folder);
-    DefaultSecurity.readCommunity = "lumpet";
-    std::vector<int> sizes{1000, 10000};
-    if (argc > 1) {
-        sizes.clear();
-        for (int i = 1; i < argc; ++i) {
-            sizes.push_back(std::atoi(argv[i]));
-        }
-    }
-    for (const int rows : sizes) {
-        Bench(rows, folder);
-    }
-    std::filesystem::remove_all(folder);
-    return 0;
+    return qs::bench::RunBenches(argc, argv, Bench);
 }

@@ -4,6 +4,7 @@
 // "adapter" line walks with bare GET-NEXTs of six bindings: the share of the library and agent.
 //
 //     krs_snmp_bench [rows ...]        (default: 1000 10000)
+#include "BenchTable.h"
 #include "QsSNMPRequest.h"
 #include "QsSNMPSession.h"
 #include "SimProcess.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-const std::string kEntry = ".1.3.6.1.4.1.99999.30.1";
-
 const QsSNMPVarDesc kColumns[] = {
     {"1.3.6.1.4.1.99999.30.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
     {"1.3.6.1.4.1.99999.30.1.2", "Name", SYN_DISPLAYSTR, ACC_READONLY},
@@ -39,37 +38,6 @@ const QsSNMPVarDesc kColumns[] = {
     {nullptr},
 };
 constexpr int kReadColumns = 6;
-
-void WriteTable(const std::string& file, int rows) {
-    std::ofstream out(file);
-    for (int column = 2; column <= 7; ++column) {
-        for (int r = 1; r <= rows; ++r) {
-            out << kEntry << '.' << column << '.' << r << " = ";
-            switch (column) {
-            case 2:
-                out << "STRING: \"port " << r << "\"\n";
-                break;
-            case 5: {
-                char mac[32];
-                std::snprintf(mac, sizeof(mac), "00 1A 2B 3C %02X %02X", (r >> 8) & 0xFF, r & 0xFF);
-                out << "Hex-STRING: " << mac << '\n';
-                break;
-            }
-            case 4:
-                out << "Gauge32: 1000000000\n";
-                break;
-            case 6:
-                out << "Counter32: " << r * 17 << '\n';
-                break;
-            case 7:
-                out << "Timeticks: (" << r << ") 0:00:00.00\n";
-                break;
-            default:
-                out << "INTEGER: 6\n";
-            }
-        }
-    }
-}
 
 struct Walked {
     int rows = 0;
@@ -180,7 +148,7 @@ double TimeSnmpwalk(std::uint16_t port) {
         std::freopen("/dev/null", "w", stdout);
         ::setenv("MIBS", "", 1);
         ::execlp("snmpwalk", "snmpwalk", "-v1", "-c", "lumpet", "-On", "-t", "5", agent.c_str(),
-                 kEntry.c_str(), static_cast<char*>(nullptr));
+                 qs::bench::kBenchEntry.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = 0;
@@ -207,16 +175,12 @@ Walked Fastest(const Walked& a, const Walked& b) {
 }
 
 void Bench(int rows, const std::string& folder) {
-    const std::string data = folder + "/table" + std::to_string(rows) + ".walk";
-    WriteTable(data, rows);
-    qs::test::SimOptions options;
-    options.dataFile = data;
-    options.journal = false;
-    qs::test::SimProcess sim(options);
-    if (!sim.start()) {
-        std::printf("krs-sim did not start: %s\n", sim.lastError().c_str());
+    const std::unique_ptr<qs::test::SimProcess> started =
+        qs::bench::StartBenchSim(folder, rows, qs::bench::ThirdColumn::Integer);
+    if (!started) {
         return;
     }
+    qs::test::SimProcess& sim = *started;
     double walkSeconds = 1e9;
     Walked blocking;
     Walked async;
@@ -241,20 +205,5 @@ void Bench(int rows, const std::string& folder) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    char pattern[] = "/tmp/krs-bench-XXXXXX";
-    const std::string folder = ::mkdtemp(pattern);
-    InitSnmpSession(folder);
-    DefaultSecurity.readCommunity = "lumpet";
-    std::vector<int> sizes{1000, 10000};
-    if (argc > 1) {
-        sizes.clear();
-        for (int i = 1; i < argc; ++i) {
-            sizes.push_back(std::atoi(argv[i]));
-        }
-    }
-    for (const int rows : sizes) {
-        Bench(rows, folder);
-    }
-    std::filesystem::remove_all(folder);
-    return 0;
+    return qs::bench::RunBenches(argc, argv, Bench);
 }

@@ -12,7 +12,7 @@ trap cleanup EXIT
 cd "$work"
 mkdir conf
 
-"$build/sim/krs-sim" --data "$top/sim/data/krs5400mx28.walk" --port 0 --journal journal > sim.out 2>&1 &
+"$build/sim/krs-sim" --data "$top/sim/data" --port 0 --journal journal > sim.out 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do port=$(head -n 1 sim.out 2>/dev/null || true); [ -n "$port" ] && break; sleep 0.1; done
 printf '[Program Information]\nAgentPort=%s\nVersion=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n' \

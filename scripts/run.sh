@@ -16,7 +16,7 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
-"$build/sim/krs-sim" --data "$top/sim/data/krs5400mx28.walk" --port 0 --flip-links 4 > sim.out 2> sim.err &
+"$build/sim/krs-sim" --data "$top/sim/data" --port 0 --flip-links 4 > sim.out 2> sim.err &
 pids+=($!)
 for _ in $(seq 50); do
     port=$(head -n 1 sim.out 2>/dev/null || true)

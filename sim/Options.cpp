@@ -102,14 +102,15 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
 } // namespace
 
 const char* usageText() {
-    return "usage: krs-sim [--data FILE] [--port N] [--ipv6]\n"
+    return "usage: krs-sim [--data FILE|FOLDER] [--port N] [--ipv6]\n"
            "               [--read-community TEXT] [--write-community TEXT]\n"
            "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
            "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
            "               [--bad-next OID]\n"
-           "Serves the data file on udp:127.0.0.1 (and udp6:[::1] with --ipv6). --port 0 picks a free\n"
-           "port; the port is printed on the first line of standard output once the agent answers.\n";
+           "Serves the data file (or every *.walk file of a folder) on udp:127.0.0.1 (and udp6:[::1]\n"
+           "with --ipv6). --port 0 picks a free port; the port is printed on the first line of standard\n"
+           "output once the agent answers.\n";
 }
 
 bool parseUser(const std::string& text, UsmUser& user, std::string& error) {

@@ -1,8 +1,11 @@
 #include "WalkFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace krssim {
 namespace {
@@ -226,7 +229,34 @@ bool loadWalk(std::istream& in, const std::string& name, MibStore& store, std::s
     return true;
 }
 
+namespace {
+
+// The "*.walk" files of a folder in name order, so each feature area keeps its objects in a file of its own.
+bool loadWalkFolder(const std::filesystem::path& folder, MibStore& store, std::string& error) {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".walk") {
+            files.push_back(entry.path());
+        }
+    }
+    if (ec || files.empty()) {
+        error = folder.string() + ": no data files (*.walk) can be read there";
+        return false;
+    }
+    std::sort(files.begin(), files.end());
+    return std::all_of(files.begin(), files.end(), [&](const std::filesystem::path& file) {
+        return loadWalkFile(file.string(), store, error);
+    });
+}
+
+} // namespace
+
 bool loadWalkFile(const std::string& path, MibStore& store, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return loadWalkFolder(path, store, error);
+    }
     std::ifstream in(path);
     if (!in) {
         error = path + ": cannot be opened";

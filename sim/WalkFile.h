@@ -14,7 +14,8 @@
 
 namespace krssim {
 
-// Reads a data file into the store. On failure returns false with "FILE:LINE: reason".
+// Reads a data file into the store; a folder path reads every "*.walk" file in it in name order.
+// On failure returns false with "FILE:LINE: reason".
 bool loadWalkFile(const std::string& path, MibStore& store, std::string& error);
 bool loadWalk(std::istream& in, const std::string& name, MibStore& store, std::string& error);
 

@@ -8,7 +8,7 @@
 #include <iostream>
 
 #ifndef KRS_SIM_DEFAULT_DATA
-#define KRS_SIM_DEFAULT_DATA "krs5400mx28.walk"
+#define KRS_SIM_DEFAULT_DATA "data"
 #endif
 
 namespace {

@@ -58,14 +58,14 @@ TEST(StartUpTest, CommandLineMistakesShowTheUsage) {
 }
 
 TEST(SaveTest, WritesTheChangedStateAtExitAndLeavesTheDataFileAlone) {
-    std::string data = readAll(qs::test::defaultSimData());
+    std::string data = readAll(qs::test::defaultSimData() + "/krs5400mx28.walk");
     SimProcess sim({{}, {"--save", "{folder}/saved.walk"}});
     ASSERT_TRUE(sim.start()) << sim.lastError();
     std::string target = "-v2c -c grindel " + sim.address();
     snmp("snmpset", target + " " + kSysName + " s saved-sw .1.3.6.1.2.1.17.7.1.4.3.1.5.30 i 4");
     std::string saved = sim.folder() + "/saved.walk";
     EXPECT_EQ(sim.stop(), 0);
-    EXPECT_EQ(readAll(qs::test::defaultSimData()), data);
+    EXPECT_EQ(readAll(qs::test::defaultSimData() + "/krs5400mx28.walk"), data);
 
     SimProcess again({saved, {}});
     ASSERT_TRUE(again.start()) << again.lastError();

@@ -1,9 +1,12 @@
 // Data files: the walk-text values, the rule lines, and start-up errors that name file and line.
 #include "WalkFile.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace krssim {
 namespace {
@@ -126,6 +129,27 @@ TEST(WalkFileTest, SavedFileReadsBackToTheSameStore) {
         EXPECT_EQ(rule.removeValue, other.removeValue);
         EXPECT_EQ(rule.defaultValue, other.defaultValue);
     }
+}
+
+TEST(WalkFileTest, AFolderLoadsItsWalkFilesInNameOrderAndNamesAFaultyOne) {
+    auto folder = std::filesystem::temp_directory_path() / ("walk-folder-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "b.walk") << ".1.3.6.1.2.1.1.5.0 = STRING: \"second\"\n";
+    std::ofstream(folder / "a.walk") << ".1.3.6.1.2.1.1.5.0 = STRING: \"first\"\n.1.3.6.1.2.1.1.6.0 = \"\"\n";
+    std::ofstream(folder / "notes.txt") << "not data\n";
+    MibStore store;
+    std::string error;
+    ASSERT_TRUE(loadWalkFile(folder.string(), store, error)) << error;
+    ASSERT_NE(store.find({1, 3, 6, 1, 2, 1, 1, 5, 0}), nullptr);
+    EXPECT_EQ(store.find({1, 3, 6, 1, 2, 1, 1, 5, 0})->bytes, "second");
+    EXPECT_NE(store.find({1, 3, 6, 1, 2, 1, 1, 6, 0}), nullptr);
+
+    std::ofstream(folder / "c.walk") << "garbage\n";
+    MibStore other;
+    EXPECT_FALSE(loadWalkFile(folder.string(), other, error));
+    EXPECT_THAT(error, HasSubstr("c.walk:1"));
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(loadWalkFile(folder.string(), other, error));
 }
 
 TEST(WalkFileTest, DefaultDataSetLoads) {

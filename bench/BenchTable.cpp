@@ -2,6 +2,12 @@
 
 #include "QsSNMPSession.h"
 
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,6 +69,30 @@ std::unique_ptr<qs::test::SimProcess> StartBenchSim(const std::string& folder, i
         return nullptr;
     }
     return sim;
+}
+
+double TimeSnmpwalk(std::uint16_t port) {
+    const std::string agent = "127.0.0.1:" + std::to_string(port);
+    std::fflush(stdout);
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        ::setenv("MIBS", "", 1);
+        ::execlp("snmpwalk", "snmpwalk", "-v1", "-c", "lumpet", "-On", "-t", "5", agent.c_str(),
+                 kBenchEntry.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return clock.nsecsElapsed() / 1e9;
+}
+
+long PeakMegabytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
 }
 
 int RunBenches(int argc, char** argv, const std::function<void(int rows, const std::string& folder)>& bench) {

@@ -4,6 +4,7 @@
 
 #include "SimProcess.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +22,13 @@ void WriteBenchTable(const std::string& file, int rows, ThirdColumn third);
 
 // krs-sim serving a fresh table of `rows` rows; null, with a message, when it did not start.
 std::unique_ptr<qs::test::SimProcess> StartBenchSim(const std::string& folder, int rows, ThirdColumn third);
+
+// Wall time of Net-SNMP's `snmpwalk -v1` of the table entry on the agent at 127.0.0.1:port (one
+// request per cell), its output to /dev/null.
+double TimeSnmpwalk(std::uint16_t port);
+
+// The process's peak resident memory so far, in MB.
+long PeakMegabytes();
 
 // Starts the SNMP session (its boot counter in a fresh folder) and runs bench(rows, folder) for
 // each row count on the command line, 1,000 and 10,000 without any; returns the exit code.

@@ -13,10 +13,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -137,31 +133,6 @@ Walked WalkAsync(std::uint16_t port) {
     return {static_cast<int>(g_kept.size()), clock.nsecsElapsed() / 1e9};
 }
 
-// snmpwalk's own time for the same table entry; its output goes to /dev/null.
-double TimeSnmpwalk(std::uint16_t port) {
-    const std::string agent = "127.0.0.1:" + std::to_string(port);
-    std::fflush(stdout);
-    QElapsedTimer clock;
-    clock.start();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        ::setenv("MIBS", "", 1);
-        ::execlp("snmpwalk", "snmpwalk", "-v1", "-c", "lumpet", "-On", "-t", "5", agent.c_str(),
-                 qs::bench::kBenchEntry.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return clock.nsecsElapsed() / 1e9;
-}
-
-long PeakMegabytes() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 void Report(const char* what, const Walked& w, double perTripMs, double snmpwalkPerTripMs) {
     std::printf("  %-10s %6d rows in %7.3f s  %9.0f rows/s  %7.4f ms per GET-NEXT  ratio %.2f\n", what,
                 w.rows, w.seconds, w.rows / w.seconds, perTripMs, perTripMs / snmpwalkPerTripMs);
@@ -187,7 +158,7 @@ void Bench(int rows, const std::string& folder) {
     Walked adapter;
     for (int round = 0; round < kRounds; ++round) {
         adapter = Fastest(adapter, WalkAdapterOnly(sim.port()));
-        walkSeconds = std::min(walkSeconds, TimeSnmpwalk(sim.port()));
+        walkSeconds = std::min(walkSeconds, qs::bench::TimeSnmpwalk(sim.port()));
         blocking = Fastest(blocking, WalkBlocking(sim.port()));
         async = Fastest(async, WalkAsync(sim.port()));
     }
@@ -198,7 +169,7 @@ void Bench(int rows, const std::string& folder) {
     Report("blocking", blocking, blocking.seconds * 1000 / (blocking.rows + 1), walkTripMs);
     Report("async", async, async.seconds * 1000 / (async.rows + 1), walkTripMs);
     Report("adapter", adapter, adapter.seconds * 1000 / (adapter.rows + 1), walkTripMs);
-    std::printf("  peak memory %ld MB\n", PeakMegabytes());
+    std::printf("  peak memory %ld MB\n", qs::bench::PeakMegabytes());
 }
 
 } // namespace

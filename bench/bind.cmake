@@ -1,4 +1,4 @@
-# Cost of filling a list view from a walk of krs-sim, against the walk alone (run by hand, not by CTest).
-add_executable(krs_bind_bench ListViewBench.cpp)
-target_link_libraries(krs_bind_bench PRIVATE qs_bind krs_bench_support)
-krs_target_defaults(krs_bind_bench)
+# A list page filled by a walk of krs-sim, against snmpwalk of the same table (run by hand, not by CTest).
+add_executable(krs_page_bench ListPageBench.cpp)
+target_link_libraries(krs_page_bench PRIVATE krs_pages krs_bench_support)
+krs_target_defaults(krs_page_bench)

@@ -75,7 +75,7 @@ std::span<const MenuEntry> MainMenuItems() {
         Submenu("Bridge", "Bridge1", BridgeItems()),
         Placeholder("VLAN", "VLAN1"),
         Placeholder("SNMP v3", "VACM1"),
-        EmptyItem("Security", "Security1"),
+        EmptyItem("Security", "SecurityManagement1", SecurityItems()),
         Submenu("Layer 2", "Layer21", kLayer2),
         Placeholder("Layer 3", "Layer31"),
         Placeholder("Single IP", "SingleIP1"),

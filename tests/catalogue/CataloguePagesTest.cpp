@@ -1,6 +1,7 @@
 // Every page of the menu built from its definition, opened against the simulated switch, read
 // and closed again, as a user clicking through the menu would.
 #include "CatalogueWalk.h"
+#include "DirectCommands.h"
 #include "GUIConfigForm.h"
 #include "GuiTest.h"
 #include "MainUnit.h"
@@ -68,6 +69,7 @@ TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
     int opened = 0;
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
         const qs::PageDef& page = *e.entry->page;
+        const VersionOverride v2c(page.forceV2cIfV1);
         std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
         EXPECT_EQ(pageForm->Caption(), QString::fromUtf8(page.title) + ": 127.0.0.1");
         pageForm->Show();
@@ -116,12 +118,15 @@ TEST_F(CataloguePages, EditorPagesWriteWhatTheyRead) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
-TEST_F(CataloguePages, SavesScreenshotsOfThreePages) {
+TEST_F(CataloguePages, SavesScreenshotsOfRepresentativePages) {
     QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
     const std::pair<const char*, const char*> shots[] = {
         {"System Time", "page-system-time.png"},
         {"Trusted Host Table", "page-trusted-hosts.png"},
         {"802.1D Port Table", "page-8021d-ports.png"},
+        {"SSH Management Table", "page-ssh-management.png"},
+        {"IP-MAC Binding Blocked Table", "page-ipmac-blocked.png"},
+        {"Session Information", "page-mac-sessions.png"},
     };
     for (const auto& [title, file] : shots) {
         const qs::PageDef* page = nullptr;
@@ -131,6 +136,7 @@ TEST_F(CataloguePages, SavesScreenshotsOfThreePages) {
             }
         }
         ASSERT_NE(page, nullptr) << title;
+        const VersionOverride v2c(page->forceV2cIfV1);
         std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(*page);
         pageForm->Show();
         EXPECT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!")) << title;

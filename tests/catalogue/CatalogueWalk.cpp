@@ -23,7 +23,8 @@ std::vector<PanelView> AllPanels() {
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
         const qs::PageDef& p = *e.entry->page;
         if (p.kind != qs::PageKind::Paged) {
-            panels.push_back({e.place.path, p.vars, p.itemType, p.keyCount, p.add, p.del, p.formats});
+            panels.push_back(
+                {e.place.path, p.vars, p.itemType, p.keyCount, p.add, p.del, p.formats, p.editHidden});
         }
         for (const qs::TabDef& tab : p.tabs) {
             panels.push_back({e.place.path + " / " + tab.caption, tab.vars, tab.itemType, tab.keyCount,

@@ -23,6 +23,7 @@ struct PanelView {
     qs::StatusDef add;
     qs::StatusDef del;
     std::span<const qs::FormatDef> formats;
+    bool editHidden = false;
 };
 
 std::vector<PanelView> AllPanels();

@@ -60,6 +60,13 @@ TEST(MenuTree, CaptionsAndPathsAreExact) {
         {"Dot3Statistics1", "Basic Configuration > EtherLike-MIB > Dot3 Statistics"},
         {"TrouceControlTable1", "Basic Configuration > Trace Route > Control Table"},
         {"Information1", "Bridge > 802.1D > Information"},
+        {"SecurityManagement1", "Security"},
+        {"LoginInformation1", "Security > AAC  > APP Authtication Method Group\\n"},
+        {"StatisticTable1",
+         "Security > 802.1X > MAC_Based Authentication > EAP Over Land  Frames Statistic Table"},
+        {"DHCPOfferPermitEntrySettings1",
+         "Security > DHCP Server Screening > DHCP Offer Permit Entry Settings "},
+        {"BulwarkControl2", "Security > Bulwark_Engine > Bulwark Control"},
     };
     std::map<std::string, std::string> found;
     for (const PlacedEntry& e : AllMenuEntries()) {
@@ -86,6 +93,14 @@ TEST(MenuTree, PageTitlesAreExact) {
         {"NetConfiguration1", "Net Configuration Table"},
         {"Information1", "802.1D Information"},
         {"PortMSTPInformation1", "Port MSTP Information"},
+        {"LoginInformation1", "APP Authentication Method Group"},
+        {"StatisticTable1", "MAC EAP Over Land  Frames Statistic Table"},
+        {"RadiusServerTabl1", "RADIUS Server"},
+        {"AuthenticationServer1", "Authentication Information"},
+        {"ServerGroup1", "AAC Server Table"},
+        {"DOSPrevertionControlTable1", "DoS Prevertion Control Table"},
+        {"PortInformation3", "IP-MAC Binding Port Table"},
+        {"GlobalSettings3", "DHCP Server Screening Global Settings"},
     };
     for (const auto& [name, title] : titles) {
         const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), name);
@@ -132,7 +147,7 @@ TEST(MenuTree, EachMenuHoldsItsCommands) {
     EXPECT_TRUE((counts["RMON"] == Count{4, 3, 0, 3, 0, 1, 0}));
     EXPECT_TRUE((counts["Bridge"] == Count{5, 0, 3, 2, 0, 0, 0}));
     EXPECT_TRUE((counts["Help"] == Count{0, 0, 1, 0, 0, 0, 1}));
-    EXPECT_TRUE((counts["Security"] == Count{0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_TRUE((counts["Security"] == Count{40, 3, 12, 0, 0, 0, 1}));
     EXPECT_TRUE((counts["Refresh"] == Count{0, 0, 0, 0, 0, 1, 0}));
 }
 
@@ -145,9 +160,19 @@ TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
         }
     }
     const std::set<std::string> expected = {
-        "PhysicalTable1",     "LogicalTable1",      "Mapping1",        "Dot3Collision1",
-        "ProbeHistoryTable1", "ProbeHistoryTable2", "RouteHopsTable1", "ProbeBasicInformation1",
-        "NetConfiguration1",  "NetDefaultGateway1",
+        "PhysicalTable1",
+        "LogicalTable1",
+        "Mapping1",
+        "Dot3Collision1",
+        "ProbeHistoryTable1",
+        "ProbeHistoryTable2",
+        "RouteHopsTable1",
+        "ProbeBasicInformation1",
+        "NetConfiguration1",
+        "NetDefaultGateway1",
+        "AccountingServerInformation1",
+        "AccountingServerTable1",
+        "ServiceTable1",
     };
     EXPECT_EQ(hidden, expected);
 }
@@ -174,6 +199,43 @@ TEST(MenuTree, DialogEntriesMatchTheirClasses) {
         EXPECT_EQ(cls->hasGlobal, d.global != qs::GlobalPolicy::NoGlobal) << e.place.path;
         EXPECT_TRUE(!cls->globalBeforeShow || d.global == qs::GlobalPolicy::Set) << e.place.path;
         EXPECT_EQ(cls->takesMode, d.mode >= 0) << e.place.path;
+    }
+}
+
+// Dialog entries of the Security menu: class, caption, owner, global and the method-list mode.
+TEST(MenuTree, SecurityDialogEntriesOpenTheirClasses) {
+    using enum qs::DialogOwner;
+    using enum qs::GlobalPolicy;
+    struct Case {
+        const char* name;
+        qs::DialogDef dialog;
+    };
+    const Case cases[] = {
+        {"GuestVLAN1", {"TGuestVlanForm", "Guest VLAN", MainForm, Set}},
+        {"LoginMethodControl1",
+         {"TLoginMethodListForm", "AAC Login Method List Table", MainForm, Untouched, 1}},
+        {"EnableMethodControl1",
+         {"TLoginMethodListForm", "AAC Enable Method List Table", MainForm, Untouched, 0}},
+        {"ServerInformation1", {"TServerInformationForm", "Server Information", Application, Set}},
+        {"ServerControl1", {"TAAASrvCtrlForm", "AAC Server Control Table", MainForm, Untouched}},
+        {"UserControlTable1", {"TSSHUserCtrlList", "SSH User Control Table", Application, Set}},
+        {"SSLManagement1", {"TSSLManagementForm", "SSL Management", Application, Set}},
+        {"SSLCertificateFile1", {"TCertificateFileForm", "SSL Certificate File", Application, Set}},
+        {"BulwarkControl2", {"TBulwarkCtrlForm", "Bulwark Control", MainForm, Set}},
+        {"BindingTable1", {"TIPMACBindingForm", "IP-MAC Binding", Application, Set}},
+        {"PortGlobalSettings1", {"TMBAControlForm", "MBA Port Global Settings", Application, Set}},
+        {"DHCPOfferPermitEntrySettings1",
+         {"TFilterDHCPPermitForm", "DHCP Offer Permit Entry Settings", Application, NoGlobal}},
+    };
+    for (const Case& c : cases) {
+        const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), c.name);
+        ASSERT_NE(e, nullptr) << c.name;
+        ASSERT_EQ(e->kind, CommandKind::Dialog) << c.name;
+        EXPECT_STREQ(e->dialog->className, c.dialog.className) << c.name;
+        EXPECT_STREQ(e->dialog->title, c.dialog.title) << c.name;
+        EXPECT_EQ(e->dialog->owner, c.dialog.owner) << c.name;
+        EXPECT_EQ(e->dialog->global, c.dialog.global) << c.name;
+        EXPECT_EQ(e->dialog->mode, c.dialog.mode) << c.name;
     }
 }
 

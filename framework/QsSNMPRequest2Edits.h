@@ -124,5 +124,4 @@ private:
     void PumpMessages();
 
     QElapsedTimer pumpClock_; // since the last message processing of a walk
-    qint64 pumpCost_ = 0;     // ms the last message processing took
 };

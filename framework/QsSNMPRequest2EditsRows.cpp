@@ -5,16 +5,11 @@
 #include "QsByteForms.h"
 #include "QsSNMPRequest2Edits.h"
 
-#include <algorithm>
-
 namespace {
 
-// Rows that arrive quickly share one round of message processing: at least kPumpInterval apart,
-// and kPumpShare times as long apart as the last round took (a round repaints a list view that
-// grows with the walk), but never more than kPumpLatency, so input is still handled promptly.
-constexpr qint64 kPumpInterval = 50; // ms
-constexpr qint64 kPumpShare = 30;
-constexpr qint64 kPumpLatency = 250; // ms
+// A blocking walk handles window messages between its rows, at most kPumpInterval ms apart, so
+// the window takes input and repaints while it runs.
+constexpr qint64 kPumpInterval = 25; // ms
 
 } // namespace
 
@@ -44,14 +39,13 @@ void QsSNMPRequest2Edits::OnRow() {
     }
 }
 
+// An asynchronous walk returns to the event loop after every row: it processes nothing here, so
+// drawing never holds back its next request.
 void QsSNMPRequest2Edits::PumpMessages() {
-    const qint64 spacing = std::clamp(kPumpShare * pumpCost_, kPumpInterval, kPumpLatency);
-    if (pumpClock_.isValid() && pumpClock_.elapsed() < spacing) {
+    if (Mode != RM_BLOCKING || (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpInterval)) {
         return;
     }
-    pumpClock_.start();
     Application->ProcessMessages(); // user input is handled between the rows of a walk
-    pumpCost_ = pumpClock_.elapsed();
     pumpClock_.start();
 }
 
@@ -66,6 +60,9 @@ void QsSNMPRequest2Edits::CollectValues() {
 }
 
 void QsSNMPRequest2Edits::AfterGet() {
+    if (ListView) {
+        ListView->FlushItems(); // the walk's last rows are shown with its end
+    }
     if (ListView && EnableOnSelect && Request.List.ItemType == MVT_FMV) {
         EnableBoundControls(false);
     }

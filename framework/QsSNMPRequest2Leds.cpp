@@ -17,7 +17,7 @@ QsSNMPRequest2Leds::QsSNMPRequest2Leds(TWinControl* owner) : QsSNMPRequest2Contr
     BlinkTimer = new TTimer(owner);
     BlinkTimer->SetInterval(kBlinkInterval);
     BlinkTimer->OnTimer = [this](TObject*) { Paint(); };
-    BlinkTimer->SetEnabled(true);
+    BlinkTimer->SetEnabled(false); // Paint arms it while an LED blinks
 }
 
 // The timers belong to the form and may outlive the request: they must not call into it.
@@ -67,6 +67,7 @@ void QsSNMPRequest2Leds::StartPolling(int n) {
 }
 
 void QsSNMPRequest2Leds::StopPolling() {
+    blinkStopped_ = true;
     for (TTimer* timer : {PollTimer.data(), BlinkTimer.data()}) {
         if (timer) {
             timer->SetEnabled(false);
@@ -117,6 +118,12 @@ void QsSNMPRequest2Leds::Paint() {
     }
     if (blinkSeen) {
         ++BlinkCount;
+    }
+    // A blinking LED changes colour on each paint up to the limit, and once more back to its own
+    // colour; after that paints change nothing.
+    const bool due = blinkSeen && BlinkCount <= BlinkLimit + 1 && !blinkStopped_;
+    if (BlinkTimer && BlinkTimer->Enabled() != due) {
+        BlinkTimer->SetEnabled(due);
     }
 }
 

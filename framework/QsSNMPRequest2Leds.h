@@ -1,6 +1,7 @@
 // The LED request: polls one octet-string status object, decodes one status byte per LED through
 // a value-to-colour map and paints each LED's shape; blinking LEDs alternate with the map's
-// default colour on a 60 ms timer for about eight paints after each reply.
+// default colour on a 60 ms timer for about eight paints after each reply. The blink timer runs
+// only while a paint is still due, so steady LEDs wake nobody.
 #pragma once
 
 #include "QsSNMPLed.h"
@@ -57,6 +58,8 @@ protected:
 private:
     // Paints LED i's shape in color, or in the LED's own colour.
     void PaintShape(std::size_t i, std::optional<int> color = std::nullopt);
+
+    bool blinkStopped_ = false; // StopPolling ends blinking for good
 
     std::vector<std::unique_ptr<QsSNMPLed>> Leds;
     std::vector<QPointer<TShape>> shapesAlive_;

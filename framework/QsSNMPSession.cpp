@@ -75,9 +75,10 @@ _SnmpEventProcessor::~_SnmpEventProcessor() {
 void _SnmpEventProcessor::Start() {
     running_ = true;
     qs::SetSocketsChangedHook([this] { SyncNotifiers(); });
+    qs::SetRequestSentHook([this] { Wake(); });
     SyncNotifiers();
     if (!inStep_) {
-        timer_->start();
+        Rearm(true);
     }
 }
 
@@ -85,7 +86,18 @@ void _SnmpEventProcessor::Stop() {
     running_ = false;
     timer_->stop();
     qs::SetSocketsChangedHook({});
+    qs::SetRequestSentHook({});
     notifiers_.clear();
+}
+
+void _SnmpEventProcessor::Wake() {
+    if (running_ && !inStep_ && !timer_->isActive()) {
+        timer_->start();
+    }
+}
+
+bool _SnmpEventProcessor::TimerArmed() const {
+    return timer_->isActive();
 }
 
 void _SnmpEventProcessor::OnTimer() {
@@ -120,9 +132,15 @@ void _SnmpEventProcessor::RunStep(bool fromTimer) {
         EnableNotifiers(true);
         notifiersOff_ = false;
     }
-    // After a tick the next one comes 20 ms after this step ended; a step woken by a reply
-    // leaves a running tick alone.
-    if (fromTimer || !timer_->isActive()) {
+    Rearm(fromTimer);
+}
+
+// After a tick the next one comes 20 ms after this step ended; a step woken by a reply leaves a
+// running tick alone. With nothing outstanding no tick is due.
+void _SnmpEventProcessor::Rearm(bool fromTimer) {
+    if (!qs::HasOutstandingRequests()) {
+        timer_->stop();
+    } else if (fromTimer || !timer_->isActive()) {
         timer_->start();
     }
 }

@@ -19,9 +19,11 @@ void InitSnmpSession(const std::string& directory);
 // True once InitSnmpSession has created the session.
 bool SnmpSessionStarted();
 
-// Runs one pump step every 20 ms, measured from the end of the previous step, and also as soon
-// as a reply arrives on one of the asynchronous sockets. A step never nests: while one runs
-// (its callbacks may process events) ticks and replies wait until it has ended.
+// While an asynchronous request is outstanding, runs one pump step every 20 ms, measured from the
+// end of the previous step (retransmissions and time-outs), and at any time as soon as a reply
+// arrives on one of the asynchronous sockets. With nothing outstanding the timer is off: an idle
+// program is not woken. A step never nests: while one runs (its callbacks may process events)
+// ticks and replies wait until it has ended.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor();
@@ -32,12 +34,16 @@ public:
     void Start();
     void Stop();
     void OnTimer();
+    // A request was sent: the timer runs from now on, unless a step running now re-arms it.
+    void Wake();
 
     bool IsRunning() const { return running_; }
     bool InStep() const { return inStep_; }
+    bool TimerArmed() const;
 
 private:
     void RunStep(bool fromTimer);
+    void Rearm(bool fromTimer);
     void SyncNotifiers();
     void EnableNotifiers(bool on);
 

@@ -134,6 +134,9 @@ std::vector<int> AsyncSocketDescriptors();
 // Called after an asynchronous session was opened (its socket joins AsyncSocketDescriptors).
 void SetSocketsChangedHook(std::function<void()> hook);
 
+// Called after each asynchronous send that is under way (HasOutstandingRequests is then true).
+void SetRequestSentHook(std::function<void()> hook);
+
 // Closes every session; outstanding handlers get status::SessionDestroyed. For program exit
 // and tests; never from inside a handler.
 void CloseAllSessions();

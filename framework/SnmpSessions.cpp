@@ -32,6 +32,7 @@ std::vector<std::unique_ptr<SessionPair>> g_sessions;
 std::unordered_map<std::uintptr_t, PendingRecord> g_records;
 std::uintptr_t g_nextRecord = 1;
 std::function<void()> g_socketsChanged;
+std::function<void()> g_requestSent;
 bool g_inPump = false;
 std::exception_ptr g_handlerFailure; // raised again once the library has returned
 // The record being sent: the library may end it inside the send (a failed engine discovery);
@@ -366,6 +367,9 @@ int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarB
     const int sent = snmp_sess_async_send(pair->async, pdu, OnLibraryCallback, reinterpret_cast<void*>(id));
     g_recordInSend = 0;
     if (sent != 0 && g_records.contains(id)) {
+        if (g_requestSent) {
+            g_requestSent();
+        }
         return status::Success;
     }
     g_records.erase(id);
@@ -412,6 +416,10 @@ std::vector<int> AsyncSocketDescriptors() {
 
 void SetSocketsChangedHook(std::function<void()> hook) {
     g_socketsChanged = std::move(hook);
+}
+
+void SetRequestSentHook(std::function<void()> hook) {
+    g_requestSent = std::move(hook);
 }
 
 void CloseAllSessions() {

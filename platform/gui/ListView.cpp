@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <utility>
 
 namespace {
 // Paints each cell as usual, then its right and bottom grid lines.
@@ -54,7 +56,7 @@ void TListItem::SetSubItem(int index, const QString& text) {
 }
 
 int TListItem::Index() const {
-    return m_owner->indexOfTopLevelItem(const_cast<TListItem*>(this));
+    return m_owner->IndexOf(this);
 }
 
 TListView::TListView(TComponent* owner, TWinControl* parent)
@@ -73,14 +75,18 @@ TListView::TListView(TComponent* owner, TWinControl* parent)
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { SelectionChanged(); });
     connect(this, &QTreeWidget::itemClicked, this, [this] { qs::Fire(OnClick, this); });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { qs::Fire(OnDblClick, this); });
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, [this] { FlushItems(); });
 }
 
 TListView::~TListView() {
     OnSelectItem = nullptr;
     OnChange = nullptr;
+    OnItemsShown = nullptr;
     const QSignalBlocker quiet(this);
     m_selected = nullptr;
     clear();
+    qDeleteAll(std::exchange(m_pending, {}));
 }
 
 void TListView::ClearColumns() {
@@ -114,13 +120,27 @@ int TListView::ColumnWidth(int index) const {
 }
 
 TListItem* TListView::Item(int index) const {
-    if (index < 0 || index >= topLevelItemCount()) {
+    if (index < 0 || index >= ItemCount()) {
         throw EListError::OutOfBounds(index);
+    }
+    if (index >= topLevelItemCount()) {
+        // An item asked for by position may be drawn, measured or selected next: it joins the
+        // view first. Only the pending rows change, not what the list holds.
+        const_cast<TListView*>(this)->FlushItems();
     }
     return static_cast<TListItem*>(topLevelItem(index));
 }
 
+int TListView::IndexOf(const TListItem* item) const {
+    if (item->treeWidget() == this) {
+        return indexOfTopLevelItem(const_cast<TListItem*>(item));
+    }
+    const auto at = std::find(m_pending.begin(), m_pending.end(), item);
+    return at == m_pending.end() ? -1 : topLevelItemCount() + static_cast<int>(at - m_pending.begin());
+}
+
 TListItem* TListView::AddItem() {
+    FlushItems();
     auto* item = new TListItem(this);
     addTopLevelItem(item);
     ItemChanged(item, ctState);
@@ -133,8 +153,25 @@ void TListView::AddItem(const QStringList& texts) {
         item->setText(i, texts[i]);
     }
     item->m_subItems = texts.isEmpty() ? 0 : static_cast<int>(texts.size()) - 1;
-    addTopLevelItem(item);
+    m_pending.push_back(item);
+    if (!m_flushTimer.isActive()) {
+        const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : kFlushInterval;
+        m_flushTimer.start(static_cast<int>(std::max<qint64>(0, kFlushInterval - since)));
+    }
     ItemChanged(item, ctState);
+}
+
+// One insertion for the whole batch: the view lays itself out and repaints once for it.
+void TListView::FlushItems() {
+    m_flushTimer.stop();
+    if (m_pending.empty()) {
+        return;
+    }
+    const QList<QTreeWidgetItem*> batch(m_pending.begin(), m_pending.end());
+    m_pending.clear();
+    addTopLevelItems(batch);
+    m_lastFlush.start();
+    qs::Fire(OnItemsShown, this);
 }
 
 void TListView::ClearItems() {
@@ -143,10 +180,13 @@ void TListView::ClearItems() {
         qs::Fire(OnSelectItem, this, old, false);
     }
     const QSignalBlocker quiet(this);
+    m_flushTimer.stop();
+    qDeleteAll(std::exchange(m_pending, {}));
     clear();
 }
 
 void TListView::SetSelected(TListItem* item) {
+    FlushItems();
     if (item) {
         setCurrentItem(item);
         item->setSelected(true);

@@ -4,10 +4,17 @@
 //   user or by code; clearing the items reports the deselection only.
 // - A click on the row already selected fires OnClick and no OnSelectItem.
 // - OnChange fires once for each added item and whenever an item's texts change.
+// - Rows added complete (AddItem(texts), the way a walk fills the list) count at once but reach
+//   the view in batches, at most every kFlushInterval ms or when an item is asked for by its
+//   position or selected: a fast walk lays the view out and repaints it once per batch, not
+//   once per row. OnItemsShown fires after each such batch has joined the view.
 
 #include "Control.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QTreeWidget>
+#include <vector>
 
 class TListView;
 
@@ -46,12 +53,16 @@ public:
     void SetColumnWidth(int index, int width);
     int ColumnWidth(int index) const;
 
-    int ItemCount() const { return topLevelItemCount(); }
+    int ItemCount() const { return topLevelItemCount() + static_cast<int>(m_pending.size()); }
     TListItem* Item(int index) const;
     TListItem* AddItem();
     // Adds an item whose caption and sub-items are already filled in: one OnChange, after the
     // item is complete (a handler may clear the list; nothing touches the item afterwards).
     void AddItem(const QStringList& texts);
+    // Puts the rows added so far into the view now.
+    void FlushItems();
+    // True while rows added complete wait for their batch.
+    bool ItemsPending() const { return !m_pending.empty(); }
     void ClearItems();
     TListItem* Selected() const { return m_selected; }
     void SetSelected(TListItem* item);
@@ -60,6 +71,7 @@ public:
     TLVChangeEvent OnChange;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    TNotifyEvent OnItemsShown;
     TMouseMoveEvent OnMouseMove; // X, Y in the item area
 
 protected:
@@ -69,6 +81,13 @@ private:
     friend class TListItem;
     void SelectionChanged();
     void ItemChanged(TListItem* item, TItemChange change);
+    int IndexOf(const TListItem* item) const;
+
+    static constexpr int kFlushInterval = 60; // ms
+
+    std::vector<TListItem*> m_pending; // added, not yet in the view, in order
+    QTimer m_flushTimer;
+    QElapsedTimer m_lastFlush;
 
     TListItem* m_selected = nullptr;
 };

@@ -66,6 +66,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(TComponent* owner, QsSNMPRequest2Edits* r
     list->OnDblClick = [this](TObject* s) { ListDblClick(s); };
     list->OnClick = [this](TObject* s) { ListClick(s); };
     list->OnChange = [this](TObject* s, TListItem*, TItemChange) { ListChange(s); };
+    list->OnItemsShown = [this](TObject* s) { ListChange(s); };
     list->setMouseTracking(true);
     QObject::connect(list, &QTreeWidget::itemEntered, list, [this, list] {
         const QPoint p = list->viewport()->mapFromGlobal(QCursor::pos());
@@ -131,7 +132,12 @@ void TSNMPListViewPanel::ListRefresh(TObject* Sender) {
     }
 }
 
+// Rows a walk adds reach the view in batches; the count follows each batch, so the window is
+// not redrawn for every row.
 void TSNMPListViewPanel::ListChange(TObject*) {
+    if (ListPanel->ListView->ItemsPending()) {
+        return;
+    }
     try {
         UpdateCount();
     } catch (...) {

@@ -184,4 +184,23 @@ TEST_F(SnmpPump, StepNeverNestsAndTheTimerIsReArmedAfterIt) {
     EXPECT_FALSE(EventProcessor().InStep());
 }
 
+// Idle, the program is not woken: the retransmission and time-out tick runs only while a request
+// is outstanding.
+TEST_F(SnmpPump, TimerRunsOnlyWhileARequestIsOutstanding) {
+    qs::OpenSessions(agent_.target(1));
+    EXPECT_FALSE(EventProcessor().TimerArmed());
+    int done = 0;
+    ASSERT_EQ(qs::SendAsync(agent_.target(1), qs::PduKind::Get, {kSysDescr},
+                            [&](int, const qs::SnmpReply&) { ++done; }, {}),
+              0);
+    EXPECT_TRUE(EventProcessor().TimerArmed());
+    QElapsedTimer clock;
+    clock.start();
+    while (done == 0 && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    EXPECT_EQ(done, 1);
+    EXPECT_FALSE(EventProcessor().TimerArmed());
+}
+
 } // namespace

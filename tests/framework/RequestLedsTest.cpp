@@ -99,6 +99,17 @@ TEST_F(LedRequest, BlinkSequenceDependsOnThePreviousBrushColour) {
     EXPECT_EQ(PaintsAfterReply("00", 2), (std::vector<int>{B, B, B}));
 }
 
+TEST_F(LedRequest, BlinkTimerRunsOnlyWhilePaintsAreDue) {
+    leds->AddLeds(0, "0", &PortLedColors(), panel, 1, 6, stRectangle, 4, 4);
+    EXPECT_FALSE(leds->BlinkTimer->Enabled()) << "nothing blinks yet";
+    PaintsAfterReply("00", 0);
+    EXPECT_FALSE(leds->BlinkTimer->Enabled()) << "a steady LED";
+    PaintsAfterReply("02", 6);
+    EXPECT_TRUE(leds->BlinkTimer->Enabled()) << "one more paint takes the LED back to its colour";
+    PaintsAfterReply("02", 7);
+    EXPECT_FALSE(leds->BlinkTimer->Enabled()) << "the blinking is over until the next reply";
+}
+
 TEST_F(LedRequest, MissingByteWithoutMissingColourResetsEveryLed) {
     leds->AddLeds(0, "0", &PowerLedColors(), panel, 1, 10, stRectangle, 4, 4);
     leds->AddLeds(0, "5", &kStrict, panel, 20, 10, stRectangle, 4, 4);

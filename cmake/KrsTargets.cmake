@@ -13,6 +13,12 @@ function(krs_target_defaults target)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                  -fno-sanitize-recover=undefined)
         target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+        get_target_property(type ${target} TYPE)
+        if(type STREQUAL "EXECUTABLE")
+            target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/SanitizerDefaults.cpp)
+            set_source_files_properties(${PROJECT_SOURCE_DIR}/cmake/SanitizerDefaults.cpp PROPERTIES
+                COMPILE_DEFINITIONS "KRS_LSAN_SUPPRESSIONS=\"${PROJECT_SOURCE_DIR}/cmake/lsan.supp\"")
+        endif()
     endif()
 endfunction()
 

@@ -43,7 +43,7 @@ qs::MessageTable& SnmpErrTable();      // "errmsg\snmp.err", 18 entries
 qs::MessageTable& SnmpV3ErrTable();    // "errmsg\snmpv3.err", 17 entries
 qs::MessageTable& SnmpUsmErrTable();   // "errmsg\snmpusm.err", 14 entries
 qs::MessageTable& SnmpClassErrTable(); // "errmsg\snmpclass.err", 23 entries
-qs::MessageTable& QsSnmpErrTable();    // "errmsg\qssnmp.err", 29 entries
+qs::MessageTable& QsSnmpErrTable();    // "errmsg\qssnmp.err", 30 entries
 qs::MessageTable& SnmpMsgTable();      // "errmsg\snmp.msg", 2 entries: 0 read, 1 write status line
 
 // Replaces the table by the file's non-blank lines. A file that cannot be read or holds no

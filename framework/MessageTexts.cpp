@@ -152,6 +152,7 @@ constexpr const char* kQsSnmpErr[] = {
     "Log database field not found!",
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
+    "The agent's reply does not match the request!",
 };
 
 constexpr const char* kSnmpMsg[] = {

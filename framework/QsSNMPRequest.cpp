@@ -238,11 +238,12 @@ bool QsSNMPRequest::IsEndOfColumn(const std::string& columnOid, const std::strin
 
 void QsSNMPRequest::ReportError(int code, const std::string& text) {
     ++ErrorCount;
+    LastError = QsSNMPError{};
+    LastError.code = code;
+    LastError.message = text;
+    LastError.sequence = ErrorCount;
     if (ErrorHook) {
-        QsSNMPError error;
-        error.code = code;
-        error.message = text;
-        error.sequence = ErrorCount;
+        QsSNMPError error = LastError;
         ErrorHook(&error);
     }
 }

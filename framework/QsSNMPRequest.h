@@ -6,6 +6,8 @@
 #include "QsSNMPError.h"
 #include "QsSNMPTarget.h"
 #include "QsSNMPVarList.h"
+#include "SnmpAdapter.h"
+#include "SnmpErrors.h"
 #include "SnmpValue.h"
 
 #include <cstdint>
@@ -83,6 +85,7 @@ public:
     bool Active = true;
     int Pending = 0;
     std::uint64_t ErrorCount = 0;
+    QsSNMPError LastError; // the last error counted: what a send that was refused reports
 
 private:
     struct DecodeResult {
@@ -99,6 +102,7 @@ private:
         bool read = false; // a GET or GET-NEXT, not a SET
         std::vector<qs::SnmpVarBind> asked;
         QsSNMPDevice peer;
+        qs::PduKind kind = qs::PduKind::Get;
     };
 
     DecodeResult DecodePass(const std::vector<qs::SnmpVarBind>& reply,
@@ -111,6 +115,8 @@ private:
     void OnAsyncResponse(const AsyncContext& context, int reason, const qs::SnmpReply& reply);
     void DecodeAsyncReply(QsSNMPError& record, const AsyncContext& context, const qs::SnmpReply& reply);
     qs::PduKind ReadKind() const;
+    static qs::MappedStatus ReplyStatus(qs::PduKind kind, const std::vector<qs::SnmpVarBind>& asked,
+                                        const qs::SnmpReply& reply);
     bool CheckItemType(bool& ok);
     std::string ReferenceText(int d, bool quoteTexts);
 

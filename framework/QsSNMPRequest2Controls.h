@@ -89,6 +89,7 @@ private:
     void FinishRead(QsSNMPError* error);
     void StopRead(QsSNMPError* error);
     void ContinueRead(QsSNMPError* error);
+    void NotSent(int operation);
     bool WriteBlocking(const std::string& selection, const std::vector<std::string>* values);
     static void GetCompletion(void* driver, QsSNMPError* error, QsSNMPVarList* list);
     static void SetCompletion(void* driver, QsSNMPError* error, QsSNMPVarList* list);

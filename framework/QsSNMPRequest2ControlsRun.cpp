@@ -96,7 +96,22 @@ void QsSNMPRequest2Controls::ReadAsync(bool& ok) {
     }
     Request.GetAsync(ok, &GetCompletion, this, true);
     if (!ok) {
-        Busy = false;
+        NotSent(0);
+    }
+}
+
+// A send the library refused ends the operation like a failed reply: the request's error goes
+// to the owner's hook or the status output, so the user always learns why nothing came.
+void QsSNMPRequest2Controls::NotSent(int operation) {
+    Busy = false;
+    LastOperation = operation;
+    QsSNMPError error = Request.LastError;
+    error.peer = Request.Device;
+    error.done = true;
+    if (operation == 0) {
+        OnGetDone ? OnGetDone(this, &error) : OnGetError(&error);
+    } else {
+        OnSetDone ? OnSetDone(this, &error) : OnSetResult(&error);
     }
 }
 
@@ -148,7 +163,7 @@ void QsSNMPRequest2Controls::ContinueRead(QsSNMPError* error) {
     bool ok = false;
     Request.GetAsync(ok, &GetCompletion, this, false);
     if (!ok) {
-        Busy = false;
+        NotSent(0);
     }
 }
 
@@ -207,10 +222,14 @@ bool QsSNMPRequest2Controls::Apply(bool refreshAfterSet, bool collectValues, con
                 return true; // no read-back in this case
             }
         } else {
-            if (Request.Active) {
-                Request.SetAsync(ok, &SetCompletion, this, false, selection, valueTexts);
+            if (!Request.Active) {
+                Busy = false; // nothing sent, ok stays true
+                return ok;
             }
-            Busy = Request.Active && ok; // not sent: not busy; inactive: nothing sent, ok stays true
+            Request.SetAsync(ok, &SetCompletion, this, false, selection, valueTexts);
+            if (!ok) {
+                NotSent(1);
+            }
             return ok;
         }
     } catch (const QsException& e) {

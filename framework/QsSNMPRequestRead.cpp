@@ -10,7 +10,44 @@ constexpr int kNoSuchName = -102;    // framework code of the agent's noSuchName
 constexpr int kNoSuchNameStatus = 2; // the agent's error status
 constexpr const char* kNotDone = "(NOTDONE)";
 
+std::vector<qs::SnmpVarBind> NamesOnly(const std::vector<qs::SnmpVarBind>& vbs) {
+    std::vector<qs::SnmpVarBind> names;
+    for (const qs::SnmpVarBind& vb : vbs) {
+        names.push_back({vb.oid, qs::SnmpValue::null()});
+    }
+    return names;
+}
+
 } // namespace
+
+// A reply that carries no error status still fails when its bindings do not answer the request:
+// other names or another count, or a GET-NEXT answer that does not come after the asked name
+// (an end-of-view echo aside). A GET answered with "no such object" or "no such instance" fails
+// as SNMPv1's noSuchName does, so a missing object reads the same under every version.
+qs::MappedStatus QsSNMPRequest::ReplyStatus(qs::PduKind kind, const std::vector<qs::SnmpVarBind>& asked,
+                                            const qs::SnmpReply& reply) {
+    if (reply.status != qs::status::Success || kind == qs::PduKind::Set) {
+        return MapSnmpStatus(reply.status);
+    }
+    const qs::MappedStatus mismatch{qs::err::ReplyMismatch, qs::FrameworkErrorText(qs::err::ReplyMismatch)};
+    if (reply.vbs.size() != asked.size()) {
+        return mismatch;
+    }
+    bool missing = false;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        const qs::SnmpVarBind& got = reply.vbs[i];
+        if (kind == qs::PduKind::Get) {
+            if (got.oid != asked[i].oid) {
+                return mismatch;
+            }
+            missing = missing || got.value.type == qs::SnmpType::NoSuchObject ||
+                      got.value.type == qs::SnmpType::NoSuchInstance;
+        } else if (got.value.type != qs::SnmpType::EndOfMibView && !(asked[i].oid < got.oid)) {
+            return mismatch;
+        }
+    }
+    return MapSnmpStatus(missing ? kNoSuchNameStatus : qs::status::Success);
+}
 
 qs::PduKind QsSNMPRequest::ReadKind() const {
     if (List.ItemType == SVT_SV || (List.ItemType == MVT_SV && !UseGetNext)) {
@@ -99,13 +136,16 @@ bool QsSNMPRequest::GetSync(bool& ok, bool first) {
     if (!CheckItemType(ok)) {
         return false;
     }
-    const qs::SnmpReply reply = qs::SendBlocking(target, ReadKind(), asked);
-    const qs::MappedStatus mapped = MapSnmpStatus(reply.status);
+    qs::SnmpReply reply = qs::SendBlocking(target, ReadKind(), asked);
+    const qs::MappedStatus mapped = ReplyStatus(ReadKind(), asked, reply);
     const bool v1End = mapped.code == kNoSuchName && List.IsTable();
     if (mapped.code != 0) {
         ok = false;
         if (!v1End) {
             ReportError(mapped.code, mapped.text);
+        }
+        if (reply.status == qs::status::Success) {
+            reply.vbs = NamesOnly(asked); // nothing of a reply that does not answer is stored
         }
     }
     const DecodeResult pass = DecodePass(reply.vbs, asked, v1End);
@@ -119,7 +159,8 @@ void QsSNMPRequest::GetAsync(bool& ok, QsSNMPCompletion completion, void* driver
         return;
     }
     const qs::SnmpTarget target = MakeTargets();
-    AsyncContext context{completion, driver, true, true, MakePdu(first ? kFirstRead : kNextRead), Device};
+    AsyncContext context{completion, driver,    true, true, MakePdu(first ? kFirstRead : kNextRead),
+                         Device,     ReadKind()};
     if (!CheckItemType(ok)) {
         return;
     }
@@ -160,8 +201,10 @@ void QsSNMPRequest::OnAsyncResponse(const AsyncContext& context, int reason, con
         return;
     }
     // Only a response carries an error status; every other reason is the failure itself.
-    const int status = reason == qs::status::AsyncResponse ? reply.status : reason;
-    const qs::MappedStatus mapped = MapSnmpStatus(status);
+    const bool response = reason == qs::status::AsyncResponse;
+    const qs::MappedStatus mapped = !response      ? MapSnmpStatus(reason)
+                                    : context.read ? ReplyStatus(context.kind, context.asked, reply)
+                                                   : MapSnmpStatus(reply.status);
     QsSNMPError record;
     record.code = mapped.code;
     record.message = mapped.text;

@@ -18,6 +18,10 @@ std::vector<SnmpVarBind> DecodeVarBinds(const variable_list* vars);
 // The request's names with no values: what a failed exchange hands back.
 std::vector<SnmpVarBind> NamesOnly(const std::vector<SnmpVarBind>& vbs);
 
+// At program exit: forgets every outstanding request without running its handler (its owner may
+// be gone), closes every session and shuts the library down, so nothing of it is left unfreed.
+void CloseSessionsAtExit();
+
 // Translates the library's SNMPERR_ number into the framework's status number.
 int StatusFromLibraryError(int libraryError);
 

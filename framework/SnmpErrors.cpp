@@ -18,7 +18,7 @@ const CodeRange* FindRange(int code) {
     static const CodeRange ranges[] = {
         {0, 0, QsSnmpErrTable, 0},       {-1, -25, CommonErrTable, 1},     {-101, -118, SnmpErrTable, 0},
         {-201, -217, SnmpV3ErrTable, 0}, {-301, -314, SnmpUsmErrTable, 0}, {-401, -423, SnmpClassErrTable, 0},
-        {-501, -528, QsSnmpErrTable, 1},
+        {-501, -529, QsSnmpErrTable, 1},
     };
     for (const auto& range : ranges) {
         if (code <= range.first && code >= range.last) {

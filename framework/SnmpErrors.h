@@ -7,7 +7,7 @@
 //   -201 .. -217   SNMPv3 message processing       SnmpV3ErrTable entry -code - 201
 //   -301 .. -314   user-based security             SnmpUsmErrTable entry -code - 301
 //   -401 .. -423   SNMP library failures           SnmpClassErrTable entry -code - 401
-//   -501 .. -528   the framework's own errors      QsSnmpErrTable entry -code - 500
+//   -501 .. -529   the framework's own errors      QsSnmpErrTable entry -code - 500
 #pragma once
 
 #include <string>
@@ -37,6 +37,7 @@ inline constexpr int BindNoOptions = -520;    // binding: no option list for an 
 inline constexpr int BindControlType = -521;  // binding: control of a type that cannot be bound
 inline constexpr int BindControlCount = -522; // binding: not enough controls
 inline constexpr int UnknownStatus = -528;    // library status outside every range
+inline constexpr int ReplyMismatch = -529;    // a reply whose bindings do not answer the request
 } // namespace err
 
 struct MappedStatus {

@@ -76,6 +76,7 @@ int StartSnmpLibrary() {
     snmp_disable_log();
     netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_EMERG);
     g_started = true;
+    std::atexit(detail::CloseSessionsAtExit);
     return status::Success;
 }
 

@@ -19,6 +19,8 @@ struct SessionPair {
     SnmpTarget key;
     void* async = nullptr;
     void* blocking = nullptr;
+    bool probed = false;             // SNMPv3: the engine's discovery was tried
+    int discovery = status::Success; // its failure while the engine stays unknown
 };
 
 struct PendingRecord {
@@ -55,8 +57,14 @@ std::string PeerName(const SnmpTarget& t) {
     return "udp:" + t.host + ":" + port;
 }
 
-// Fills the USM part of a session; the key buffers live inside the session record.
-void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
+// The library's reason when it cannot make a key of a pass phrase.
+int KeyFailure(const std::string& passPhrase) {
+    return passPhrase.size() < USM_LENGTH_P_MIN ? status::UsmPassphraseTooShort : status::UsmError;
+}
+
+// Fills the USM part of a session; the key buffers live inside the session record. 0, or the
+// failure when a key cannot be made.
+int SetUsm(netsnmp_session& s, const SnmpTarget& t) {
     s.securityModel = SNMP_SEC_MODEL_USM;
     s.securityName = const_cast<char*>(t.securityName.c_str());
     s.securityNameLen = t.securityName.size();
@@ -68,16 +76,20 @@ void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
             sha ? OID_LENGTH(usmHMACSHA1AuthProtocol) : OID_LENGTH(usmHMACMD5AuthProtocol);
         s.securityAuthKeyLen = USM_AUTH_KU_LEN;
         auto* pass = reinterpret_cast<u_char*>(const_cast<char*>(t.authPassPhrase.data()));
-        generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.authPassPhrase.size(),
-                    s.securityAuthKey, &s.securityAuthKeyLen);
+        if (generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.authPassPhrase.size(),
+                        s.securityAuthKey, &s.securityAuthKeyLen) != SNMPERR_SUCCESS) {
+            return KeyFailure(t.authPassPhrase);
+        }
     }
     if (t.securityLevel == 3) {
         s.securityPrivProto = usmDESPrivProtocol;
         s.securityPrivProtoLen = OID_LENGTH(usmDESPrivProtocol);
         s.securityPrivKeyLen = USM_PRIV_KU_LEN;
         auto* pass = reinterpret_cast<u_char*>(const_cast<char*>(t.privPassPhrase.data()));
-        generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.privPassPhrase.size(),
-                    s.securityPrivKey, &s.securityPrivKeyLen);
+        if (generate_Ku(s.securityAuthProto, s.securityAuthProtoLen, pass, t.privPassPhrase.size(),
+                        s.securityPrivKey, &s.securityPrivKeyLen) != SNMPERR_SUCCESS) {
+            return KeyFailure(t.privPassPhrase);
+        }
     }
     s.contextName = const_cast<char*>(t.contextName.c_str());
     s.contextNameLen = t.contextName.size();
@@ -85,6 +97,7 @@ void SetUsm(netsnmp_session& s, const SnmpTarget& t) {
         s.contextEngineID = reinterpret_cast<u_char*>(const_cast<char*>(t.contextEngineId.data()));
         s.contextEngineIDLen = t.contextEngineId.size();
     }
+    return status::Success;
 }
 
 // The library keeps one key set per user and engine, made when a session first discovers the
@@ -111,7 +124,10 @@ void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
     s.timeout = static_cast<long>(t.timeout) * 10000L;
     if (t.version == 3) {
         s.version = SNMP_VERSION_3;
-        SetUsm(s, t);
+        failure = SetUsm(s, t);
+        if (failure != status::Success) {
+            return nullptr;
+        }
     } else {
         s.version = t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
         s.community = reinterpret_cast<u_char*>(const_cast<char*>(t.readCommunity.data()));
@@ -156,16 +172,50 @@ bool EngineKnown(void* handle) {
     return session && session->securityEngineIDLen > 0;
 }
 
-// The cached sessions of the target, opened when missing. For SNMPv3 the outcome of the
-// discovery goes to `discovered`; only an engine that stayed unknown fails the open (a wrong
-// pass phrase, say, is left for the request itself to report).
-SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, int* discovered = nullptr) {
-    const SnmpTarget key = SessionKey(target);
+bool EngineReady(const SessionPair& pair) {
+    return pair.key.version != 3 || (EngineKnown(pair.blocking) && EngineKnown(pair.async));
+}
+
+// Hands the engine ID the blocking session discovered to the asynchronous one, whose sends then
+// never probe: the library keeps the engine's time and the user's keys per engine, not per session.
+void ShareEngine(void* from, void* to) {
+    const netsnmp_session* known = snmp_sess_session(from);
+    netsnmp_session* other = snmp_sess_session(to);
+    if (!known || !other || other->securityEngineIDLen > 0) {
+        return;
+    }
+    other->securityEngineID =
+        static_cast<u_char*>(netsnmp_memdup(known->securityEngineID, known->securityEngineIDLen));
+    other->securityEngineIDLen = known->securityEngineIDLen;
+    if (other->contextEngineIDLen == 0 && known->contextEngineIDLen > 0) {
+        other->contextEngineID =
+            static_cast<u_char*>(netsnmp_memdup(known->contextEngineID, known->contextEngineIDLen));
+        other->contextEngineIDLen = known->contextEngineIDLen;
+    }
+}
+
+// One discovery for the target, through its blocking session and bounded by the target's time-out
+// and retries; the asynchronous session takes the engine from it.
+int DiscoverEngine(SessionPair& pair) {
+    pair.probed = true;
+    const int found = Discover(pair.blocking);
+    if (EngineKnown(pair.blocking)) {
+        ShareEngine(pair.blocking, pair.async);
+    }
+    pair.discovery = found != status::Success ? found : status::ClassError;
+    return found;
+}
+
+SessionPair* FindSessions(const SnmpTarget& key) {
     for (auto& p : g_sessions) {
         if (p->key == key) {
             return p.get();
         }
     }
+    return nullptr;
+}
+
+SessionPair* OpenPair(const SnmpTarget& key, int& failure) {
     failure = StartSnmpLibrary();
     if (failure != status::Success) {
         return nullptr;
@@ -185,26 +235,40 @@ SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, int* discovered 
         }
         return nullptr;
     }
-    SessionPair* opened = pair.get();
     g_sessions.push_back(std::move(pair));
     if (g_socketsChanged) {
         g_socketsChanged();
     }
-    if (key.version == 3) {
-        int found = Discover(opened->blocking);
-        if (EngineKnown(opened->blocking)) {
-            const int asyncFound = Discover(opened->async);
-            found = found != status::Success ? found : asyncFound;
-        }
-        if (discovered) {
-            *discovered = found;
-        }
-        if (!EngineKnown(opened->blocking) || !EngineKnown(opened->async)) {
-            failure = found != status::Success ? found : status::ClassError;
-            return nullptr; // the sessions stay; the library tries again with the next send
-        }
+    return g_sessions.back().get();
+}
+
+// The cached sessions of the target, opened when missing, with the SNMPv3 engine known. The
+// engine is discovered once; after a failed discovery only a caller that may wait as long as a
+// blocking exchange does (mayProbe) tries again, every other send fails at once with that failure.
+// The outcome of a discovery made here goes to `discovered` (a wrong pass phrase, say, is left for
+// the request itself to report).
+SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, bool mayProbe, int* discovered = nullptr) {
+    const SnmpTarget key = SessionKey(target);
+    SessionPair* pair = FindSessions(key);
+    if (!pair && !(pair = OpenPair(key, failure))) {
+        return nullptr;
     }
-    return opened;
+    if (EngineReady(*pair)) {
+        return pair;
+    }
+    if (pair->probed && !mayProbe) {
+        failure = pair->discovery;
+        return nullptr;
+    }
+    const int found = DiscoverEngine(*pair);
+    if (discovered) {
+        *discovered = found;
+    }
+    if (!EngineReady(*pair)) {
+        failure = pair->discovery;
+        return nullptr;
+    }
+    return pair;
 }
 
 // Builds the PDU of a send; a SET on v1/v2c carries the write community.
@@ -220,12 +284,12 @@ snmp_pdu* MakePdu(const SnmpTarget& target, PduKind kind, const std::vector<Snmp
 }
 
 // Looks up (and opens) the target's sessions after checking it; null with failure set.
-SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure) {
+SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure, bool mayProbe) {
     failure = CheckTarget(target, kind);
     if (failure != status::Success) {
         return nullptr;
     }
-    return FindOrOpen(target, failure);
+    return FindOrOpen(target, failure, mayProbe);
 }
 
 int ReasonOf(int op, const netsnmp_pdu* pdu) {
@@ -313,7 +377,7 @@ int OpenSessions(const SnmpTarget& target) {
     int failure = CheckTarget(target, PduKind::Get);
     int discovered = status::Success;
     if (failure == status::Success) {
-        FindOrOpen(target, failure, &discovered);
+        FindOrOpen(target, failure, true, &discovered);
     }
     return failure != status::Success ? failure : discovered;
 }
@@ -321,7 +385,7 @@ int OpenSessions(const SnmpTarget& target) {
 SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs) {
     SnmpReply reply;
     reply.vbs = detail::NamesOnly(vbs);
-    SessionPair* pair = Prepare(target, kind, reply.status);
+    SessionPair* pair = Prepare(target, kind, reply.status, true);
     if (!pair) {
         return reply;
     }
@@ -348,7 +412,7 @@ SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector
 int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs,
               AsyncHandler handler, std::weak_ptr<void> owner) {
     int failure = status::Success;
-    SessionPair* pair = Prepare(target, kind, failure);
+    SessionPair* pair = Prepare(target, kind, failure, false);
     if (!pair) {
         return failure;
     }
@@ -446,4 +510,18 @@ void CloseAllSessions() {
     }
 }
 
+namespace detail {
+
+void CloseSessionsAtExit() {
+    g_records.clear();
+    g_socketsChanged = nullptr;
+    for (auto& p : g_sessions) {
+        snmp_sess_close(p->async);
+        snmp_sess_close(p->blocking);
+    }
+    g_sessions.clear();
+    snmp_shutdown("krs5400em");
+}
+
+} // namespace detail
 } // namespace qs

@@ -40,9 +40,9 @@ std::string_view NextLine(std::string_view& rest) {
     return line;
 }
 
-// Looks the key up in the first section of that name; nothing when either is missing.
-std::optional<std::string> FindValue(std::string_view content, std::string_view section,
-                                     std::string_view key) {
+// Calls visit(name, value) for each key line of the first section of that name, in file order,
+// until it returns true; true when one did.
+template <class Visit> bool VisitKeys(std::string_view content, std::string_view section, Visit visit) {
     bool inSection = false;
     while (!content.empty()) {
         const std::string_view line = TrimView(NextLine(content));
@@ -51,20 +51,43 @@ std::optional<std::string> FindValue(std::string_view content, std::string_view 
         }
         if (const auto name = SectionName(line)) {
             if (inSection) {
-                return std::nullopt;
+                return false;
             }
             inSection = EqualsNoCase(*name, section);
             continue;
         }
         const auto equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos) {
-            continue;
-        }
-        if (EqualsNoCase(TrimView(line.substr(0, equals)), key)) {
-            return Capped(Unquoted(TrimView(line.substr(equals + 1))));
+        if (inSection && equals != std::string_view::npos &&
+            visit(TrimView(line.substr(0, equals)), TrimView(line.substr(equals + 1)))) {
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
+}
+
+// Looks the key up in the first section of that name; nothing when either is missing.
+std::optional<std::string> FindValue(std::string_view content, std::string_view section,
+                                     std::string_view key) {
+    std::optional<std::string> found;
+    VisitKeys(content, section, [&](std::string_view name, std::string_view value) {
+        if (EqualsNoCase(name, key)) {
+            found = Capped(Unquoted(value));
+        }
+        return found.has_value();
+    });
+    return found;
+}
+
+// The file's text without a leading byte-order mark; false when it cannot be read.
+bool ReadContent(std::string_view fileName, std::string& content, std::string_view& view) {
+    if (!ReadWholeFile(fileName, content)) {
+        return false;
+    }
+    view = content;
+    if (view.starts_with("\xEF\xBB\xBF")) {
+        view.remove_prefix(3);
+    }
+    return true;
 }
 
 } // namespace
@@ -72,16 +95,26 @@ std::optional<std::string> FindValue(std::string_view content, std::string_view 
 std::string ReadProfileString(std::string_view fileName, std::string_view section, std::string_view key,
                               std::string_view defaultValue) {
     std::string content;
-    if (ReadWholeFile(fileName, content)) {
-        std::string_view view(content);
-        if (view.starts_with("\xEF\xBB\xBF")) {
-            view.remove_prefix(3);
-        }
+    std::string_view view;
+    if (ReadContent(fileName, content, view)) {
         if (auto value = FindValue(view, section, key)) {
             return *value;
         }
     }
     return Capped(TrimRight(defaultValue));
+}
+
+std::vector<std::string> ReadProfileKeys(std::string_view fileName, std::string_view section) {
+    std::vector<std::string> keys;
+    std::string content;
+    std::string_view view;
+    if (ReadContent(fileName, content, view)) {
+        VisitKeys(view, section, [&](std::string_view name, std::string_view) {
+            keys.emplace_back(name);
+            return false;
+        });
+    }
+    return keys;
 }
 
 } // namespace qs

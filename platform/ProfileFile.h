@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qs {
 
@@ -18,5 +19,8 @@ inline constexpr std::size_t kProfileValueMax = 4095;
 // quotes loses them. Lines whose first non-blank character is ";" are comments.
 std::string ReadProfileString(std::string_view fileName, std::string_view section, std::string_view key,
                               std::string_view defaultValue);
+
+// The key names of the first section of that name, in file order, by the same reading rules.
+std::vector<std::string> ReadProfileKeys(std::string_view fileName, std::string_view section);
 
 } // namespace qs

@@ -1,8 +1,12 @@
 #include "Registry.h"
 
+#include "FilePath.h"
+#include "ProfileFile.h"
+#include "TextTrim.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -10,16 +14,73 @@
 namespace qs {
 namespace {
 
+const char* const kRoot = "HKEY_LOCAL_MACHINE";
 // A created key without values still has to exist in the file: it carries this marker value.
 const char* const kKeyMarker = "(key)";
 
-QString GroupOf(const std::string& path) {
-    QString group = QString::fromStdString(path);
-    group.replace('\\', '/');
-    while (group.startsWith('/')) {
-        group.remove(0, 1);
+// "\SOFTWARE\Torvik\Modules\HelpPath" -> "SOFTWARE\Torvik\Modules\HelpPath".
+std::string KeyName(const std::string& path) {
+    const auto first = path.find_first_not_of('\\');
+    return first == std::string::npos ? std::string() : path.substr(first);
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+// A key exists when a value line of the root section lies in it.
+bool KeyExists(const std::string& file, const std::string& key) {
+    for (const std::string& name : ReadProfileKeys(file, kRoot)) {
+        if (StartsWithNoCase(name, key + "\\")) {
+            return true;
+        }
     }
-    return QStringLiteral("HKEY_LOCAL_MACHINE/") + group;
+    return false;
+}
+
+bool IsRootSection(std::string_view line) {
+    const auto close = line.find(']');
+    return !line.empty() && line.front() == '[' && close != std::string_view::npos &&
+           EqualsNoCase(TrimView(line.substr(1, close - 1)), kRoot);
+}
+
+// Where the new line goes: after the first root section line, ended as that line is ended. A file
+// without the section gets the section line too, at its end.
+std::string WithKeyLine(const std::string& content, const std::string& line) {
+    std::size_t at = 0;
+    while (at < content.size()) {
+        const std::size_t end = content.find('\n', at);
+        const std::size_t stop = end == std::string::npos ? content.size() : end;
+        if (IsRootSection(TrimView(std::string_view(content).substr(at, stop - at)))) {
+            if (end == std::string::npos) {
+                return content + "\n" + line + "\n";
+            }
+            const std::string eol = end > at && content[end - 1] == '\r' ? "\r\n" : "\n";
+            return content.substr(0, end + 1) + line + eol + content.substr(end + 1);
+        }
+        at = stop + 1;
+    }
+    std::string out = content;
+    if (!out.empty() && out.back() != '\n') {
+        out += '\n';
+    }
+    return out + "[" + kRoot + "]\n" + line + "\n";
+}
+
+// Adds the key's marker line and leaves every other byte of the file as it was; the file is
+// replaced in one step, so a reader never sees half of it.
+bool CreateKey(const std::string& file, const std::string& key) {
+    std::string content;
+    ReadWholeFile(file, content);
+    const QString name = QString::fromStdString(file);
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    QSaveFile out(name);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const std::string updated = WithKeyLine(content, key + "\\" + kKeyMarker + "=");
+    out.write(updated.data(), static_cast<qint64>(updated.size()));
+    return out.commit();
 }
 
 } // namespace
@@ -33,26 +94,16 @@ std::string RegistryKey::FileName() {
 }
 
 std::optional<RegistryKey> RegistryKey::Open(const std::string& path, bool create) {
-    QSettings file(QString::fromStdString(FileName()), QSettings::IniFormat);
-    const QString group = GroupOf(path);
-    file.beginGroup(group);
-    const bool exists = !file.childKeys().isEmpty() || !file.childGroups().isEmpty();
-    file.endGroup();
-    if (!exists) {
-        if (!create) {
-            return std::nullopt;
-        }
-        QDir().mkpath(QFileInfo(QString::fromStdString(FileName())).absolutePath());
-        file.setValue(group + '/' + kKeyMarker, QString());
-        file.sync();
+    const std::string file = FileName();
+    const std::string key = KeyName(path);
+    if (!KeyExists(file, key) && (!create || !CreateKey(file, key))) {
+        return std::nullopt;
     }
-    return RegistryKey(group.toStdString());
+    return RegistryKey(key);
 }
 
 std::string RegistryKey::ReadString(const std::string& name) const {
-    QSettings file(QString::fromStdString(FileName()), QSettings::IniFormat);
-    const QVariant value = file.value(QString::fromStdString(group_) + '/' + QString::fromStdString(name));
-    return value.toString().toStdString();
+    return ReadProfileString(FileName(), kRoot, group_ + "\\" + name, "");
 }
 
 } // namespace qs

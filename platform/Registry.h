@@ -1,7 +1,10 @@
 // The few registry values the program reads. On Linux there is no registry, so the keys live
 // in a small settings file: $KRS_REGISTRY_FILE when set, else
 // $XDG_CONFIG_HOME/krs5400em/registry.ini (~/.config/... without XDG_CONFIG_HOME).
-// Values are only read; the one write is creating a missing key when asked to.
+// The file is read as the profile files are (section "[HKEY_LOCAL_MACHINE]", lines
+// "SOFTWARE\...\Key\Name=value", no escaping, "," and ";" ordinary characters in values).
+// Values are only read; the one write is creating a missing key when asked to, which adds one
+// line and leaves every other byte of the file as it was.
 #pragma once
 
 #include <optional>

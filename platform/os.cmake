@@ -4,5 +4,5 @@ krs_library(krs_platform_os NO_WIDGETS
         JpegImage.cpp
         ProgramLaunch.cpp
         Registry.cpp
-    LIBS Qt6::Core JPEG::JPEG
+    LIBS krs_platform Qt6::Core JPEG::JPEG
 )

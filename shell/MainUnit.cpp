@@ -221,8 +221,12 @@ std::string TMainForm::BuildMibToolCommand(const std::string& topic) const {
     return qs::BuildMibToolCommandLine(topic, DeviceAddress, ToolArgs);
 }
 
+// A tool that could not be started says so, naming the program the user would have to install.
 void TMainForm::RunMibTool(const std::string& topic, const std::string& extra) const {
-    qs::RunMibToolCommand(topic, extra, DeviceAddress, ToolArgs);
+    if (!qs::RunMibToolCommand(topic, extra, DeviceAddress, ToolArgs)) {
+        MessageBox(const_cast<TMainForm*>(this), QString::fromStdString(qs::MibToolFailureText(topic)),
+                   Application->Title, MB_OK);
+    }
 }
 
 namespace qs {

@@ -4,13 +4,20 @@
 
 namespace qs {
 
+std::string MibToolProgram(const std::string& topic) {
+    if (const auto underscore = topic.find('_'); underscore != std::string::npos && underscore >= 2) {
+        return topic.substr(2, underscore - 2);
+    }
+    return {};
+}
+
+std::string MibToolFailureText(const std::string& topic) {
+    return "The program \"" + MibToolProgram(topic) + "\" could not be started.";
+}
+
 std::string BuildMibToolCommandLine(const std::string& topic, const std::string& address,
                                     const TToolArgs& args) {
-    std::string program;
-    if (const auto underscore = topic.find('_'); underscore != std::string::npos && underscore >= 2) {
-        program = topic.substr(2, underscore - 2);
-    }
-    std::string command = program + " /I" + address;
+    std::string command = MibToolProgram(topic) + " /I" + address;
     if (args.Version == "3") {
         command += " /t" + args.AgentPort + " /v" + args.Version + " /d" + args.ContextEngineID + " /m" +
                    args.SecurityModel + " /n" + args.SecurityName + " /l" + args.SecurityLevel + " /a" +
@@ -22,12 +29,12 @@ std::string BuildMibToolCommandLine(const std::string& topic, const std::string&
     return command + " " + topic;
 }
 
-void RunMibToolCommand(const std::string& topic, const std::string& extra, const std::string& address,
+bool RunMibToolCommand(const std::string& topic, const std::string& extra, const std::string& address,
                        const TToolArgs& args) {
     try {
-        LaunchProgram(BuildMibToolCommandLine(topic, address, args) + " " + extra);
+        return LaunchProgram(BuildMibToolCommandLine(topic, address, args) + " " + extra);
     } catch (...) {
-        // The platform's tools are outside the program: a failed launch changes nothing here.
+        return false; // the platform's tools are outside the program: nothing here changes
     }
 }
 

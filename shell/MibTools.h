@@ -15,9 +15,15 @@ namespace qs {
 std::string BuildMibToolCommandLine(const std::string& topic, const std::string& address,
                                     const TToolArgs& args);
 
+// The program a topic names: "Rmon" for "/TRmon_History"; empty without "_".
+std::string MibToolProgram(const std::string& topic);
+
+// The message shown when the tool could not be started.
+std::string MibToolFailureText(const std::string& topic);
+
 // Builds the command line, appends " " and extra, and starts the tool without waiting for it.
-// A missing tool or failed launch is ignored.
-void RunMibToolCommand(const std::string& topic, const std::string& extra, const std::string& address,
+// False when the tool is missing or could not be started; nothing is raised.
+bool RunMibToolCommand(const std::string& topic, const std::string& extra, const std::string& address,
                        const TToolArgs& args);
 
 } // namespace qs

@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kPanelWidth = 795;
 constexpr int kPanelHeight = 109;
+const char* const kLedListName = " LED Status";
 
 // Left edge of each pair of copper ports (1/2, 3/4, ... 23/24); the even port of some pairs sits
 // one pixel further right.
@@ -70,12 +71,25 @@ TPanelKRS5428MX_Form::~TPanelKRS5428MX_Form() {
     StopRequests();
 }
 
-// Any exception ends the creation silently and leaves what was built so far.
+// Any exception ends the creation and leaves what was built so far; its text goes to the status
+// line, so a panel that stays dark says why.
 void TPanelKRS5428MX_Form::FormCreate(TObject*) {
     try {
         StartRequests();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        ShowStartFailure(e.what());
     }
+}
+
+// The line reads as the LED read's own status line would.
+void TPanelKRS5428MX_Form::ShowStartFailure(const std::string& text) {
+    if (MainForm == nullptr) {
+        return;
+    }
+    QsSNMPRequest2Controls line(this);
+    line.Request.List.Name = kLedListName;
+    line.SetStatusPanel(MainForm->StatusBar->Panels(0));
+    line.ShowStatus(text);
 }
 
 void TPanelKRS5428MX_Form::StartRequests() {
@@ -103,7 +117,7 @@ void TPanelKRS5428MX_Form::StartRequests() {
     if (MainForm != nullptr) {
         LedRequest->SetStatusPanel(MainForm->StatusBar->Panels(0));
     }
-    LedRequest->Request.List.Name = " LED Status";
+    LedRequest->Request.List.Name = kLedListName;
     LedRequest->StartPolling(500);
     Timer1->SetEnabled(true);
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QsSNMPRequest2Edits;
 class QsSNMPRequest2Leds;
@@ -63,6 +64,7 @@ private:
     void ShowCombo(int port, qs::ComboLink link);
     void ApplyLinkPicturesOrHide();
     void StartRequests();
+    void ShowStartFailure(const std::string& text);
     void StopRequests();
 
     std::array<std::array<bool, 2>, 29> m_comboLedShown{};

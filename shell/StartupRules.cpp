@@ -7,6 +7,7 @@
 #include "Registry.h"
 #include "StrToInt.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 
@@ -32,6 +33,28 @@ bool IsV3(const TToolArgs& args) {
 }
 
 } // namespace
+
+std::size_t SecretValueStart(const std::string& parameter) {
+    if (parameter.find("/I") != std::string::npos) {
+        return std::string::npos;
+    }
+    for (const char which : kSwitches) {
+        if (const auto at = parameter.find(std::string("/") + which); at != std::string::npos) {
+            const bool secret = which == 'R' || which == 'W' || which == 'A' || which == 'P';
+            return secret ? at + 2 : std::string::npos;
+        }
+    }
+    return std::string::npos;
+}
+
+void HideSecretArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string parameter = argv[i];
+        if (const std::size_t at = SecretValueStart(parameter); at != std::string::npos) {
+            std::fill(argv[i] + at, argv[i] + parameter.size(), '*');
+        }
+    }
+}
 
 std::string ReadModuleDirectory() {
     try {

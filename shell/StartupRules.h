@@ -5,6 +5,7 @@
 
 #include "ToolArgs.h"
 
+#include <cstddef>
 #include <string>
 
 namespace qs {
@@ -19,6 +20,14 @@ void LoadMessageFiles(const std::string& moduleDirectory);
 // The configuration directory: ExePath's "Path" + "..\Conf\MBF\", replaced by MibFile's "Path"
 // when that key exists; empty when neither does.
 std::string ReadConfigDirectory();
+
+// Where the secret in a command-line parameter starts: the value of a community ("/R", "/W") or a
+// pass phrase ("/A", "/P") switch, by the same rules that apply it (the address parameter and
+// the first switch found count); npos when the parameter holds none.
+std::size_t SecretValueStart(const std::string& parameter);
+
+// Overwrites the secrets of the program's own argument vector, so the process list shows none.
+void HideSecretArguments(int argc, char** argv);
 
 // Applies the command line, parameter by parameter, to the default target, the device address
 // and the tools' texts. Raises EConvertError on a number that does not convert.

@@ -3,6 +3,7 @@
 #include "CatalogueMenu.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
+#include "StartupRules.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         parameters.emplace_back(argv[i]);
     }
+    // Other users can read the process list: the communities and pass phrases leave it now.
+    qs::HideSecretArguments(argc, argv);
     qs::InstallCatalogueMenu();
     qs::InstallPageOpener();
     return qs::RunMainProgram(parameters);

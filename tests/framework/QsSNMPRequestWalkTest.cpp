@@ -175,8 +175,11 @@ TEST_P(NonIncreasing, WalkEndsInsteadOfLooping) {
         TargetLoopback(request, agent.port(), 1);
         request.List = QsSNMPVarList(kTable, MVT_FMV, 1);
         bool ok = false;
-        const auto rows = async ? WalkAsync(request, 20).rows : WalkBlocking(request, ok, 20);
+        const AsyncWalk walk = async ? WalkAsync(request, 20) : AsyncWalk{};
+        const auto rows = async ? walk.rows : WalkBlocking(request, ok, 20);
         EXPECT_EQ(rows.size(), 2u) << (async ? "async" : "blocking");
+        EXPECT_EQ(async ? walk.last.code : request.LastError.code, -529)
+            << "the walk ends with an error, never \"Ok!\"";
     }
 }
 
@@ -189,7 +192,9 @@ protected:
     void SetUp() override { StartSessionOnce(); }
 };
 
-TEST_F(Reads, ShortReplyEndsTheMissingColumnsAndNeverReadsPastIt) {
+// A reply with fewer bindings than asked does not answer the request: the walk ends with the
+// mismatch error, and no column reads a value of another one.
+TEST_F(Reads, ShortReplyEndsTheWalkWithAnErrorAndStoresNothing) {
     MibScript mib;
     Put(mib, "2", {1, 2});
     Put(mib, "3", {1, 2});
@@ -201,10 +206,12 @@ TEST_F(Reads, ShortReplyEndsTheMissingColumnsAndNeverReadsPastIt) {
     QsSNMPRequest request;
     TargetLoopback(request, agent.port(), 1);
     request.List = QsSNMPVarList(kTable, MVT_FMV, 1);
-    bool ok = false;
+    bool ok = true;
     const auto rows = WalkBlocking(request, ok, 10);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], (Row{"1", "100", "(NOTDONE)"}));
+    EXPECT_TRUE(rows.empty());
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(request.LastError.code, -529);
+    EXPECT_EQ(request.LastError.message, "The agent's reply does not match the request!");
 }
 
 TEST_F(Reads, ScalarGetStoresValuesAndATimeoutReadsNull) {

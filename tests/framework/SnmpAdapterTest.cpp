@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <chrono>
 #include <memory>
+#include <netinet/in.h>
 #include <optional>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace qs {
 namespace {
@@ -431,6 +435,87 @@ TEST_F(SnmpAdapter, AsyncSessionsExposeTheirSockets) {
     EXPECT_EQ(changed, 1);
     EXPECT_FALSE(AsyncSocketDescriptors().empty());
     SetSocketsChangedHook({});
+}
+
+// A loopback UDP port that receives and never answers, counting what arrives.
+class SilentPort {
+public:
+    SilentPort() {
+        fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof(a);
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), len);
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+        port_ = ntohs(a.sin_port);
+    }
+    ~SilentPort() { ::close(fd_); }
+    SilentPort(const SilentPort&) = delete;
+    SilentPort& operator=(const SilentPort&) = delete;
+    std::uint16_t port() const { return port_; }
+    // The datagrams that arrived since the last call (loopback delivers them within the send).
+    int Take() {
+        char buf[2048];
+        int n = 0;
+        while (::recv(fd_, buf, sizeof buf, MSG_DONTWAIT) >= 0) {
+            ++n;
+        }
+        return n;
+    }
+
+private:
+    int fd_ = -1;
+    std::uint16_t port_ = 0;
+};
+
+// SNMPv3 against an agent that never answers: one discovery per target, as long as one exchange
+// with its retries; an asynchronous send then fails at once with the discovery's failure instead
+// of stalling in a discovery of its own, and a blocking read sends no more than the same read
+// under SNMPv2c.
+TEST(SnmpV3Discovery, HappensOncePerTargetAndABlockingReadCostsWhatV2cCosts) {
+    ASSERT_EQ(StartSnmpLibrary(), status::Success);
+    SilentPort silent;
+    SnmpTarget v3;
+    v3.host = "127.0.0.1";
+    v3.port = silent.port();
+    v3.version = 3;
+    v3.securityModel = 3;
+    v3.securityLevel = 1;
+    v3.securityName = "nobody";
+    v3.timeout = 10;
+    v3.retries = 1;
+    EXPECT_EQ(OpenSessions(v3), status::Timeout);
+    EXPECT_EQ(silent.Take(), 2) << "one discovery: the first try and one retry";
+    int handled = 0;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(
+            SendAsync(v3, PduKind::Get, {Ask(kSysDescr0)}, [&](int, const SnmpReply&) { ++handled; }, {}),
+            status::Timeout);
+    }
+    EXPECT_EQ(silent.Take(), 0) << "asynchronous sends never discover again";
+    EXPECT_EQ(SendBlocking(v3, PduKind::Get, {Ask(kSysDescr0)}).status, status::Timeout);
+    const int v3Read = silent.Take();
+    SnmpTarget v2c = v3;
+    v2c.version = 1;
+    v2c.readCommunity = "public";
+    EXPECT_EQ(SendBlocking(v2c, PduKind::Get, {Ask(kSysDescr0)}).status, status::Timeout);
+    EXPECT_EQ(v3Read, silent.Take());
+    ProcessPendingEvents();
+    EXPECT_EQ(handled, 0);
+}
+
+// A first asynchronous send to a new SNMPv3 target discovers its engine once; the sends after it
+// go straight out and are answered.
+TEST_F(SnmpAdapter, FirstAsyncSendDiscoversTheEngineForBothSessions) {
+    SnmpTarget t = agent_->v3Target("privuser", 3);
+    t.retries = 2; // a target no other test uses, so its sessions are new
+    for (int i = 0; i < 2; ++i) {
+        const auto outcome = RoundTrip(t, PduKind::Get, {Ask(kSysDescr0)});
+        ASSERT_TRUE(outcome);
+        EXPECT_EQ(outcome->reply.status, status::Success);
+    }
+    EXPECT_EQ(SendBlocking(t, PduKind::Get, {Ask(kSysDescr0)}).status, status::Success);
 }
 
 // The library's error numbers (SNMPERR_...) as the contract with the status mapping names them.

@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CodeCase{-509, "Invalid IP Address or DNS name!"},
                     CodeCase{-522, "Count of the associated visual controls is not enough!"},
                     CodeCase{-26, "Unknown error code!"}, CodeCase{-119, "Unknown error code!"},
-                    CodeCase{-529, "Unknown error code!"}, CodeCase{7, "Unknown error code!"}));
+                    CodeCase{-529, "The agent's reply does not match the request!"},
+                    CodeCase{-530, "Unknown error code!"}, CodeCase{7, "Unknown error code!"}));
 
 class RaisedError : public testing::TestWithParam<CodeCase> {};
 

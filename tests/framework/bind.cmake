@@ -11,6 +11,7 @@ krs_test(qs_driver_tests
         DriverTestSupport.cpp
         FakeAgent.cpp
         RequestDriverTest.cpp
+        RequestOutcomeTest.cpp
     LIBS qs_bind krs_test_support Qt6::Test
 )
 target_include_directories(qs_driver_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

@@ -3,6 +3,7 @@
 // switch's LEDs and links and follows them.
 #include "MainUnit.h"
 
+#include "Clock.h"
 #include "GuiTest.h"
 #include "Image.h"
 #include "LedColorMaps.h"
@@ -164,6 +165,87 @@ TEST_F(MainWindowSim, ProgramRunsUntilTheMainWindowIsClosed) {
     EXPECT_EQ(qs::RunMainProgram({"/I127.0.0.1", "/Rlumpet", "/Wgrindel"}), 0);
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
+// A front panel that cannot read its device says why in the status line, whatever the reason:
+// a refused send, a key that cannot be made, a missing object under any version, no address.
+struct PanelFailureCase {
+    const char* name;
+    std::vector<std::string> parameters;
+    const char* settings; // the device settings file after "AgentPort=<sim port>\n"; null: none
+    const char* status;
+};
+
+void PrintTo(const PanelFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PanelStartFailure : public MainWindowSim, public testing::WithParamInterface<PanelFailureCase> {};
+
+TEST_P(PanelStartFailure, ShowsTheReasonInTheStatusLine) {
+    const PanelFailureCase& c = GetParam();
+    // The device has the system group only: no front-panel object.
+    dir.Write("data/system.walk", ".1.3.6.1.2.1.1.5.0 = STRING: \"bare\"\n");
+    SimOptions options;
+    options.dataFile = dir.Path("data");
+    options.args = {"--user", "alice:MD5:alicepass1:DES:aliceprivpass"};
+    sim = std::make_unique<SimProcess>(options);
+    ASSERT_TRUE(sim->start()) << sim->lastError();
+    if (c.settings != nullptr) {
+        dir.Write("conf/127.0.0.1.cfg",
+                  "[Program Information]\nAgentPort=" + std::to_string(sim->port()) + "\n" + c.settings);
+    }
+    SetTimeOfDaySource([] { return QTime(9, 30, 0); });
+    MainForm = qs::CreateForm<TMainForm>(nullptr, c.parameters);
+    MainForm->ShowFrontPanel();
+    const QString expected =
+        QStringLiteral("Get: %1 Request: LED Status. Receive at 09:30:00.").arg(c.status);
+    EXPECT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text() == expected; }, 8000))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    SetTimeOfDaySource({});
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
+const char* const kV1 = "Version=0\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+const char* const kV2c = "Version=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+const char* const kV3 = "Version=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=alice\nAuthProtocol=1\n"
+                        "PrivProtocol=1\nAuthPassword=alicepass1\nPrivPassword=aliceprivpass\n";
+const char* const kV3ShortPhrase = "Version=3\nSecurityModel=3\nSecurityLevel=1\nSecurityName=alice\n"
+                                   "AuthProtocol=1\nPrivProtocol=0\nAuthPassword=alice12\n";
+const char* const kV3ImpossibleProtocols = "Version=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=alice\n"
+                                           "AuthProtocol=7\nPrivProtocol=5\nAuthPassword=alicepass1\n"
+                                           "PrivPassword=aliceprivpass\n";
+const std::vector<std::string> kCommunities{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PanelStartFailure,
+    testing::Values(
+        PanelFailureCase{
+            "EmptyAddress", {"/I", "/Rlumpet", "/Wgrindel"}, nullptr, "Invalid IP Address or DNS name!"},
+        PanelFailureCase{"HugeCommunity",
+                         {"/I127.0.0.1", "/R" + std::string(100000, 'c'), "/Wgrindel"},
+                         kV1,
+                         "(SNMPClass) Transport operation failed!"},
+        PanelFailureCase{"V3ByTheSwitchAlone",
+                         {"/I127.0.0.1", "/Rro", "/v3"},
+                         nullptr,
+                         "(SNMPv3) Unsupported Security Model!"},
+        PanelFailureCase{"V3ShortPassPhrase", kCommunities, kV3ShortPhrase,
+                         "(SNMPv3USM) Authentication error!"},
+        PanelFailureCase{"V3ImpossibleProtocols", kCommunities, kV3ImpossibleProtocols,
+                         "(SNMPv3USM) Unsupported AuthProtocol!"},
+        PanelFailureCase{"MissingObjectV1", kCommunities, kV1, "(SNMP) Variable does not exist!"},
+        PanelFailureCase{"MissingObjectV2c", kCommunities, kV2c, "(SNMP) Variable does not exist!"},
+        PanelFailureCase{"MissingObjectV3", kCommunities, kV3, "(SNMP) Variable does not exist!"}),
+    [](const testing::TestParamInfo<PanelFailureCase>& p) { return std::string(p.param.name); });
+
+TEST_F(MainWindowSim, ToolThatCannotStartShowsABoxNamingTheProgram) {
+    MainForm =
+        qs::CreateForm<TMainForm>(nullptr, std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
+    MainForm->RunMibTool("/TNoSuchTool_Table", "");
+    ASSERT_EQ(messages.boxes.size(), 1);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("The program \"NoSuchTool\" could not be started."));
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("KRS-5400MX-28Module"));
 }
 
 // Start-up that cannot go on shows one box with the application's title and ends the program.

@@ -64,8 +64,9 @@ TEST(MibToolCommand, StartsTheToolWithItsArgumentsSplitAtBlanks) {
               (std::vector<std::string>{"/I10.0.0.5", "/Rtwo", "words", "/Wpriv", "/TEntityMIB_Physical"}));
 }
 
-TEST(MibToolCommand, MissingToolDisturbsNothing) {
-    EXPECT_NO_THROW(qs::RunMibToolCommand("/TNoSuchTool_X", "", "10.0.0.5", CommunityArgs()));
+TEST(MibToolCommand, MissingToolIsReportedNotRaised) {
+    EXPECT_FALSE(qs::RunMibToolCommand("/TNoSuchTool_X", "", "10.0.0.5", CommunityArgs()));
+    EXPECT_EQ(qs::MibToolFailureText("/TNoSuchTool_X"), "The program \"NoSuchTool\" could not be started.");
 }
 
 } // namespace

@@ -232,4 +232,39 @@ TEST(StrToInt, ConvertsDecimalAndHexadecimal) {
     }
 }
 
+// The secrets leave the argument vector by the rules that apply the parameters: the address
+// parameter and the first switch found decide.
+TEST(SecretArguments, CommunitiesAndPassPhrasesAreOverwrittenNothingElse) {
+    struct Case {
+        const char* parameter;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"/Rpublic", "/R******"},
+        {"/Wprivate", "/W*******"},
+        {"/Aauthpass1", "/A*********"},
+        {"x/Ppriv", "x/P****"},
+        {"/v3", "/v3"},
+        {"/I10.0.0.5", "/I10.0.0.5"},
+        {"/Rab/Icd", "/Rab/Icd"},
+        {"/nadmin/Ax", "/nadmin/Ax"},
+        {"/A/Rsecret", "/A/R******"},
+        {"/R", "/R"},
+        {"plain", "plain"},
+    };
+    std::vector<std::string> texts{"krs-manager"};
+    for (const Case& c : cases) {
+        texts.emplace_back(c.parameter);
+    }
+    std::vector<char*> argv;
+    for (std::string& t : texts) {
+        argv.push_back(t.data());
+    }
+    qs::HideSecretArguments(static_cast<int>(argv.size()), argv.data());
+    EXPECT_STREQ(argv[0], "krs-manager");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_STREQ(argv[i + 1], cases[i].shown) << cases[i].parameter;
+    }
+}
+
 } // namespace

@@ -60,6 +60,15 @@ TEST(MenuTree, CaptionsAndPathsAreExact) {
         {"Dot3Statistics1", "Basic Configuration > EtherLike-MIB > Dot3 Statistics"},
         {"TrouceControlTable1", "Basic Configuration > Trace Route > Control Table"},
         {"Information1", "Bridge > 802.1D > Information"},
+        {"N8021QVLAN1", "VLAN > 802.1Q > 802.1Q VLAN "},
+        {"StaticFiltering1", "VLAN > 802.1Q > Static Filtering "},
+        {"DoubleVLANControlTable1", "VLAN > Double VLAN > Double VLAN Control  Table"},
+        {"VlLANMultiplyManagement1", "VLAN > VLAN Multiply Management\n"},
+        {"GVRP1", "VLAN > 802.1p > GARP"},
+        {"VlanStaticTable1", "VLAN > 802.1Q > 802.1Q VLAN  > Static Table"},
+        {"CommunityTargetAddressTable", "SNMP v3 > SNMP Target MIB > Target Address Table"},
+        {"TargetAddressTable1", "SNMP v3 > Community > Target Address Table"},
+        {"Statistics2", "SNMP v3 > User-based Security Mode > Statistics"},
     };
     std::map<std::string, std::string> found;
     for (const PlacedEntry& e : AllMenuEntries()) {
@@ -86,6 +95,15 @@ TEST(MenuTree, PageTitlesAreExact) {
         {"NetConfiguration1", "Net Configuration Table"},
         {"Information1", "802.1D Information"},
         {"PortMSTPInformation1", "Port MSTP Information"},
+        {"BasicConfigure2", "802.1p Basic Configure"},
+        {"BasicConfigure", "802.1Q VLAN Basic Configuration"},
+        {"GroupTable1", "Protocol VLAN Group Table"},
+        {"ProtocolPortEntryTable1", "Protocol VLAN Port Group Priority Table"},
+        {"PVIDAutoAssignmentState1", "PVID Auto Assignment State Settings"},
+        {"VlLANMultiplyManagement1", "VLAN Multiply Management"},
+        {"MessageProcessingandDispatching1", "Message Processing And Dispatching"},
+        {"NotifyFilterEntryTable1", "Notify Filter Table"},
+        {"CommunityStringTable1", "SNMP Community Table"},
     };
     for (const auto& [name, title] : titles) {
         const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), name);
@@ -131,6 +149,8 @@ TEST(MenuTree, EachMenuHoldsItsCommands) {
     EXPECT_TRUE((counts["Basic Configuration"] == Count{35, 4, 9, 15, 3, 1, 0}));
     EXPECT_TRUE((counts["RMON"] == Count{4, 3, 0, 3, 0, 1, 0}));
     EXPECT_TRUE((counts["Bridge"] == Count{5, 0, 3, 2, 0, 0, 0}));
+    EXPECT_TRUE((counts["VLAN"] == Count{17, 2, 7, 0, 0, 0, 2}));
+    EXPECT_TRUE((counts["SNMP v3"] == Count{15, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE((counts["Help"] == Count{0, 0, 1, 0, 0, 0, 1}));
     EXPECT_TRUE((counts["Security"] == Count{0, 0, 0, 0, 0, 0, 1}));
     EXPECT_TRUE((counts["Refresh"] == Count{0, 0, 0, 0, 0, 1, 0}));
@@ -145,9 +165,20 @@ TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
         }
     }
     const std::set<std::string> expected = {
-        "PhysicalTable1",     "LogicalTable1",      "Mapping1",        "Dot3Collision1",
-        "ProbeHistoryTable1", "ProbeHistoryTable2", "RouteHopsTable1", "ProbeBasicInformation1",
-        "NetConfiguration1",  "NetDefaultGateway1",
+        "PhysicalTable1",
+        "LogicalTable1",
+        "Mapping1",
+        "Dot3Collision1",
+        "ProbeHistoryTable1",
+        "ProbeHistoryTable2",
+        "RouteHopsTable1",
+        "ProbeBasicInformation1",
+        "NetConfiguration1",
+        "NetDefaultGateway1",
+        "RegeneratedUserPriorities1",
+        "PortOutboundAccessPriorities1",
+        "GMRP1",
+        "GVRP1",
     };
     EXPECT_EQ(hidden, expected);
 }

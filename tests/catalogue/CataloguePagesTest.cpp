@@ -275,6 +275,26 @@ TEST_F(CataloguePages, SavesScreenshotOfAMacKeyedTable) {
     QCoreApplication::processEvents();
 }
 
+// Pages whose rows are only added and deleted hide Edit; two of them still edit on a
+// double-click. The SNMP Engine page's values are 150 pixels wide.
+TEST_F(CataloguePages, VlanAndSnmpV3PageSettingsReachTheirPages) {
+    const std::pair<const char*, bool> addOnly[] = {{"Protocol VLAN Group Table", true},
+                                                    {"MAC-based VLAN", true},
+                                                    {"VLAN Translation CVID Table", false}};
+    for (const auto& [title, doubleClick] : addOnly) {
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageTitled(title));
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+        ASSERT_NE(panel, nullptr) << title;
+        EXPECT_TRUE(panel->BtnPanel->EditBtn->isHidden()) << title;
+        EXPECT_FALSE(panel->BtnPanel->AddBtn->isHidden()) << title;
+        EXPECT_EQ(static_cast<bool>(panel->ListPanel->ListView->OnDblClick), doubleClick) << title;
+    }
+    std::unique_ptr<TConfigForm> engine = qs::BuildPage(PageTitled("SNMP Engine"));
+    auto* panel = dynamic_cast<TSNMPEditorPanel*>(Panels(*engine).at(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->EditsPanel->Items[0].Control->Width(), 150);
+}
+
 // The User Table's Edit sub-form shows the authentication protocol's OID as its option text.
 TEST_F(CataloguePagesV3, SavesScreenshotOfTheUserTablesProtocolCombo) {
     QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));

@@ -12,7 +12,9 @@
 #include "QsSNMPRequest2Edits.h"
 #include "QsSNMPSession.h"
 #include "SimProcess.h"
+#include "SnmpV3User.h"
 #include "StatusBar.h"
+#include "SubFormScript.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,19 +51,6 @@ protected:
             }
         }
         throw std::runtime_error("no page " + title);
-    }
-    // Runs script on the Add or Edit sub-form that the next click opens; the sub-form closes after it.
-    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) {
-        QTimer::singleShot(0, [script] {
-            auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(sub, nullptr);
-            auto* frame = dynamic_cast<TSNMPPanel*>(sub->FindComponent(QStringLiteral("SNMPPanel")));
-            ASSERT_NE(frame, nullptr);
-            script(sub, frame);
-            if (sub->isVisible()) {
-                sub->Close();
-            }
-        });
     }
     static QString Shot(const char* file) { return QStringLiteral(KRS_SCREENSHOT_DIR "/") + file; }
     // The texts of variable var's column: the first is the items' caption.
@@ -109,17 +98,10 @@ protected:
 
 class CataloguePagesV3 : public CataloguePages {
 protected:
-    CataloguePagesV3() { simArgs = {"--user", "noc:SHA:nocpass123:DES:nocpriv123"}; }
+    CataloguePagesV3() { simArgs = {"--user", kV3UserOption}; }
     void SetUp() override {
         CataloguePages::SetUp();
-        DefaultSecurity.version = 3;
-        DefaultSecurity.securityModel = 3;
-        DefaultSecurity.securityName = "noc";
-        DefaultSecurity.securityLevel = 3;
-        DefaultSecurity.authProtocol = 3;
-        DefaultSecurity.privProtocol = 2;
-        DefaultSecurity.authPassPhrase = "nocpass123";
-        DefaultSecurity.privPassPhrase = "nocpriv123";
+        UseV3UserAuthPriv();
     }
     void TearDown() override {
         DefaultSecurity = QsSNMPSecurity{};

@@ -10,6 +10,7 @@
 #include "QsSNMPTarget.h"
 #include "RmonBridgePages.h"
 #include "SimProcess.h"
+#include "SnmpV3User.h"
 
 #include "BasicConfigPages.h"
 
@@ -85,16 +86,9 @@ protected:
 class CatalogueSimV3 : public CatalogueSim {
 protected:
     void SetUp() override {
-        extraArgs_ = {"--user", "noc:MD5:nocpass123:DES:nocpriv123"};
+        extraArgs_ = {"--user", kV3UserOption};
         CatalogueSim::SetUp();
-        DefaultSecurity.version = 3;
-        DefaultSecurity.securityModel = 3;
-        DefaultSecurity.securityName = "noc";
-        DefaultSecurity.securityLevel = 3;
-        DefaultSecurity.authProtocol = 2;
-        DefaultSecurity.privProtocol = 2;
-        DefaultSecurity.authPassPhrase = "nocpass123";
-        DefaultSecurity.privPassPhrase = "nocpriv123";
+        UseV3UserAuthPriv();
     }
     void TearDown() override { DefaultSecurity = QsSNMPSecurity{}; }
 };

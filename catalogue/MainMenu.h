@@ -15,6 +15,8 @@ std::span<const MenuEntry> BasicConfigurationItems();
 std::span<const MenuEntry> RmonItems();
 std::span<const MenuEntry> BridgeItems();
 std::span<const MenuEntry> SecurityItems();
+std::span<const MenuEntry> VlanItems();
+std::span<const MenuEntry> SnmpV3Items();
 std::span<const MenuEntry> HelpItems();
 
 // Where an entry stands: its captions from the top joined by " > ", and whether it or one of

@@ -5,10 +5,13 @@
 #include "AgentMib.h"
 #include "DeviceSystemMib.h"
 #include "EditFormat.h"
+#include "QBridgeMib.h"
 #include "QsOptionList.h"
 #include "QsSNMPVarList.h"
 #include "RmonBridgePages.h"
+#include "VlanPages.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -43,26 +46,50 @@ bool IsHiddenKeyColumn(const PanelView& panel, int var) {
     return panel.where == "Security > RADIUS Management > RADIUS Server Table" && var == 2;
 }
 
+void ExpectKeysFit(const PanelView& panel) {
+    static const std::regex dotted("[0-9]+(\\.[0-9]+)+");
+    ASSERT_NE(panel.vars, nullptr) << panel.where;
+    const int count = VarTableLength(panel.vars);
+    EXPECT_GT(count, 0) << panel.where;
+    EXPECT_LE(panel.keyCount, count) << panel.where;
+    if (panel.itemType == SVT_SV) {
+        EXPECT_EQ(panel.keyCount, 0) << panel.where;
+    }
+    for (int i = 0; i < count; ++i) {
+        const QsSNMPVarDesc& var = panel.vars[i];
+        const bool isKey = i < panel.keyCount;
+        EXPECT_TRUE(IsIndexOid(var.Oid) || std::regex_match(var.Oid, dotted)) << panel.where << " " << i;
+        EXPECT_TRUE(!IsIndexOid(var.Oid) || isKey) << panel.where << ": (index) outside the keys, " << i;
+        EXPECT_TRUE(!(var.Access & ACC_NOTACCESS) || isKey || IsHiddenKeyColumn(panel, i))
+            << panel.where << ": key access on column " << i;
+        EXPECT_GE(SyntaxNames().IndexOfValue(std::to_string(var.Syntax)), 0) << panel.where << " " << i;
+        EXPECT_NE(var.Name, nullptr) << panel.where << " " << i;
+    }
+}
+
+void ExpectFormatsFit(const PanelView& panel) {
+    const int count = VarTableLength(panel.vars);
+    for (const qs::FormatDef& f : panel.formats) {
+        ASSERT_LT(f.var, count) << panel.where;
+        qs::EditFormat parsed;
+        EXPECT_NO_THROW(parsed = qs::ParseEditFormat(f.format)) << panel.where << ": " << f.format;
+        EXPECT_LE(parsed.minimum, parsed.maximum) << panel.where << ": " << f.format;
+        EXPECT_EQ(parsed.useValidator, f.validator != nullptr) << panel.where << ": " << f.format;
+        EXPECT_EQ(panel.vars[f.var].OptionList, nullptr) << panel.where << ": a format on a combo box";
+    }
+}
+
+// Every check above on one panel.
+void ExpectPanelFits(const PanelView& panel) {
+    ExpectKeysFit(panel);
+    ExpectStatusFits(panel, panel.add, VarTableLength(panel.vars));
+    ExpectStatusFits(panel, panel.del, VarTableLength(panel.vars));
+    ExpectFormatsFit(panel);
+}
+
 TEST(CatalogueData, KeyCountsAndIndexColumnsFitTheirTables) {
-    const std::regex dotted("[0-9]+(\\.[0-9]+)+");
     for (const PanelView& panel : AllPanels()) {
-        ASSERT_NE(panel.vars, nullptr) << panel.where;
-        const int count = VarTableLength(panel.vars);
-        EXPECT_GT(count, 0) << panel.where;
-        EXPECT_LE(panel.keyCount, count) << panel.where;
-        if (panel.itemType == SVT_SV) {
-            EXPECT_EQ(panel.keyCount, 0) << panel.where;
-        }
-        for (int i = 0; i < count; ++i) {
-            const QsSNMPVarDesc& var = panel.vars[i];
-            const bool isKey = i < panel.keyCount;
-            EXPECT_TRUE(IsIndexOid(var.Oid) || std::regex_match(var.Oid, dotted)) << panel.where << " " << i;
-            EXPECT_TRUE(!IsIndexOid(var.Oid) || isKey) << panel.where << ": (index) outside the keys, " << i;
-            EXPECT_TRUE(!(var.Access & ACC_NOTACCESS) || isKey || IsHiddenKeyColumn(panel, i))
-                << panel.where << ": key access on column " << i;
-            EXPECT_GE(SyntaxNames().IndexOfValue(std::to_string(var.Syntax)), 0) << panel.where << " " << i;
-            EXPECT_NE(var.Name, nullptr) << panel.where << " " << i;
-        }
+        ExpectKeysFit(panel);
     }
 }
 
@@ -108,22 +135,51 @@ TEST(CatalogueData, StatusTextsExistInTheirColumnsOptionLists) {
         ExpectStatusFits(panel, panel.del, count);
         statuses += (panel.add.var >= 0) + (panel.del.var >= 0);
     }
-    // Trusted Host, SMTP receivers, ping and trace-route control, AAC server groups, the MAC
-    // database, and the IP-MAC blocked table's Delete
-    EXPECT_EQ(statuses, 13);
+    // Trusted Host, SMTP receivers, ping and trace-route control; AAC server groups, the MAC
+    // database, the IP-MAC blocked table's Delete; protocol and MAC-based VLANs, CVID translation;
+    // ten SNMPv3 tables
+    EXPECT_EQ(statuses, 43);
 }
 
 TEST(CatalogueData, FormatsParseAndTargetEditItems) {
     for (const PanelView& panel : AllPanels()) {
-        const int count = VarTableLength(panel.vars);
-        for (const qs::FormatDef& f : panel.formats) {
-            ASSERT_LT(f.var, count) << panel.where;
-            qs::EditFormat parsed;
-            EXPECT_NO_THROW(parsed = qs::ParseEditFormat(f.format)) << panel.where << ": " << f.format;
-            EXPECT_LE(parsed.minimum, parsed.maximum) << panel.where << ": " << f.format;
-            EXPECT_EQ(parsed.useValidator, f.validator != nullptr) << panel.where << ": " << f.format;
-            EXPECT_EQ(panel.vars[f.var].OptionList, nullptr) << panel.where << ": a format on a combo box";
+        ExpectFormatsFit(panel);
+    }
+}
+
+// The checks themselves: a real entry passes them, and each kind of slip in a copy of it fails.
+TEST(CatalogueData, ChecksCatchABrokenEntry) {
+    auto failures = [](const PanelView& panel) {
+        testing::TestPartResultArray results;
+        {
+            testing::ScopedFakeTestPartResultReporter reporter(
+                testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+            ExpectPanelFits(panel);
         }
+        return results.size();
+    };
+    const qs::PageDef& mac = qs::MacBasedVlanPage;
+    const PanelView good{"MAC-based VLAN", mac.vars, mac.itemType, mac.keyCount,
+                         mac.add,          mac.del,  mac.formats};
+    EXPECT_EQ(failures(good), 0);
+
+    PanelView wrongStatus = good;
+    wrongStatus.add = {3, "createAndWait"}; // not offered by the short row-status list
+    const qs::FormatDef comboFormat[] = {{3, "%i{n1x6l1}"}};
+    PanelView formatOnCombo = good;
+    formatOnCombo.formats = comboFormat;
+    PanelView readOnlyStatus = good;
+    readOnlyStatus.del = {2, "static"};
+    PanelView keysBeyondTable = good;
+    keysBeyondTable.keyCount = 5;
+    PanelView indexOutsideKeys = good;
+    indexOutsideKeys.vars = Dot1pOutboundAccessVars; // its second column is an (index)
+    indexOutsideKeys.keyCount = 1;
+    indexOutsideKeys.add = indexOutsideKeys.del = {};
+    indexOutsideKeys.formats = {};
+    for (const PanelView& broken :
+         {wrongStatus, formatOnCombo, readOnlyStatus, keysBeyondTable, indexOutsideKeys}) {
+        EXPECT_GT(failures(broken), 0) << broken.keyCount << " " << broken.add.text;
     }
 }
 
@@ -153,6 +209,7 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         int var;
         const char* caption;
         const char* entries; // value=text pairs in combo order
+        QsOptionValueType type = OVT_INT;
     };
     const Case cases[] = {
         {"Bridge > Spanning Tree > Port State Information", 8, "Admin P2P", "0=true,1=false,2=auto,"},
@@ -177,6 +234,17 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         {"Security > MBA Management > DataBase Table", 2, "Status", "1=active,4=createAndGo,6=destroy,"},
         {"Security > IP-MAC Binding > Blocked Table", 5, "Status",
          "1=active,2=notInService,3=notReady,4=createAndGo,5=createAndWait,6=destroy,"},
+        {"VLAN > Protocol VLAN > Protocol Port Group Priority", 2, "Group Priority",
+         "-1=-,0=0,1=1,2=2,3=3,4=4,5=5,6=6,7=7,"},
+        {"VLAN > VLAN Advertisement Table", 2, "Advertise State", "1=other,2=disabled,3=enabled,"},
+        {"VLAN > VLAN Multiply Management\n", 1, "Advertisement", "1=other,2=enabled,3=disabled,"},
+        {"VLAN > MAC-based VLAN", 3, "Status", "1=active,4=createAndGo,6=destroy,"},
+        {"SNMP v3 > User-based Security Mode > User Table", 4, "Authentication Protocol",
+         "1.3.6.1.6.3.10.1.1.1=None,1.3.6.1.6.3.10.1.1.2=MD5,1.3.6.1.6.3.10.1.1.3=SHA,", OVT_STRING},
+        {"SNMP v3 > User-based Security Mode > User Table", 7, "Privacy Protocol",
+         "1.3.6.1.6.3.10.1.2.1=None,1.3.6.1.6.3.10.1.2.2=DES,", OVT_STRING},
+        {"SNMP v3 > SNMP Target MIB > Target Parameters", 4, "Security Level",
+         "1=noAuthNoPriv,2=authNoPriv,3=authPriv,"},
     };
     const auto pages = EntriesOfKind(qs::CommandKind::Page);
     for (const Case& c : cases) {
@@ -188,11 +256,12 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         ASSERT_NE(var.OptionList, nullptr) << c.caption;
         std::string entries;
         for (int i = 0; i < var.OptionList->GetCount(); ++i) {
-            entries += std::to_string(var.OptionList->GetOption(i).value) + "=" +
-                       var.OptionList->GetOption(i).text + ",";
+            const qs::OptionEntry& option = var.OptionList->GetOption(i);
+            entries += (c.type == OVT_INT ? std::to_string(option.value) : option.valueText) + "=" +
+                       option.text + ",";
         }
         EXPECT_EQ(entries, c.entries) << c.caption;
-        EXPECT_EQ(var.OptionList->ValueType(), OVT_INT);
+        EXPECT_EQ(var.OptionList->ValueType(), c.type);
         EXPECT_FALSE(var.OptionList->CaseSensitive());
     }
 }

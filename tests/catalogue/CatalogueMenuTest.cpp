@@ -74,6 +74,24 @@ TEST_F(CatalogueMenu, TheWindowFindsItsItemsInTheCatalogueMenu) {
     EXPECT_NE(Item("PowerTable1"), nullptr);
 }
 
+// Started for an SNMPv3 agent, the window offers the SNMP v3 menu with its pages.
+TEST_F(CatalogueMenu, SnmpV3MenuIsEnabledForSnmpV3Sessions) {
+    form_.reset();
+    qs::test::SimOptions options;
+    options.args = {"--user", "noc:MD5:nocpass123:DES:nocpriv123"};
+    sim_ = std::make_unique<SimProcess>(options);
+    ASSERT_TRUE(sim_->start()) << sim_->lastError();
+    form_ = std::make_unique<TMainForm>(
+        nullptr, std::vector<std::string>{"/I127.0.0.1", "/v3", "/t" + std::to_string(sim_->port()), "/m3",
+                                          "/nnoc", "/l3", "/a2", "/Anocpass123", "/p2", "/Pnocpriv123"});
+    EXPECT_TRUE(form_->VACM1->Enabled());
+    for (const char* name : {"snmpEngine1", "UserTable1", "CommunityStringTable1", "TargetAddressTable1"}) {
+        ASSERT_NE(Item(name), nullptr) << name;
+        EXPECT_TRUE(Item(name)->Enabled()) << name;
+    }
+    DefaultSecurity = QsSNMPSecurity{};
+}
+
 TEST_F(CatalogueMenu, RmonMenuFollowsTheDeviceState) {
     QMenu* rmon = Item("Menu_RMON")->Action()->menu<QMenu*>();
     ASSERT_NE(rmon, nullptr);

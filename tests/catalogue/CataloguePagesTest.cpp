@@ -1,19 +1,28 @@
 // Every page of the menu built from its definition, opened against the simulated switch, read
-// and closed again, as a user clicking through the menu would.
+// and closed again, as a user clicking through the menu would; the SNMP v3 menu's pages over an
+// authPriv SNMPv3 session.
 #include "CatalogueWalk.h"
+#include "ComboBox.h"
 #include "DirectCommands.h"
+#include "Edit.h"
 #include "GUIConfigForm.h"
 #include "GuiTest.h"
+#include "ListView.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
 #include "QsSNMPRequest2Edits.h"
 #include "QsSNMPSession.h"
 #include "SimProcess.h"
+#include "SnmpV3User.h"
 #include "StatusBar.h"
+#include "SubFormScript.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <filesystem>
+#include <stdexcept>
 
 namespace qs::test {
 namespace {
@@ -24,15 +33,37 @@ protected:
         GuiTest::SetUp();
         previousFolder = std::filesystem::current_path();
         std::filesystem::current_path(folder.path());
-        ASSERT_TRUE(sim.start()) << sim.lastError();
+        sim = std::make_unique<SimProcess>(SimOptions{.args = simArgs});
+        ASSERT_TRUE(sim->start()) << sim->lastError();
         InitSnmpSession("");
-        DefaultDevice = QsSNMPDevice{"127.0.0.1", static_cast<std::uint16_t>(sim.port())};
+        DefaultDevice = QsSNMPDevice{"127.0.0.1", static_cast<std::uint16_t>(sim->port())};
         DeviceAddress = "127.0.0.1";
     }
     void TearDown() override {
         std::filesystem::current_path(previousFolder);
         GuiTest::TearDown();
     }
+
+    static bool InSnmpV3Menu(const PlacedEntry& e) { return e.place.path.starts_with("SNMP v3 > "); }
+    static const qs::PageDef& PageTitled(const std::string& title) {
+        for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+            if (e.entry->page->title == title) {
+                return *e.entry->page;
+            }
+        }
+        throw std::runtime_error("no page " + title);
+    }
+    static QString Shot(const char* file) { return QStringLiteral(KRS_SCREENSHOT_DIR "/") + file; }
+    // The texts of variable var's column: the first is the items' caption.
+    static QStringList Column(TListView* list, int var) {
+        QStringList out;
+        for (int i = 0; i < list->ItemCount(); ++i) {
+            out << (var == 0 ? list->Item(i)->Caption() : list->Item(i)->SubItem(var - 1));
+        }
+        return out;
+    }
+    int OpenEveryPage(bool snmpV3Menu);
+    int WriteEveryEditorPage(bool snmpV3Menu);
 
     static std::vector<TSNMPPanel*> Panels(TConfigForm& form) {
         std::vector<TSNMPPanel*> panels;
@@ -62,13 +93,30 @@ protected:
 
     TempFolder folder;
     std::filesystem::path previousFolder;
-    SimProcess sim;
+    std::vector<std::string> simArgs;
+    std::unique_ptr<SimProcess> sim;
 };
 
-TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
+class CataloguePagesV3 : public CataloguePages {
+protected:
+    CataloguePagesV3() { simArgs = {"--user", kV3UserOption}; }
+    void SetUp() override {
+        CataloguePages::SetUp();
+        UseV3UserAuthPriv();
+    }
+    void TearDown() override {
+        DefaultSecurity = QsSNMPSecurity{};
+        CataloguePages::TearDown();
+    }
+};
+
+int CataloguePages::OpenEveryPage(bool snmpV3Menu) {
     int opened = 0;
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
         const qs::PageDef& page = *e.entry->page;
+        if (InSnmpV3Menu(e) != snmpV3Menu) {
+            continue;
+        }
         const VersionOverride v2c(page.forceV2cIfV1);
         std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
         EXPECT_EQ(pageForm->Caption(), QString::fromUtf8(page.title) + ": 127.0.0.1");
@@ -80,42 +128,67 @@ TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
         pageForm.reset();
         ++opened;
     }
-    EXPECT_GT(opened, 30);
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+    return opened;
+}
+
+TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
+    EXPECT_GT(OpenEveryPage(false), 45);
+}
+
+TEST_F(CataloguePagesV3, EverySnmpV3PageOpensReadsAndCloses) {
+    EXPECT_EQ(OpenEveryPage(true), 15);
+    for (const auto& record : sim->journal()) {
+        EXPECT_EQ(record.level, "authPriv");
+    }
 }
 
 // On every editor page with writable items, "Check All" and "Set Checked" write the values just
 // read back to the device, and the device takes them.
-TEST_F(CataloguePages, EditorPagesWriteWhatTheyRead) {
+int CataloguePages::WriteEveryEditorPage(bool snmpV3Menu) {
     int written = 0;
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
         const qs::PageDef& page = *e.entry->page;
-        if (page.kind != qs::PageKind::Editor) {
+        if (page.kind != qs::PageKind::Editor || InSnmpV3Menu(e) != snmpV3Menu) {
             continue;
         }
         std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
         pageForm->Show();
-        ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!")) << page.title;
+        if (!FirstReadStatus(*pageForm).startsWith("Get: Ok!")) {
+            ADD_FAILURE() << page.title;
+            continue;
+        }
         auto* panel = dynamic_cast<TSNMPEditorPanel*>(Panels(*pageForm).at(0));
         if (panel == nullptr || !panel->BtnPanel->SetCheckedBtn->isVisible()) {
             continue;
         }
-        const std::size_t before = sim.journal().size();
+        const std::size_t before = sim->journal().size();
         panel->CheckAll(panel);
         panel->BtnPanel->SetCheckedBtn->Click();
         QCoreApplication::processEvents();
         const QString status = panel->StatusBar->SimpleText();
         EXPECT_TRUE(status.startsWith("Set: Ok!")) << page.title << ": " << status.toStdString();
-        const auto journal = sim.journal();
-        ASSERT_GT(journal.size(), before) << page.title;
+        const auto journal = sim->journal();
+        if (journal.size() <= before) {
+            ADD_FAILURE() << page.title << ": nothing sent";
+            continue;
+        }
         EXPECT_EQ(journal[before].pdu, "set") << page.title;
         EXPECT_EQ(journal[before].errorStatus, "noError") << page.title;
         pageForm->Close();
         QCoreApplication::processEvents();
         ++written;
     }
-    EXPECT_GT(written, 5);
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+    return written;
+}
+
+TEST_F(CataloguePages, EditorPagesWriteWhatTheyRead) {
+    EXPECT_GT(WriteEveryEditorPage(false), 10);
+}
+
+TEST_F(CataloguePagesV3, SnmpV3EditorPagesWriteWhatTheyRead) {
+    EXPECT_EQ(WriteEveryEditorPage(true), 1); // General Information: the target spin lock
 }
 
 TEST_F(CataloguePages, SavesScreenshotsOfRepresentativePages) {
@@ -144,6 +217,94 @@ TEST_F(CataloguePages, SavesScreenshotsOfRepresentativePages) {
         pageForm->Close();
         QCoreApplication::processEvents();
     }
+}
+
+// A MAC typed with hyphens on the MAC-based VLAN page's Add sub-form creates the row of exactly
+// those six octets.
+TEST_F(CataloguePages, MacBasedVlanAddTakesAHyphenatedMac) {
+    QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageTitled("MAC-based VLAN"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->BtnPanel->EditBtn->isVisible());
+    const std::size_t before = sim->journal().size();
+    QString caption;
+    OnSubForm([&](TForm* sub, TSNMPPanel* frame) {
+        caption = sub->Caption();
+        dynamic_cast<TEdit*>(panel->EditsPanel->Items[0].Control)
+            ->SetText(QStringLiteral("00-1A-2B-3C-4D-5E"));
+        dynamic_cast<TEdit*>(panel->EditsPanel->Items[1].Control)->SetText(QStringLiteral("10"));
+        EXPECT_TRUE(sub->grab().save(Shot("page-mac-vlan-add.png")));
+        frame->BtnPanel->SetCheckedBtn->Click();
+    });
+    panel->BtnPanel->AddBtn->Click();
+    EXPECT_EQ(caption, "MAC-based VLAN: 127.0.0.1 (Add)");
+    EXPECT_EQ(SetSummaries(sim->journal(), before, ".1.3.6.1.4.1.58613.12.56.3.2.1."),
+              std::vector<std::string>{"4.0.26.43.60.77.94.10=INTEGER:4"});
+    FirstReadStatus(*pageForm);
+    EXPECT_TRUE(Column(panel->ListPanel->ListView, 0).contains(QStringLiteral("001A2B3C4D5E")));
+    pageForm->Close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
+TEST_F(CataloguePages, SavesScreenshotOfAMacKeyedTable) {
+    QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageTitled("Unicast Forwarding Information"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(Column(panel->ListPanel->ListView, 1).contains(QStringLiteral("F48E38C25D61")));
+    EXPECT_TRUE(pageForm->grab().save(Shot("page-unicast-forwarding.png")));
+    pageForm->Close();
+    QCoreApplication::processEvents();
+}
+
+// Pages whose rows are only added and deleted hide Edit; two of them still edit on a
+// double-click. The SNMP Engine page's values are 150 pixels wide.
+TEST_F(CataloguePages, VlanAndSnmpV3PageSettingsReachTheirPages) {
+    const std::pair<const char*, bool> addOnly[] = {{"Protocol VLAN Group Table", true},
+                                                    {"MAC-based VLAN", true},
+                                                    {"VLAN Translation CVID Table", false}};
+    for (const auto& [title, doubleClick] : addOnly) {
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageTitled(title));
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+        ASSERT_NE(panel, nullptr) << title;
+        EXPECT_TRUE(panel->BtnPanel->EditBtn->isHidden()) << title;
+        EXPECT_FALSE(panel->BtnPanel->AddBtn->isHidden()) << title;
+        EXPECT_EQ(static_cast<bool>(panel->ListPanel->ListView->OnDblClick), doubleClick) << title;
+    }
+    std::unique_ptr<TConfigForm> engine = qs::BuildPage(PageTitled("SNMP Engine"));
+    auto* panel = dynamic_cast<TSNMPEditorPanel*>(Panels(*engine).at(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->EditsPanel->Items[0].Control->Width(), 150);
+}
+
+// The User Table's Edit sub-form shows the authentication protocol's OID as its option text.
+TEST_F(CataloguePagesV3, SavesScreenshotOfTheUserTablesProtocolCombo) {
+    QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageTitled("User Table"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+    ASSERT_NE(panel, nullptr);
+    TListView* list = panel->ListPanel->ListView;
+    EXPECT_EQ(Column(list, 1), QStringList({"noc", "ops", "monitor"}));
+    EXPECT_EQ(Column(list, 4), QStringList({"MD5", "SHA", "None"}));
+    list->SetSelected(list->Item(0));
+    panel->ListClick(list);
+    QString protocol;
+    OnSubForm([&](TForm* sub, TSNMPPanel*) {
+        protocol = dynamic_cast<TComboBox*>(panel->EditsPanel->Items[4].Control)->Text();
+        EXPECT_TRUE(sub->grab().save(Shot("page-user-table-edit.png")));
+    });
+    panel->BtnPanel->EditBtn->Click();
+    EXPECT_EQ(protocol, "MD5");
+    pageForm->Close();
+    QCoreApplication::processEvents();
 }
 
 } // namespace

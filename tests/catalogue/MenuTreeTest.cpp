@@ -67,6 +67,15 @@ TEST(MenuTree, CaptionsAndPathsAreExact) {
         {"DHCPOfferPermitEntrySettings1",
          "Security > DHCP Server Screening > DHCP Offer Permit Entry Settings "},
         {"BulwarkControl2", "Security > Bulwark_Engine > Bulwark Control"},
+        {"N8021QVLAN1", "VLAN > 802.1Q > 802.1Q VLAN "},
+        {"StaticFiltering1", "VLAN > 802.1Q > Static Filtering "},
+        {"DoubleVLANControlTable1", "VLAN > Double VLAN > Double VLAN Control  Table"},
+        {"VlLANMultiplyManagement1", "VLAN > VLAN Multiply Management\n"},
+        {"GVRP1", "VLAN > 802.1p > GARP"},
+        {"VlanStaticTable1", "VLAN > 802.1Q > 802.1Q VLAN  > Static Table"},
+        {"CommunityTargetAddressTable", "SNMP v3 > SNMP Target MIB > Target Address Table"},
+        {"TargetAddressTable1", "SNMP v3 > Community > Target Address Table"},
+        {"Statistics2", "SNMP v3 > User-based Security Mode > Statistics"},
     };
     std::map<std::string, std::string> found;
     for (const PlacedEntry& e : AllMenuEntries()) {
@@ -101,6 +110,15 @@ TEST(MenuTree, PageTitlesAreExact) {
         {"DOSPrevertionControlTable1", "DoS Prevertion Control Table"},
         {"PortInformation3", "IP-MAC Binding Port Table"},
         {"GlobalSettings3", "DHCP Server Screening Global Settings"},
+        {"BasicConfigure2", "802.1p Basic Configure"},
+        {"BasicConfigure", "802.1Q VLAN Basic Configuration"},
+        {"GroupTable1", "Protocol VLAN Group Table"},
+        {"ProtocolPortEntryTable1", "Protocol VLAN Port Group Priority Table"},
+        {"PVIDAutoAssignmentState1", "PVID Auto Assignment State Settings"},
+        {"VlLANMultiplyManagement1", "VLAN Multiply Management"},
+        {"MessageProcessingandDispatching1", "Message Processing And Dispatching"},
+        {"NotifyFilterEntryTable1", "Notify Filter Table"},
+        {"CommunityStringTable1", "SNMP Community Table"},
     };
     for (const auto& [name, title] : titles) {
         const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), name);
@@ -146,6 +164,8 @@ TEST(MenuTree, EachMenuHoldsItsCommands) {
     EXPECT_TRUE((counts["Basic Configuration"] == Count{35, 4, 9, 15, 3, 1, 0}));
     EXPECT_TRUE((counts["RMON"] == Count{4, 3, 0, 3, 0, 1, 0}));
     EXPECT_TRUE((counts["Bridge"] == Count{5, 0, 3, 2, 0, 0, 0}));
+    EXPECT_TRUE((counts["VLAN"] == Count{17, 2, 7, 0, 0, 0, 2}));
+    EXPECT_TRUE((counts["SNMP v3"] == Count{15, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE((counts["Help"] == Count{0, 0, 1, 0, 0, 0, 1}));
     EXPECT_TRUE((counts["Security"] == Count{40, 3, 12, 0, 0, 0, 1}));
     EXPECT_TRUE((counts["Refresh"] == Count{0, 0, 0, 0, 0, 1, 0}));
@@ -173,6 +193,10 @@ TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
         "AccountingServerInformation1",
         "AccountingServerTable1",
         "ServiceTable1",
+        "RegeneratedUserPriorities1",
+        "PortOutboundAccessPriorities1",
+        "GMRP1",
+        "GVRP1",
     };
     EXPECT_EQ(hidden, expected);
 }

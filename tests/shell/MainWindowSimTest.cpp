@@ -9,6 +9,7 @@
 #include "LedColorMaps.h"
 #include "PanelKRS5428MXFormUnit.h"
 #include "QsSNMPRequest2Leds.h"
+#include "QsSNMPTarget.h"
 #include "Shape.h"
 #include "SimProcess.h"
 #include "StatusBar.h"
@@ -238,6 +239,31 @@ INSTANTIATE_TEST_SUITE_P(
         PanelFailureCase{"MissingObjectV2c", kCommunities, kV2c, "(SNMP) Variable does not exist!"},
         PanelFailureCase{"MissingObjectV3", kCommunities, kV3, "(SNMP) Variable does not exist!"}),
     [](const testing::TestParamInfo<PanelFailureCase>& p) { return std::string(p.param.name); });
+
+// The platform's registry file as a user keeps it: a start adds the module key's one line and
+// finds the configuration folder, whose name holds "," and ";", where the file says.
+TEST_F(MainWindowSim, StartAddsOneLineToTheRegistryFileAndFindsItsConfigurationFolder) {
+    SimOptions options;
+    sim = std::make_unique<SimProcess>(options);
+    ASSERT_TRUE(sim->start()) << sim->lastError();
+    const std::string conf = dir.Dir() + "/co,nf;x/";
+    dir.Write("co,nf;x/127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim->port()) +
+                                           "\nVersion=1\nSecurityModel=1\nSecurityLevel=0\nAuthProtocol=0\n"
+                                           "PrivProtocol=0\n");
+    const std::string head = "; kept by the platform\n[HKEY_LOCAL_MACHINE]\n";
+    const std::string rest = "SOFTWARE\\Torvik\\Panorix5.1\\MibFile\\Path=" + conf +
+                             "\nSOFTWARE\\Torvik\\Odd Key%20\\Value=a;b,c\n[Other]\nx=y\n";
+    dir.Write("registry.ini", head + rest);
+    SetTimeOfDaySource([] { return QTime(9, 30, 0); });
+    MainForm =
+        qs::CreateForm<TMainForm>(nullptr, std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
+    MainForm->ShowFrontPanel();
+    EXPECT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 8000))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    SetTimeOfDaySource({});
+    EXPECT_EQ(DefaultDevice.port, sim->port()) << "the settings file of the configuration folder was read";
+    EXPECT_EQ(dir.Read("registry.ini"), head + "SOFTWARE\\Torvik\\Modules\\HelpPath\\(key)=\n" + rest);
+}
 
 TEST_F(MainWindowSim, ToolThatCannotStartShowsABoxNamingTheProgram) {
     MainForm =

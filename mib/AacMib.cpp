@@ -5,30 +5,10 @@
 namespace {
 
 const QsOptionList AacGlobalAdminStateList(DisabledEnabledOptions, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol1[] = {
+// The protocol of each of a group's eight servers.
+const QsOption kServerProtocol[] = {
     {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol1List(kAacServerGroupAuthenticationProtocol1, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol2[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol2List(kAacServerGroupAuthenticationProtocol2, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol3[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol3List(kAacServerGroupAuthenticationProtocol3, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol4[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol4List(kAacServerGroupAuthenticationProtocol4, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol5[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol5List(kAacServerGroupAuthenticationProtocol5, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol6[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol6List(kAacServerGroupAuthenticationProtocol6, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol7[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol7List(kAacServerGroupAuthenticationProtocol7, OVT_INT);
-const QsOption kAacServerGroupAuthenticationProtocol8[] = {
-    {1, "tacacs"}, {2, "xtacacs"}, {3, "tacacs-plus"}, {4, "RADIUS"}, {5, "none"}, {6, "other"}, {}};
-const QsOptionList AacServerGroupAuthenticationProtocol8List(kAacServerGroupAuthenticationProtocol8, OVT_INT);
+const QsOptionList ServerProtocolList(kServerProtocol, OVT_INT);
 const QsOptionList AacServerGroupRowStatusList(RowStatusOptions, OVT_INT);
 
 } // namespace
@@ -64,28 +44,28 @@ const QsSNMPVarDesc AacServerGroupVars[] = {
     {"1.3.6.1.4.1.58613.12.5.9.1.1", "Name", SYN_DISPLAYSTR, ACC_NOTACCESS},
     {"1.3.6.1.4.1.58613.12.5.9.1.2", "IP Address1", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.3", "Authentication Protocol1", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol1List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.4", "IP Address2", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.5", "Authentication Protocol2", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol2List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.6", "IP Address3", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.7", "Authentication Protocol3", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol3List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.8", "IP Address4", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.9", "Authentication Protocol4", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol4List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.10", "IP Address5", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.11", "Authentication Protocol5", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol5List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.12", "IP Address6", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.13", "Authentication Protocol6", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol6List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.14", "IP Address7", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.15", "Authentication Protocol7", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol7List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.16", "IP Address8", SYN_IPADDRESS, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.5.9.1.17", "Authentication Protocol8", SYN_INTEGER, ACC_READONLY,
-     &AacServerGroupAuthenticationProtocol8List},
+     &ServerProtocolList},
     {"1.3.6.1.4.1.58613.12.5.9.1.18", "Row Status", SYN_INTEGER, ACC_READWRITE, &AacServerGroupRowStatusList},
     {nullptr},
 };

@@ -4,89 +4,60 @@
 
 namespace {
 
-const QsOption kAuthModeAuthenticationProtocol[] = {{2, "Local"}, {4, "Radius Eap"}, {}};
-const QsOptionList AuthModeAuthenticationProtocolList(kAuthModeAuthenticationProtocol, OVT_INT);
-const QsOption kAuthModeAuthenticationMode[] = {{1, "portBase"}, {2, "macBase"}, {}};
-const QsOptionList AuthModeAuthenticationModeList(kAuthModeAuthenticationMode, OVT_INT);
-const QsOptionList AuthModeAuthenticationStateList(EnabledDisabledOptions, OVT_INT);
-const QsOptionList Dot1xConfigAuthenticationControlList(EnabledDisabledOptions, OVT_INT);
-const QsOptionList Dot1xPortInitializeList(TrueFalseOptions, OVT_INT);
-const QsOptionList Dot1xPortReauthenticateList(TrueFalseOptions, OVT_INT);
-const QsOption kDot1xPortConfigPAEState[] = {
+// Contents that the port-based and the MAC-based tables share; each column has its own list.
+const QsOption kPaeState[] = {
     {1, "initialize"}, {2, "disconnected"}, {3, "connecting"}, {4, "authenticating"}, {5, "authenticated"},
     {6, "aborting"},   {7, "held"},         {8, "forceAuth"},  {9, "forceUnauth"},    {}};
-const QsOptionList Dot1xPortConfigPAEStateList(kDot1xPortConfigPAEState, OVT_INT);
-const QsOption kDot1xPortConfigBackendState[] = {
-    {1, "request"}, {2, "response"}, {3, "success"},    {4, "fail"},
-    {5, "timeout"}, {6, "idle"},     {7, "initialize"}, {}};
-const QsOptionList Dot1xPortConfigBackendStateList(kDot1xPortConfigBackendState, OVT_INT);
-const QsOption kDot1xPortConfigAdministrativeControlledDirections[] = {{0, "both"}, {1, "in"}, {}};
-const QsOptionList
-    Dot1xPortConfigAdministrativeControlledDirectionsList(kDot1xPortConfigAdministrativeControlledDirections,
-                                                          OVT_INT);
-const QsOption kDot1xPortConfigOperationalControlledDirections[] = {{0, "both"}, {1, "in"}, {}};
-const QsOptionList
-    Dot1xPortConfigOperationalControlledDirectionsList(kDot1xPortConfigOperationalControlledDirections,
-                                                       OVT_INT);
-const QsOption kDot1xPortConfigPortStatus[] = {{1, "authorized"}, {2, "unauthorized"}, {}};
-const QsOptionList Dot1xPortConfigPortStatusList(kDot1xPortConfigPortStatus, OVT_INT);
-const QsOption kDot1xPortConfigPortControl[] = {
-    {1, "forceUnauthorized"}, {2, "auto"}, {3, "forceAuthorized"}, {}};
-const QsOptionList Dot1xPortConfigPortControlList(kDot1xPortConfigPortControl, OVT_INT);
-const QsOptionList Dot1xPortConfigReAuthenticateEnabledList(TrueFalseOptions, OVT_INT);
-const QsOption kDot1xSessionAuthenticMethod[] = {{1, "remoteAuthServer"}, {2, "localAuthServer"}, {}};
-const QsOptionList Dot1xSessionAuthenticMethodList(kDot1xSessionAuthenticMethod, OVT_INT);
-const QsOption kDot1xSessionTerminateCause[] = {{1, "supplicantLogoff"},
-                                                {2, "portFailure"},
-                                                {3, "supplicantRestart"},
-                                                {4, "reauthFailed"},
-                                                {5, "authControlForceUnauth"},
-                                                {6, "portReInit"},
-                                                {7, "portAdminDisabled"},
-                                                {999, "notTerminatedYet"},
-                                                {}};
-const QsOptionList Dot1xSessionTerminateCauseList(kDot1xSessionTerminateCause, OVT_INT);
-const QsOption kMacPaeStateAuthenticationPAEState[] = {
-    {1, "initialize"}, {2, "disconnected"}, {3, "connecting"}, {4, "authenticating"}, {5, "authenticated"},
-    {6, "aborting"},   {7, "held"},         {8, "forceAuth"},  {9, "forceUnauth"},    {}};
-const QsOptionList MacPaeStateAuthenticationPAEStateList(kMacPaeStateAuthenticationPAEState, OVT_INT);
-const QsOption kMacPaeStateAuthenticationBackendState[] = {
-    {1, "request"}, {2, "response"}, {3, "success"},    {4, "fail"},
-    {5, "timeout"}, {6, "idle"},     {7, "initialize"}, {}};
-const QsOptionList MacPaeStateAuthenticationBackendStateList(kMacPaeStateAuthenticationBackendState, OVT_INT);
-const QsOption kMacPaeStateAuthenticationControlledPortStatus[] = {
-    {1, "authorized"}, {2, "unauthorized"}, {}};
-const QsOptionList
-    MacPaeStateAuthenticationControlledPortStatusList(kMacPaeStateAuthenticationControlledPortStatus,
-                                                      OVT_INT);
-const QsOption kMacPaeSessionAuthenticMethod[] = {{1, "remoteAuthServer"}, {2, "localAuthServer"}, {}};
-const QsOptionList MacPaeSessionAuthenticMethodList(kMacPaeSessionAuthenticMethod, OVT_INT);
-const QsOption kMacPaeSessionTerminateCause[] = {{1, "supplicantLogoff"},
-                                                 {2, "portFailure"},
-                                                 {3, "supplicantRestart"},
-                                                 {4, "reauthFailed"},
-                                                 {5, "authControlForceUnauth"},
-                                                 {6, "portReInit"},
-                                                 {7, "portAdminDisabled"},
-                                                 {999, "notTerminatedYet"},
-                                                 {}};
-const QsOptionList MacPaeSessionTerminateCauseList(kMacPaeSessionTerminateCause, OVT_INT);
+const QsOption kBackendState[] = {{1, "request"}, {2, "response"}, {3, "success"},    {4, "fail"},
+                                  {5, "timeout"}, {6, "idle"},     {7, "initialize"}, {}};
+const QsOption kPortStatus[] = {{1, "authorized"}, {2, "unauthorized"}, {}};
+const QsOption kControlledDirections[] = {{0, "both"}, {1, "in"}, {}};
+const QsOption kAuthenticMethod[] = {{1, "remoteAuthServer"}, {2, "localAuthServer"}, {}};
+const QsOption kTerminateCause[] = {{1, "supplicantLogoff"},
+                                    {2, "portFailure"},
+                                    {3, "supplicantRestart"},
+                                    {4, "reauthFailed"},
+                                    {5, "authControlForceUnauth"},
+                                    {6, "portReInit"},
+                                    {7, "portAdminDisabled"},
+                                    {999, "notTerminatedYet"},
+                                    {}};
+const QsOption kAuthProtocol[] = {{2, "Local"}, {4, "Radius Eap"}, {}};
+const QsOption kAuthMode[] = {{1, "portBase"}, {2, "macBase"}, {}};
+const QsOption kPortControl[] = {{1, "forceUnauthorized"}, {2, "auto"}, {3, "forceAuthorized"}, {}};
+
+const QsOptionList AuthProtocolList(kAuthProtocol, OVT_INT);
+const QsOptionList AuthModeList(kAuthMode, OVT_INT);
+const QsOptionList AuthStateList(EnabledDisabledOptions, OVT_INT);
+const QsOptionList SystemAuthControlList(EnabledDisabledOptions, OVT_INT);
+const QsOptionList PortInitializeList(TrueFalseOptions, OVT_INT);
+const QsOptionList PortReauthenticateList(TrueFalseOptions, OVT_INT);
+const QsOptionList PortPaeStateList(kPaeState, OVT_INT);
+const QsOptionList PortBackendStateList(kBackendState, OVT_INT);
+const QsOptionList AdminDirectionsList(kControlledDirections, OVT_INT);
+const QsOptionList OperDirectionsList(kControlledDirections, OVT_INT);
+const QsOptionList PortStatusList(kPortStatus, OVT_INT);
+const QsOptionList PortControlList(kPortControl, OVT_INT);
+const QsOptionList ReAuthEnabledList(TrueFalseOptions, OVT_INT);
+const QsOptionList PortAuthenticMethodList(kAuthenticMethod, OVT_INT);
+const QsOptionList PortTerminateCauseList(kTerminateCause, OVT_INT);
+const QsOptionList MacPaeStateList(kPaeState, OVT_INT);
+const QsOptionList MacBackendStateList(kBackendState, OVT_INT);
+const QsOptionList MacPortStatusList(kPortStatus, OVT_INT);
+const QsOptionList MacAuthenticMethodList(kAuthenticMethod, OVT_INT);
+const QsOptionList MacTerminateCauseList(kTerminateCause, OVT_INT);
 
 } // namespace
 
 const QsSNMPVarDesc AuthModeVars[] = {
-    {"1.3.6.1.4.1.58613.12.3.1.1", "Authentication Protocol", SYN_INTEGER, ACC_READWRITE,
-     &AuthModeAuthenticationProtocolList},
-    {"1.3.6.1.4.1.58613.12.3.1.2", "Authentication Mode", SYN_INTEGER, ACC_READWRITE,
-     &AuthModeAuthenticationModeList},
-    {"1.3.6.1.4.1.58613.12.3.1.3", "Authentication State", SYN_INTEGER, ACC_READWRITE,
-     &AuthModeAuthenticationStateList},
+    {"1.3.6.1.4.1.58613.12.3.1.1", "Authentication Protocol", SYN_INTEGER, ACC_READWRITE, &AuthProtocolList},
+    {"1.3.6.1.4.1.58613.12.3.1.2", "Authentication Mode", SYN_INTEGER, ACC_READWRITE, &AuthModeList},
+    {"1.3.6.1.4.1.58613.12.3.1.3", "Authentication State", SYN_INTEGER, ACC_READWRITE, &AuthStateList},
     {nullptr},
 };
 
 const QsSNMPVarDesc Dot1xConfigVars[] = {
-    {"1.0.8802.1.1.1.1.1.1", "Authentication Control", SYN_INTEGER, ACC_READWRITE,
-     &Dot1xConfigAuthenticationControlList},
+    {"1.0.8802.1.1.1.1.1.1", "Authentication Control", SYN_INTEGER, ACC_READWRITE, &SystemAuthControlList},
     {nullptr},
 };
 
@@ -96,30 +67,28 @@ const QsSNMPVarDesc Dot1xPortTableVars[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SYN_INTEGER, ACC_NOTACCESS},
     {"1.0.8802.1.1.1.1.1.2.1.2", "Protocol Version", SYN_GUAGE, ACC_READONLY},
     {"1.0.8802.1.1.1.1.1.2.1.3", "Capabilities", SYN_BITSTR, ACC_READONLY},
-    {"1.0.8802.1.1.1.1.1.2.1.4", "Initialize", SYN_INTEGER, ACC_READWRITE, &Dot1xPortInitializeList},
-    {"1.0.8802.1.1.1.1.1.2.1.5", "Reauthenticate", SYN_INTEGER, ACC_READWRITE, &Dot1xPortReauthenticateList},
+    {"1.0.8802.1.1.1.1.1.2.1.4", "Initialize", SYN_INTEGER, ACC_READWRITE, &PortInitializeList},
+    {"1.0.8802.1.1.1.1.1.2.1.5", "Reauthenticate", SYN_INTEGER, ACC_READWRITE, &PortReauthenticateList},
     {nullptr},
 };
 
 const QsSNMPVarDesc Dot1xPortConfigVars[] = {
     {"1.0.8802.1.1.1.1.1.2.1.1", "Port Number", SYN_INTEGER, ACC_NOTACCESS},
-    {"1.0.8802.1.1.1.1.2.1.1.1", "PAE State", SYN_INTEGER, ACC_READONLY, &Dot1xPortConfigPAEStateList},
-    {"1.0.8802.1.1.1.1.2.1.1.2", "Backend State", SYN_INTEGER, ACC_READONLY,
-     &Dot1xPortConfigBackendStateList},
+    {"1.0.8802.1.1.1.1.2.1.1.1", "PAE State", SYN_INTEGER, ACC_READONLY, &PortPaeStateList},
+    {"1.0.8802.1.1.1.1.2.1.1.2", "Backend State", SYN_INTEGER, ACC_READONLY, &PortBackendStateList},
     {"1.0.8802.1.1.1.1.2.1.1.3", "Administrative Controlled Directions", SYN_INTEGER, ACC_READWRITE,
-     &Dot1xPortConfigAdministrativeControlledDirectionsList},
+     &AdminDirectionsList},
     {"1.0.8802.1.1.1.1.2.1.1.4", "Operational Controlled Directions", SYN_INTEGER, ACC_READONLY,
-     &Dot1xPortConfigOperationalControlledDirectionsList},
-    {"1.0.8802.1.1.1.1.2.1.1.5", "Port Status", SYN_INTEGER, ACC_READONLY, &Dot1xPortConfigPortStatusList},
-    {"1.0.8802.1.1.1.1.2.1.1.6", "Port Control", SYN_INTEGER, ACC_READWRITE, &Dot1xPortConfigPortControlList},
+     &OperDirectionsList},
+    {"1.0.8802.1.1.1.1.2.1.1.5", "Port Status", SYN_INTEGER, ACC_READONLY, &PortStatusList},
+    {"1.0.8802.1.1.1.1.2.1.1.6", "Port Control", SYN_INTEGER, ACC_READWRITE, &PortControlList},
     {"1.0.8802.1.1.1.1.2.1.1.7", "Quiet Period", SYN_GUAGE, ACC_READWRITE},
     {"1.0.8802.1.1.1.1.2.1.1.8", "TX Period", SYN_GUAGE, ACC_READWRITE},
     {"1.0.8802.1.1.1.1.2.1.1.9", "Supp Timeout", SYN_GUAGE, ACC_READWRITE},
     {"1.0.8802.1.1.1.1.2.1.1.10", "Server Timeout", SYN_GUAGE, ACC_READWRITE},
     {"1.0.8802.1.1.1.1.2.1.1.11", "Max Request", SYN_GUAGE, ACC_READWRITE},
     {"1.0.8802.1.1.1.1.2.1.1.12", "ReAuthenticate Period", SYN_GUAGE, ACC_READWRITE},
-    {"1.0.8802.1.1.1.1.2.1.1.13", "ReAuthenticate Enabled", SYN_INTEGER, ACC_READWRITE,
-     &Dot1xPortConfigReAuthenticateEnabledList},
+    {"1.0.8802.1.1.1.1.2.1.1.13", "ReAuthenticate Enabled", SYN_INTEGER, ACC_READWRITE, &ReAuthEnabledList},
     {nullptr},
 };
 
@@ -171,11 +140,9 @@ const QsSNMPVarDesc Dot1xSessionStatsVars[] = {
     {"1.0.8802.1.1.1.1.2.4.1.3", "Frames RX", SYN_COUNTER, ACC_READONLY},
     {"1.0.8802.1.1.1.1.2.4.1.4", "Frames TX", SYN_COUNTER, ACC_READONLY},
     {"1.0.8802.1.1.1.1.2.4.1.5", "ID", SYN_DISPLAYSTR, ACC_READONLY},
-    {"1.0.8802.1.1.1.1.2.4.1.6", "Authentic Method", SYN_INTEGER, ACC_READONLY,
-     &Dot1xSessionAuthenticMethodList},
+    {"1.0.8802.1.1.1.1.2.4.1.6", "Authentic Method", SYN_INTEGER, ACC_READONLY, &PortAuthenticMethodList},
     {"1.0.8802.1.1.1.1.2.4.1.7", "Time", SYN_TIMETICKS, ACC_READONLY},
-    {"1.0.8802.1.1.1.1.2.4.1.8", "Terminate Cause", SYN_INTEGER, ACC_READONLY,
-     &Dot1xSessionTerminateCauseList},
+    {"1.0.8802.1.1.1.1.2.4.1.8", "Terminate Cause", SYN_INTEGER, ACC_READONLY, &PortTerminateCauseList},
     {"1.0.8802.1.1.1.1.2.4.1.9", "User Name", SYN_DISPLAYSTR, ACC_READONLY},
     {nullptr},
 };
@@ -186,11 +153,11 @@ const QsSNMPVarDesc MacPaeStateVars[] = {
     {"1.3.6.1.4.1.58613.12.3.6.1.1.1", "PAE MAC Address", SYN_MACADDRESS, ACC_NOTACCESS},
     {"1.3.6.1.4.1.58613.12.3.6.1.1.2", "PAE Port Number", SYN_INTEGER, ACC_NOTACCESS},
     {"1.3.6.1.4.1.58613.12.3.6.1.1.3", "Authentication PAE State", SYN_INTEGER, ACC_READONLY,
-     &MacPaeStateAuthenticationPAEStateList},
+     &MacPaeStateList},
     {"1.3.6.1.4.1.58613.12.3.6.1.1.4", "Authentication Backend State", SYN_INTEGER, ACC_READONLY,
-     &MacPaeStateAuthenticationBackendStateList},
+     &MacBackendStateList},
     {"1.3.6.1.4.1.58613.12.3.6.1.1.5", "Authentication Controlled Port Status", SYN_INTEGER, ACC_READONLY,
-     &MacPaeStateAuthenticationControlledPortStatusList},
+     &MacPortStatusList},
     {nullptr},
 };
 
@@ -258,10 +225,9 @@ const QsSNMPVarDesc MacPaeSessionVars[] = {
     {"1.3.6.1.4.1.58613.12.3.6.4.1.4", "Frames TX", SYN_COUNTER, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.3.6.4.1.5", "ID", SYN_DISPLAYSTR, ACC_READONLY},
     {"1.3.6.1.4.1.58613.12.3.6.4.1.6", "Authentic Method", SYN_INTEGER, ACC_READONLY,
-     &MacPaeSessionAuthenticMethodList},
+     &MacAuthenticMethodList},
     {"1.3.6.1.4.1.58613.12.3.6.4.1.7", "Time", SYN_TIMETICKS, ACC_READONLY},
-    {"1.3.6.1.4.1.58613.12.3.6.4.1.8", "Terminate Cause", SYN_INTEGER, ACC_READONLY,
-     &MacPaeSessionTerminateCauseList},
+    {"1.3.6.1.4.1.58613.12.3.6.4.1.8", "Terminate Cause", SYN_INTEGER, ACC_READONLY, &MacTerminateCauseList},
     {"1.3.6.1.4.1.58613.12.3.6.4.1.9", "User Name", SYN_DISPLAYSTR, ACC_READONLY},
     {nullptr},
 };

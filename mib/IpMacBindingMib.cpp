@@ -8,13 +8,12 @@ const QsOption kIpMacGlobalTrapLogState[] = {{2, "enable"}, {3, "disable"}, {}};
 const QsOptionList IpMacGlobalTrapLogStateList(kIpMacGlobalTrapLogState, OVT_INT);
 const QsOptionList IpMacGlobalDHCPSnoopingStateList(EnabledDisabledOptions, OVT_INT);
 const QsOptionList IpMacGlobalDHCPSnoopEntryClearAllStateList(OtherStartOptions, OVT_INT);
-const QsOption kIpMacGlobalAllPortState[] = {
+// The binding state of one port, or of all of them.
+const QsOption kBindingState[] = {
     {1, "other"}, {2, "enable-strict"}, {3, "disable"}, {4, "enable-loose"}, {}};
-const QsOptionList IpMacGlobalAllPortStateList(kIpMacGlobalAllPortState, OVT_INT);
+const QsOptionList IpMacGlobalAllPortStateList(kBindingState, OVT_INT);
 const QsOptionList IpMacGlobalARPInspectionStateList(EnabledDisabledOptions, OVT_INT);
-const QsOption kIpMacPortState[] = {
-    {1, "other"}, {2, "enable-strict"}, {3, "disable"}, {4, "enable-loose"}, {}};
-const QsOptionList IpMacPortStateList(kIpMacPortState, OVT_INT);
+const QsOptionList IpMacPortStateList(kBindingState, OVT_INT);
 const QsOptionList IpMacPortZeroIPStateList(EnabledDisabledOptions, OVT_INT);
 const QsOptionList IpMacPortForwardDhcpPacketList(EnabledDisabledOptions, OVT_INT);
 const QsOptionList IpMacPortDHCPSnoopEntryClearActionList(OtherStartOptions, OVT_INT);

@@ -191,6 +191,32 @@ TEST_F(CataloguePagesV3, SnmpV3EditorPagesWriteWhatTheyRead) {
     EXPECT_EQ(WriteEveryEditorPage(true), 1); // General Information: the target spin lock
 }
 
+// A list page shows Add and Delete only where it has their status texts; a page that hides Edit
+// keeps or drops the double-click edit as its settings say (the IP-MAC blocked table deletes
+// only, and a double-click there does nothing).
+TEST_F(CataloguePages, ListPagesShowTheButtonsOfTheirSettings) {
+    int checked = 0;
+    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+        const qs::PageDef& page = *e.entry->page;
+        if (page.kind != qs::PageKind::List) {
+            continue;
+        }
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(page);
+        auto* panel = dynamic_cast<TSNMPListViewPanel*>(Panels(*pageForm).at(0));
+        ASSERT_NE(panel, nullptr) << page.title;
+        EXPECT_EQ(!panel->BtnPanel->AddBtn->isHidden(), page.add.var >= 0) << page.title;
+        EXPECT_EQ(!panel->BtnPanel->DeleteBtn->isHidden(), page.del.var >= 0) << page.title;
+        if (page.editHidden) {
+            EXPECT_TRUE(panel->BtnPanel->EditBtn->isHidden()) << page.title;
+            EXPECT_EQ(static_cast<bool>(panel->ListPanel->ListView->OnDblClick), page.doubleClick)
+                << page.title;
+        }
+        pageForm.reset();
+        ++checked;
+    }
+    EXPECT_GT(checked, 40);
+}
+
 TEST_F(CataloguePages, SavesScreenshotsOfRepresentativePages) {
     QDir().mkpath(QStringLiteral(KRS_SCREENSHOT_DIR));
     const std::pair<const char*, const char*> shots[] = {

@@ -72,4 +72,16 @@ bool Guarded(const StatusArea& status, const std::function<void()>& work) {
     return false;
 }
 
+bool GuardedStatusLine(QsSNMPRequest2Controls* request, const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        request->ShowStatus(e.what());
+    } catch (...) {
+        request->ShowStatus("Unknown error");
+    }
+    return false;
+}
+
 } // namespace qs

@@ -1,6 +1,8 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogEntry.h"
+#include "Guestvlanformunit.h"
+#include "Portcapabilities8021dformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
 #include "Vlanstaticformunit.h"
@@ -9,6 +11,9 @@ namespace qs {
 
 void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVlanStaticForm", DialogEntry<TVlanStaticForm>(&VlanStaticForm));
+    registry.Register("TGuestVlanForm", DialogEntry<TGuestVlanForm>(&GuestVlanForm));
+    registry.Register("TPortCapabilities8021dForm",
+                      DialogEntry<TPortCapabilities8021dForm>(&PortCapabilities8021dForm));
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));
     registry.Register("TVLanPortInfomationForm",
                       DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));

@@ -2,7 +2,9 @@
 
 #include "DialogEntry.h"
 #include "Guestvlanformunit.h"
+#include "Multicastfilterinformationformunit.h"
 #include "Portcapabilities8021dformunit.h"
+#include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
 #include "Vlanstaticformunit.h"
@@ -12,6 +14,10 @@ namespace qs {
 void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVlanStaticForm", DialogEntry<TVlanStaticForm>(&VlanStaticForm));
     registry.Register("TGuestVlanForm", DialogEntry<TGuestVlanForm>(&GuestVlanForm));
+    registry.Register("TUnicastFilterInformationForm",
+                      DialogEntry<TUnicastFilterInformationForm>(&UnicastFilterInformationForm));
+    registry.Register("TMulticastFilterInformationForm",
+                      DialogEntry<TMulticastFilterInformationForm>(&MulticastFilterInformationForm));
     registry.Register("TPortCapabilities8021dForm",
                       DialogEntry<TPortCapabilities8021dForm>(&PortCapabilities8021dForm));
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));

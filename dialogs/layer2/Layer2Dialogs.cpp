@@ -1,6 +1,8 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogEntry.h"
+#include "Dot3controlformunit.h"
+#include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Portcapabilities8021dformunit.h"
@@ -13,6 +15,8 @@ namespace qs {
 
 void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVlanStaticForm", DialogEntry<TVlanStaticForm>(&VlanStaticForm));
+    registry.Register("Tdot3ControlForm", DialogEntry<Tdot3ControlForm>(&dot3ControlForm));
+    registry.Register("Tdot3PauseForm", DialogEntry<Tdot3PauseForm>(&dot3PauseForm));
     registry.Register("TGuestVlanForm", DialogEntry<TGuestVlanForm>(&GuestVlanForm));
     registry.Register("TUnicastFilterInformationForm",
                       DialogEntry<TUnicastFilterInformationForm>(&UnicastFilterInformationForm));

@@ -5,6 +5,8 @@
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
 #include "Multicastfilterinformationformunit.h"
+#include "Nlbmulticastfdbformunit.h"
+#include "Nlbunicastfdbformunit.h"
 #include "Portcapabilities8021dformunit.h"
 #include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
@@ -22,6 +24,8 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
                       DialogEntry<TUnicastFilterInformationForm>(&UnicastFilterInformationForm));
     registry.Register("TMulticastFilterInformationForm",
                       DialogEntry<TMulticastFilterInformationForm>(&MulticastFilterInformationForm));
+    registry.Register("TNLBUnicastFDBForm", DialogEntry<TNLBUnicastFDBForm>(&NLBUnicastFDBForm));
+    registry.Register("TNLBMulticastFDBForm", DialogEntry<TNLBMulticastFDBForm>(&NLBMulticastFDBForm));
     registry.Register("TPortCapabilities8021dForm",
                       DialogEntry<TPortCapabilities8021dForm>(&PortCapabilities8021dForm));
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));

@@ -78,9 +78,9 @@ void StaticFilterForm::BuildEditors(TPanel* group) {
     VidEdit->SetBounds(62, 6, 70, 22);
     MacLabel = Make<TLabel>(group, config_.macLabelName);
     MacLabel->SetCaption(QString::fromLatin1(config_.macLabelCaption));
-    MacLabel->SetBounds(150, 10, 80, 16);
+    MacLabel->SetBounds(150, 10, 88, 16);
     MacEdit = Make<TEdit>(group, config_.macName);
-    MacEdit->SetBounds(234, 6, 140, 22);
+    MacEdit->SetBounds(242, 6, 140, 22);
     StatusLabel = Make<TLabel>(group, config_.statusLabelName);
     StatusLabel->SetCaption(QStringLiteral("Status"));
     StatusLabel->SetVisible(false);

@@ -1,6 +1,8 @@
 // The program: started by the management platform with the device address and its SNMP
 // credentials as parameters ("/I10.0.0.5", "/Rpublic", ...).
 #include "CatalogueMenu.h"
+#include "DialogClasses.h"
+#include "Layer2Dialogs.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
 #include "StartupRules.h"
@@ -17,5 +19,6 @@ int main(int argc, char** argv) {
     qs::HideSecretArguments(argc, argv);
     qs::InstallCatalogueMenu();
     qs::InstallPageOpener();
+    qs::RegisterLayer2Dialogs(qs::Dialogs());
     return qs::RunMainProgram(parameters);
 }

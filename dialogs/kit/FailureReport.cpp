@@ -1,0 +1,87 @@
+#include "FailureReport.h"
+
+#include "Application.h"
+#include "Dialogs.h"
+#include "QsSNMPError.h"
+#include "QsSNMPRequest2Controls.h"
+#include "StatusBar.h"
+
+#include <exception>
+
+namespace qs {
+
+void StatusArea::Show(const QString& text) const {
+    if (!bar_) {
+        return;
+    }
+    if (bar_->PanelCount() > 0 && !bar_->SimplePanel()) {
+        bar_->Panels(0)->SetText(text);
+    } else {
+        bar_->SetSimpleText(text);
+    }
+}
+
+QString StatusArea::Text() const {
+    if (!bar_) {
+        return {};
+    }
+    return bar_->PanelCount() > 0 && !bar_->SimplePanel() ? bar_->Panels(0)->Text() : bar_->SimpleText();
+}
+
+void StatusArea::AttachTo(QsSNMPRequest2Controls& request) const {
+    if (bar_ && bar_->PanelCount() > 0 && !bar_->SimplePanel()) {
+        request.SetStatusPanel(bar_->Panels(0));
+    } else {
+        request.SetStatusBar(bar_);
+    }
+}
+
+bool ReportReadFailure(QsSNMPRequest2Controls* request, const QsSNMPError* error) {
+    if (!error || error->code == 0) {
+        return false;
+    }
+    request->LastOperation = 0;
+    if (request->StatusOutput) {
+        request->ShowStatus(error->message);
+    } else {
+        const TWinControl* owner = request->Owner;
+        MessageBox(owner ? owner->Widget() : nullptr, QString::fromStdString(error->message),
+                   Application ? Application->Title : QString(), MB_OK);
+    }
+    return true;
+}
+
+bool ReportWriteFailure(QsSNMPRequest2Controls* request, const QsSNMPError* error) {
+    if (!error || error->code == 0) {
+        return false;
+    }
+    QsSNMPError copy = *error;
+    request->ShowSetError(&copy);
+    return true;
+}
+
+bool Guarded(const StatusArea& status, const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        status.Show(QString::fromStdString(e.what()));
+    } catch (...) {
+        status.Show(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+bool GuardedStatusLine(QsSNMPRequest2Controls* request, const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        request->ShowStatus(e.what());
+    } catch (...) {
+        request->ShowStatus("Unknown error");
+    }
+    return false;
+}
+
+} // namespace qs

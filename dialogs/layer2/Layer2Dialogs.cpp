@@ -1,0 +1,36 @@
+#include "Layer2Dialogs.h"
+
+#include "DialogEntry.h"
+#include "Dot3controlformunit.h"
+#include "Dot3pauseformunit.h"
+#include "Guestvlanformunit.h"
+#include "Multicastfilterinformationformunit.h"
+#include "Nlbmulticastfdbformunit.h"
+#include "Nlbunicastfdbformunit.h"
+#include "Portcapabilities8021dformunit.h"
+#include "Unicastfilterinformationformunit.h"
+#include "Vlancurrenttableformunit.h"
+#include "Vlanportinfomationunit.h"
+#include "Vlanstaticformunit.h"
+
+namespace qs {
+
+void RegisterLayer2Dialogs(DialogRegistry& registry) {
+    registry.Register("TVlanStaticForm", DialogEntry<TVlanStaticForm>(&VlanStaticForm));
+    registry.Register("Tdot3ControlForm", DialogEntry<Tdot3ControlForm>(&dot3ControlForm));
+    registry.Register("Tdot3PauseForm", DialogEntry<Tdot3PauseForm>(&dot3PauseForm));
+    registry.Register("TGuestVlanForm", DialogEntry<TGuestVlanForm>(&GuestVlanForm));
+    registry.Register("TUnicastFilterInformationForm",
+                      DialogEntry<TUnicastFilterInformationForm>(&UnicastFilterInformationForm));
+    registry.Register("TMulticastFilterInformationForm",
+                      DialogEntry<TMulticastFilterInformationForm>(&MulticastFilterInformationForm));
+    registry.Register("TNLBUnicastFDBForm", DialogEntry<TNLBUnicastFDBForm>(&NLBUnicastFDBForm));
+    registry.Register("TNLBMulticastFDBForm", DialogEntry<TNLBMulticastFDBForm>(&NLBMulticastFDBForm));
+    registry.Register("TPortCapabilities8021dForm",
+                      DialogEntry<TPortCapabilities8021dForm>(&PortCapabilities8021dForm));
+    registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));
+    registry.Register("TVLanPortInfomationForm",
+                      DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));
+}
+
+} // namespace qs

@@ -1,0 +1,219 @@
+// The dialog kit's pieces on their own: access marks put back after an exception, the walk
+// gate's refusals with each variant's wording, the failure reports of get and set hooks, the
+// guarded handler, and the order in which a closing dialog ends its requests.
+#include "AccessMarks.h"
+#include "FailureReport.h"
+#include "GuiTest.h"
+#include "ListView.h"
+#include "PortPickerSlot.h"
+#include "QsSNMPError.h"
+#include "RequestShutdown.h"
+#include "StatusBar.h"
+#include "WalkGate.h"
+#include "stackingPortUitFormUnit.h"
+
+#include <stdexcept>
+
+namespace qs::test {
+namespace {
+
+const QsSNMPVarDesc kColumns[] = {
+    {kIndexOid, "Index", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.4.1.58613.99.1.1.2", "Name", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.58613.99.1.1.3", "State", SYN_INTEGER, ACC_READONLY},
+    {"1.3.6.1.4.1.58613.99.1.1.4", "Status", SYN_INTEGER, ACC_READWRITE},
+    {nullptr},
+};
+
+class KitTest : public GuiTest {};
+
+std::vector<unsigned> Words(const QsSNMPVarList& list) {
+    std::vector<unsigned> words;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        words.push_back(list.GetVar(i)->Access);
+    }
+    return words;
+}
+
+TEST_F(KitTest, AccessMarksPutEveryWordBackAlsoAfterAnException) {
+    QsSNMPVarList list(kColumns, MVT_UMV, 1);
+    const auto before = Words(list);
+    try {
+        AccessMarks marks(list);
+        marks.Exclude({1, 2, 3});
+        EXPECT_TRUE(list.GetVar(2)->Access & ACC_INVALID);
+        marks.Restore({3});
+        EXPECT_EQ(list.GetVar(3)->Access, unsigned{ACC_READWRITE});
+        throw std::runtime_error("send failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(Words(list), before) << "the read-only column goes back to read-only, not readwrite";
+}
+
+TEST_F(KitTest, KeepOnlyMarksTheOtherManagedColumns) {
+    QsSNMPVarList list(kColumns, MVT_UMV, 1);
+    AccessMarks marks(list);
+    const int managed[] = {1, 3};
+    const int keep[] = {3};
+    marks.KeepOnly(managed, keep);
+    EXPECT_TRUE(list.GetVar(1)->Access & ACC_INVALID);
+    EXPECT_EQ(list.GetVar(2)->Access, unsigned{ACC_READONLY}) << "not managed: untouched";
+    EXPECT_EQ(list.GetVar(3)->Access, unsigned{ACC_READWRITE});
+}
+
+TEST_F(KitTest, WalkGateRefusesWithEachVariantsWording) {
+    using R = WalkGateConfig::Refresh;
+    struct Case {
+        const char* what;
+        WalkGateConfig config;
+        bool ready, busy;
+        bool write, refresh, close;
+        QStringList shown; // in the order write, refresh, close
+    };
+    const QString complete = QStringLiteral("Get data not complete");
+    const QString refreshText = QStringLiteral("Refresh Not Complete");
+    WalkGateConfig staticVlan{complete, true, R::Silent, {}, false, true, complete, false};
+    WalkGateConfig portVlan{refreshText, true, R::Message, refreshText, true, false, {}, false};
+    WalkGateConfig noBusy{complete, false, R::Open, {}, false, false, {}, true};
+    const Case cases[] = {
+        {"walk running", staticVlan, false, false, false, false, false, {complete, complete}},
+        {"walk done, write reply pending", staticVlan, true, true, false, true, true, {complete}},
+        {"idle", staticVlan, true, false, true, true, true, {}},
+        {"busy refresh", portVlan, true, true, false, false, true, {refreshText, refreshText}},
+        {"busy ignored", noBusy, true, true, true, true, true, {}},
+        {"no flag, refresh open", noBusy, false, false, false, true, true, {complete}},
+    };
+    for (const Case& c : cases) {
+        QsSNMPRequest2Controls request(nullptr);
+        request.Busy = c.busy;
+        WalkGate gate(c.config, &request);
+        if (c.ready) {
+            gate.Raise();
+        }
+        messages.boxes.clear();
+        EXPECT_EQ(gate.AllowWrite(), c.write) << c.what;
+        EXPECT_EQ(gate.AllowRefresh(), c.refresh) << c.what;
+        EXPECT_EQ(gate.AllowClose(), c.close) << c.what;
+        EXPECT_EQ(messages.Texts(), c.shown) << c.what;
+    }
+}
+
+TEST_F(KitTest, StopClearsTheActiveFlagAndRaisesOnlyWhereConfigured) {
+    for (const bool raises : {false, true}) {
+        QsSNMPRequest2Controls request(nullptr);
+        WalkGateConfig config;
+        config.stopRaises = raises;
+        WalkGate gate(config, &request);
+        gate.Stop();
+        EXPECT_FALSE(request.Request.Active);
+        EXPECT_EQ(gate.Ready(), raises);
+    }
+}
+
+TEST_F(KitTest, GetHookReportsAFailedReadInTheStatusPanelThenDoesItsWork) {
+    auto* bar = new TStatusBar(form, form);
+    bar->AddPanel(300);
+    QsSNMPRequest2Controls request(form);
+    StatusArea(bar).AttachTo(request);
+    WalkGate gate({}, &request);
+    int after = 0;
+    request.OnGetDone = gate.Hook([&](QsSNMPError*) { ++after; });
+    QsSNMPError failed;
+    failed.code = -504;
+    failed.message = "Request time out";
+    request.OnGetDone(&request, &failed);
+    EXPECT_TRUE(gate.Ready());
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(bar->Panels(0)->Text().contains(QStringLiteral("Request time out")))
+        << bar->Panels(0)->Text().toStdString();
+    EXPECT_TRUE(messages.boxes.isEmpty());
+
+    bar->Panels(0)->SetText(QString());
+    QsSNMPError done;
+    request.OnGetDone(&request, &done);
+    EXPECT_EQ(after, 2);
+    EXPECT_EQ(bar->Panels(0)->Text(), QString()) << "success adds nothing of its own";
+}
+
+TEST_F(KitTest, FailuresWithoutAStatusOutputAndRefusedWritesGoToABox) {
+    QsSNMPRequest2Controls request(form);
+    QsSNMPError failed;
+    failed.code = -503;
+    failed.message = "Error status: genErr";
+    EXPECT_TRUE(ReportReadFailure(&request, &failed));
+    EXPECT_TRUE(ReportWriteFailure(&request, &failed));
+    EXPECT_EQ(messages.Texts(),
+              (QStringList{QStringLiteral("Error status: genErr"), QStringLiteral("Error status: genErr")}));
+    QsSNMPError ok;
+    EXPECT_FALSE(ReportReadFailure(&request, &ok));
+    EXPECT_FALSE(ReportWriteFailure(&request, &ok));
+    EXPECT_EQ(messages.boxes.size(), 2);
+}
+
+TEST_F(KitTest, GuardedHandlersPutTheExceptionTextInPanelZeroOrTheSimpleText) {
+    for (const bool panel : {true, false}) {
+        auto* bar = new TStatusBar(form, form);
+        panel ? (void)bar->AddPanel(300) : bar->SetSimplePanel(true);
+        const StatusArea status(bar);
+        EXPECT_FALSE(Guarded(status, [] { throw std::runtime_error("'x' is not a valid integer value"); }));
+        EXPECT_EQ(status.Text(), QStringLiteral("'x' is not a valid integer value"));
+        EXPECT_EQ(panel ? bar->Panels(0)->Text() : bar->SimpleText(), status.Text());
+        EXPECT_TRUE(Guarded(status, [] {}));
+        delete bar;
+    }
+    EXPECT_TRUE(messages.boxes.isEmpty());
+}
+
+// A request that records, when it is freed, what had already happened.
+class LoggedRequest : public QsSNMPRequest2Edits {
+public:
+    LoggedRequest(TForm* owner, std::string name, std::vector<std::string>& log, PortPickerSlot& slot)
+        : QsSNMPRequest2Edits(owner), name_(std::move(name)), log_(log), slot_(slot) {}
+    ~LoggedRequest() override {
+        log_.push_back(name_ + (slot_.Picker() ? " freed, picker alive" : " freed, picker released") +
+                       (Request.Active ? ", active" : ", inactive"));
+    }
+
+private:
+    std::string name_;
+    std::vector<std::string>& log_;
+    PortPickerSlot& slot_;
+};
+
+TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder) {
+    std::vector<std::string> log;
+    auto* list = new TListView(form, form);
+    list->AddColumn(QStringLiteral("VLAN"));
+    list->AddItem(QStringList{QStringLiteral("1")});
+    list->SetSelected(list->Item(0));
+    list->OnSelectItem = [&](TObject*, TListItem*, bool selected) {
+        if (!selected) {
+            log.push_back("selection cleared");
+        }
+    };
+    PortPickerSlot slot(form);
+    RequestShutdown shutdown;
+    shutdown.SetListView(list);
+    shutdown.AddPicker(&slot);
+    shutdown.AddRequest(std::make_unique<LoggedRequest>(form, "table", log, slot));
+    shutdown.AddRequest(std::make_unique<LoggedRequest>(form, "scalars", log, slot));
+    shutdown.Run();
+    EXPECT_EQ(log, (std::vector<std::string>{"selection cleared", "table freed, picker released, inactive",
+                                             "scalars freed, picker released, inactive"}));
+    EXPECT_TRUE(shutdown.Done());
+    shutdown.Run();
+    EXPECT_EQ(log.size(), 3u) << "a second run does nothing";
+}
+
+TEST_F(KitTest, ShutdownWaitsForABusyRequestOnlyBoundedly) {
+    PortPickerSlot slot(form);
+    RequestShutdown shutdown;
+    auto request = std::make_unique<QsSNMPRequest2Edits>(form);
+    request->Busy = true; // nothing will ever clear it
+    shutdown.AddRequest(std::move(request));
+    shutdown.Run();
+    EXPECT_TRUE(shutdown.Done());
+}
+
+} // namespace
+} // namespace qs::test

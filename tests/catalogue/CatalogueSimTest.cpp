@@ -11,6 +11,9 @@
 #include "SimProcess.h"
 
 #include "BasicConfigPages.h"
+#include "IgmpSnoopingPages.h"
+#include "Layer2PortPages.h"
+#include "Layer3Pages.h"
 
 #include <QCoreApplication>
 
@@ -107,6 +110,8 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         {"SMTP Mail Receiver Table", {"3", "ops@example.net", ""}},
         {"Ping Control Table", {"admin", "lab", "10.90.90.2", "3", "1", "enabled", ""}},
         {"Trace Route Control Table", {"admin", "lab", "10.1.1.2", "3", "3", "33434", "30", "enabled", ""}},
+        {"IPv6 Address Control Table", {"System", "20010DB8000000000000000000000099", "64", ""}},
+        {"IPv6 Neighbor Cache Table", {"20010DB8000000000000000000000042", "001E58A1B299", "System", "", ""}},
     };
     int exercised = 0;
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
@@ -139,7 +144,40 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.title;
         ++exercised;
     }
-    EXPECT_EQ(exercised, 4);
+    EXPECT_EQ(exercised, 6);
+}
+
+// Tables whose index holds more than integers, or whose keys are also read as columns: every
+// row decodes from its instance, and the columns read agree with it.
+TEST_F(CatalogueSim, KeysReadFromTheRowsInstance) {
+    struct Case {
+        const qs::PageDef* page;
+        std::size_t rows;
+        Row sample; // the leading values of one row
+    };
+    const Case cases[] = {
+        {&qs::PortControlPage, 32, {"25", "fiber", "enabled", "nway-disabled-1Gigabps-Full"}},
+        {&qs::PortInformationPage, 32, {"28", "copper", "link-pass"}},
+        {&qs::Ipv6AddressControlPage, 2, {"System", "20010DB8000000000000000000000001", "64", "active"}},
+        {&qs::NeighborCachePage,
+         2,
+         {"FE80000000000000021E58FFFE0C4400", "001E580C4400", "System", "reachable"}},
+        {&qs::IpControlPage, 2, {"mgmt", "FE80000000000000021E58FFFEA1B264", "64", "disabled"}},
+        {&qs::GroupInformationPage, 1, {"001E58332001", "floor2"}},
+        {&qs::NeighborSwitchPage, 3, {"24", "001E58331009", "candidate"}},
+        {&qs::IgmpHostPage, 3, {"10", "239.1.1.1", "5", "10.90.90.52"}},
+        {&qs::IgmpInformationPage, 2, {"10", "239.255.0.7", "01005E7F0007"}},
+        {&qs::Igmpv3Page, 2, {"10", "239.1.1.1", "10.20.0.6", "enabled"}},
+        {&qs::IgmpAccessAuthenticationPage, 2, {"10", "2", "disabled"}}, // by VLAN alone
+    };
+    for (const Case& c : cases) {
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(c.page->vars, c.page->itemType, c.page->keyCount);
+        bool ok = false;
+        const std::vector<Row> rows = Read(request, ok);
+        EXPECT_EQ(rows.size(), c.rows) << c.page->title;
+        EXPECT_TRUE(HasRow(rows, c.sample)) << c.page->title;
+    }
 }
 
 // With SNMPv1 configured the IfX page's request speaks SNMPv2c, and a request created after the

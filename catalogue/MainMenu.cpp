@@ -1,6 +1,7 @@
 // The main menu's top level, the Help menu and the frame of the Layer 2 menu.
 #include "MainMenu.h"
 
+#include "Layer2PortPages.h"
 #include "MenuMakers.h"
 
 namespace qs {
@@ -16,24 +17,24 @@ constexpr MenuEntry kHelp[] = {
 };
 
 // The Layer 2 submenus; their items come with their feature areas.
-constexpr MenuEntry kLayer2[] = {
-    Placeholder("Layer 2 Device Global Settings", "Layer2DeviceGlobalSettings1"),
+const MenuEntry kLayer2[] = {
+    PageItem("Layer 2 Device Global Settings", "DeviceControl2", Layer2GlobalSettingsPage),
     Placeholder("Multicast Filter", "MulticastFilter1"),
-    Placeholder("Port Management", "PortManagement1"),
-    Placeholder("QoS", "QoS1"),
+    Submenu("Port Management", "PortManagement1", PortManagementItems()),
+    Submenu("QoS", "QoS1", QosItems()),
     Separator("N11"),
-    Placeholder("IGMP Snooping", "IGMPSnooping1"),
+    Submenu("IGMP Snooping", "IGMPSnooping1", IgmpSnoopingItems()),
     Placeholder("MLD Snooping", "MLDSnooping1"),
     Separator("N12"),
     Placeholder("CoS Management", "CoSManagement1"),
     Placeholder("Traffic Segmentation Table ", "TrafficSegmentationTable1"),
-    Placeholder("Packet Storm", "PacketStorm1"),
+    Submenu("Packet Storm", "PacketStorm1", PacketStormItems()),
     Separator("N13"),
     Placeholder("ACL", "ACL1"),
     Placeholder("CPU Interface Filtering", "CPUInterfaceFiltering1"),
     Placeholder("Time Range", "TimeRange1"),
     Separator("N14"),
-    Placeholder("802.3 ad", "N8023ad1"),
+    Submenu("802.3 ad", "N8023ad1", LinkAggregationItems()),
     Separator("N15"),
     Placeholder("LLDP", "LLDP1"),
     Separator("N16"),
@@ -77,8 +78,8 @@ std::span<const MenuEntry> MainMenuItems() {
         Submenu("SNMP v3", "VACM1", SnmpV3Items()),
         EmptyItem("Security", "SecurityManagement1", SecurityItems()),
         Submenu("Layer 2", "Layer21", kLayer2),
-        Placeholder("Layer 3", "Layer31"),
-        Placeholder("Single IP", "SingleIP1"),
+        Submenu("Layer 3", "Layer31", Layer3Items()),
+        Submenu("Single IP", "SingleIP1", SingleIpItems()),
         Submenu("Help", "Help1", HelpItems()),
         DirectItem("Refresh", "Refresh1", DirectCommand::RefreshPanel),
     };

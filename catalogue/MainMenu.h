@@ -18,6 +18,13 @@ std::span<const MenuEntry> SecurityItems();
 std::span<const MenuEntry> VlanItems();
 std::span<const MenuEntry> SnmpV3Items();
 std::span<const MenuEntry> HelpItems();
+std::span<const MenuEntry> PortManagementItems();
+std::span<const MenuEntry> QosItems();
+std::span<const MenuEntry> IgmpSnoopingItems();
+std::span<const MenuEntry> PacketStormItems();
+std::span<const MenuEntry> LinkAggregationItems();
+std::span<const MenuEntry> Layer3Items();
+std::span<const MenuEntry> SingleIpItems();
 
 // Where an entry stands: its captions from the top joined by " > ", and whether it or one of
 // its parents is hidden.

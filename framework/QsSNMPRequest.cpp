@@ -177,9 +177,15 @@ void QsSNMPRequest::SetRowIndex(const std::string& rowSuffix) {
 }
 
 // Where an ended column asks from next: its place at the current row, or the column itself while
-// the row's keys cannot name an instance yet (an empty address key before the first row).
+// the row's keys cannot name an instance (an empty address key before the first row, or a key
+// read as a column that has ended).
 std::string QsSNMPRequest::EndedColumnOid(const std::string& column) {
-    const std::string at = column + "." + GetRowIndex();
+    std::string at;
+    try {
+        at = column + "." + GetRowIndex();
+    } catch (const std::exception&) {
+        return column;
+    }
     qs::OidVector parsed;
     return qs::OidFromText(at, parsed) ? at : column;
 }

@@ -95,8 +95,9 @@ QsSNMPRequest::DecodeResult QsSNMPRequest::DecodePass(const std::vector<qs::Snmp
         const std::string column = ColumnOid(i);
         if (IsEndOfColumn(column, var.CurrentOid, received)) {
             ++pass.ended;
-            var.Value = kNotDone;
+            // Placed first: a key that is also read names the row with the value it still holds.
             var.CurrentOid = EndedColumnOid(column);
+            var.Value = kNotDone;
         } else {
             StoreVb(i, vb);
             var.CurrentOid = received;

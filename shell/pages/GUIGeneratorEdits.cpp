@@ -329,7 +329,9 @@ void TEditsPanel::ComboChange(TObject* Sender) {
 }
 
 // The Tag of a combo box names the item that controls (Tag / 1000) and, digit by digit, the
-// items that depend on it (Tag % 1000). Only dependents shown in combo boxes are touched.
+// items that depend on it (Tag % 1000). Only dependents shown in combo boxes are touched. A key
+// item names the row that a SET addresses: the rule may grey it, but never enables it or changes
+// its value.
 void TEditsPanel::ApplyTagRule(TComboBox* combo) {
     const int controlling = combo->Tag / 1000;
     const QString digits = QString::number(combo->Tag % 1000);
@@ -348,6 +350,13 @@ void TEditsPanel::ApplyTagRule(TComboBox* combo) {
             enable = controlling < 1 || !controller || controller->ItemIndex() < 1;
         } else {
             enable = combo->Text() == QLatin1String("tunnel");
+        }
+        if (IsKeyItem(k)) {
+            if (!enable) {
+                dependent->SetEnabled(false);
+                dependent->SetColor(clBtnFace);
+            }
+            continue;
         }
         dependent->SetEnabled(enable);
         dependent->SetColor(enable ? clWhite : clBtnFace);

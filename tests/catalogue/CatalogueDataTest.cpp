@@ -5,6 +5,9 @@
 #include "AgentMib.h"
 #include "DeviceSystemMib.h"
 #include "EditFormat.h"
+#include "IgmpSnoopingPages.h"
+#include "Layer2PortPages.h"
+#include "Layer3Pages.h"
 #include "QBridgeMib.h"
 #include "QsOptionList.h"
 #include "QsSNMPVarList.h"
@@ -46,6 +49,7 @@ bool IsHiddenKeyColumn(const PanelView& panel, int var) {
     return panel.where == "Security > RADIUS Management > RADIUS Server Table" && var == 2;
 }
 
+// Key count, index columns, syntaxes and captions of one panel.
 void ExpectKeysFit(const PanelView& panel) {
     static const std::regex dotted("[0-9]+(\\.[0-9]+)+");
     ASSERT_NE(panel.vars, nullptr) << panel.where;
@@ -67,6 +71,12 @@ void ExpectKeysFit(const PanelView& panel) {
     }
 }
 
+void ExpectStatusesFit(const PanelView& panel) {
+    const int count = VarTableLength(panel.vars);
+    ExpectStatusFits(panel, panel.add, count);
+    ExpectStatusFits(panel, panel.del, count);
+}
+
 void ExpectFormatsFit(const PanelView& panel) {
     const int count = VarTableLength(panel.vars);
     for (const qs::FormatDef& f : panel.formats) {
@@ -82,9 +92,29 @@ void ExpectFormatsFit(const PanelView& panel) {
 // Every check above on one panel.
 void ExpectPanelFits(const PanelView& panel) {
     ExpectKeysFit(panel);
-    ExpectStatusFits(panel, panel.add, VarTableLength(panel.vars));
-    ExpectStatusFits(panel, panel.del, VarTableLength(panel.vars));
+    ExpectStatusesFit(panel);
     ExpectFormatsFit(panel);
+}
+
+// Tags, port-list items and list-only settings of one page. Tag 99 belongs on an edit, a
+// dependency rule on a writable combo box.
+void ExpectSettingsFit(const PageDef& p, const std::string& where) {
+    EXPECT_NE(std::string(p.title), "") << where;
+    EXPECT_EQ(p.kind == PageKind::Paged, !p.tabs.empty()) << where;
+    const int count = p.vars ? VarTableLength(p.vars) : 0;
+    for (const qs::TagDef& tag : p.tags) {
+        EXPECT_LT(tag.var, count) << where;
+        if (tag.var < count) {
+            const QsSNMPVarDesc& var = p.vars[tag.var];
+            const bool combo = var.OptionList != nullptr && (var.Access & ACC_WRITEONLY) != 0;
+            EXPECT_EQ(combo, tag.tag != 99) << where << ": tag " << tag.tag << " on " << var.Name;
+        }
+    }
+    if (p.portList.var >= 0) {
+        ASSERT_LT(p.portList.var, count) << where;
+        EXPECT_EQ(p.vars[p.portList.var].OptionList, nullptr) << where;
+    }
+    EXPECT_TRUE(p.kind == PageKind::List || (p.add.var < 0 && p.del.var < 0 && !p.editHidden)) << where;
 }
 
 TEST(CatalogueData, KeyCountsAndIndexColumnsFitTheirTables) {
@@ -130,15 +160,13 @@ TEST(CatalogueData, SiblingTablesDecodeASharedIndexAlike) {
 TEST(CatalogueData, StatusTextsExistInTheirColumnsOptionLists) {
     int statuses = 0;
     for (const PanelView& panel : AllPanels()) {
-        const int count = VarTableLength(panel.vars);
-        ExpectStatusFits(panel, panel.add, count);
-        ExpectStatusFits(panel, panel.del, count);
+        ExpectStatusesFit(panel);
         statuses += (panel.add.var >= 0) + (panel.del.var >= 0);
     }
     // Trusted Host, SMTP receivers, ping and trace-route control; AAC server groups, the MAC
     // database, the IP-MAC blocked table's Delete; protocol and MAC-based VLANs, CVID translation;
-    // ten SNMPv3 tables
-    EXPECT_EQ(statuses, 43);
+    // ten SNMPv3 tables; IPv6 addresses and neighbours
+    EXPECT_EQ(statuses, 51);
 }
 
 TEST(CatalogueData, FormatsParseAndTargetEditItems) {
@@ -185,20 +213,44 @@ TEST(CatalogueData, ChecksCatchABrokenEntry) {
 
 TEST(CatalogueData, PageSettingsReferToExistingItems) {
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
-        const PageDef& p = *e.entry->page;
-        EXPECT_NE(std::string(p.title), "") << e.place.path;
-        EXPECT_EQ(p.kind == PageKind::Paged, !p.tabs.empty()) << e.place.path;
-        const int count = p.vars ? VarTableLength(p.vars) : 0;
-        for (const qs::TagDef& tag : p.tags) {
-            EXPECT_LT(tag.var, count) << e.place.path;
-        }
-        if (p.portList.var >= 0) {
-            ASSERT_LT(p.portList.var, count) << e.place.path;
-            EXPECT_EQ(p.vars[p.portList.var].OptionList, nullptr) << e.place.path;
-        }
-        EXPECT_TRUE(p.kind == PageKind::List || (p.add.var < 0 && p.del.var < 0 && !p.editHidden))
-            << e.place.path;
+        ExpectSettingsFit(*e.entry->page, e.place.path);
     }
+}
+
+PanelView ViewOf(const PageDef& p) {
+    return {p.title, p.vars, p.itemType, p.keyCount, p.add, p.del, p.formats};
+}
+
+// Every check fails on a copy of a real entry with one deliberate slip.
+TEST(CatalogueData, ChecksFailOnABrokenEntry) {
+    static PanelView broken; // the failure checks see static data only
+    static PageDef brokenPage;
+    static constexpr qs::FormatDef kOnCombo[] = {{5, "%i{n1x2l1}"}};
+    static constexpr qs::FormatDef kBadFormat[] = {{1, "%q"}};
+    static constexpr qs::TagDef kTagBeyond[] = {{10, 1}};
+    static constexpr qs::TagDef kNeverEmptyOnCombo[] = {{4, 99}};
+
+    broken = ViewOf(qs::Ipv6AddressControlPage);
+    broken.add.text = "CreateAndGo";
+    EXPECT_NONFATAL_FAILURE(ExpectStatusesFit(broken), "spelt differently");
+    broken = ViewOf(qs::NeighborCachePage);
+    broken.del = {3, "static"}; // "Reach State" is read-only
+    EXPECT_NONFATAL_FAILURE(ExpectStatusesFit(broken), "status column must be writable");
+    broken = ViewOf(qs::PortControlPage);
+    broken.keyCount = 11;
+    EXPECT_NONFATAL_FAILURE(ExpectKeysFit(broken), "Port Control Table");
+    broken = ViewOf(qs::IgmpControlPage);
+    broken.formats = kOnCombo;
+    EXPECT_NONFATAL_FAILURE(ExpectFormatsFit(broken), "a format on a combo box");
+    broken.formats = kBadFormat;
+    EXPECT_NONFATAL_FAILURE(ExpectFormatsFit(broken), "%q");
+    brokenPage = qs::PortControlPage;
+    brokenPage.tags = kTagBeyond;
+    EXPECT_NONFATAL_FAILURE(ExpectSettingsFit(brokenPage, "Port Control Table"), "Port Control Table");
+    brokenPage = qs::IpControlPage;
+    brokenPage.tags = kNeverEmptyOnCombo;
+    EXPECT_NONFATAL_FAILURE(ExpectSettingsFit(brokenPage, "IP Control Table"),
+                            "tag 99 on DHCP Option12 State");
 }
 
 // Catches a slip in the transcribed captions and values of a few columns that differ from
@@ -245,6 +297,15 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
          "1.3.6.1.6.3.10.1.2.1=None,1.3.6.1.6.3.10.1.2.2=DES,", OVT_STRING},
         {"SNMP v3 > SNMP Target MIB > Target Parameters", 4, "Security Level",
          "1=noAuthNoPriv,2=authNoPriv,3=authPriv,"},
+        {"Layer 2 > Port Management > Port Control Table", 1, "Medium Type", "100=copper,101=fiber,"},
+        {"Layer 2 > Port Management > Port Information Table", 3, "Nway Status",
+         "1=auto,2=half-10Mbps,3=full-10Mbps,4=half-100Mbps,5=full-100Mbps,7=full-1Gigabps,"},
+        {"Layer 2 > Port Management > Port Security Table > Port Security Trap Log State", 0,
+         "Port Security Trap Log State", "2=enable,3=disable,"},
+        {"Layer 2 > Packet Storm > Control Table", 2, "Broadcast Status", "1=disabled,2=enabled,"},
+        {"Layer 3 > IP Managment > IP Control Table", 3, "IPv6 Link Local Auto State",
+         "1=other,2=enabled,3=disabled,"},
+        {"Single IP > Neighbor Switch", 2, "Role State", "1=commander,2=candidate,3=member,"},
     };
     const auto pages = EntriesOfKind(qs::CommandKind::Page);
     for (const Case& c : cases) {

@@ -32,6 +32,18 @@ const QsSNMPVarDesc kTunnel[] = {
     {"1.3.6.1.4.1.99998.3.4", "GVRP State", SYN_INTEGER, ACC_READWRITE, &States()},
     {nullptr},
 };
+// A table whose second key is shown in a combo box, and a writable combo that depends on it.
+const QsOption kMedium[] = {{100, "copper"}, {101, "fiber"}, {}};
+const QsOptionList& Media() {
+    static const QsOptionList list(kMedium, OVT_INT);
+    return list;
+}
+const QsSNMPVarDesc kKeyed[] = {
+    {"1.3.6.1.4.1.99998.4.1.1", "Port", SYN_INTEGER, ACC_READONLY},
+    {"1.3.6.1.4.1.99998.4.1.2", "Medium", SYN_INTEGER, ACC_READONLY, &Media()},
+    {"1.3.6.1.4.1.99998.4.1.3", "Flow Control", SYN_INTEGER, ACC_READWRITE, &States()},
+    {nullptr},
+};
 // One writable variable whose option list holds "active"; the agent stores 1 there.
 const QsSNMPVarDesc kActive[] = {
     {"1.3.6.1.4.1.99998.1.2", "Row State", SYN_INTEGER, ACC_READWRITE, &RowStates()},
@@ -75,6 +87,23 @@ TEST_F(GridRules, TunnelEnablesItsDependentsAndOtherTypesGreyThem) {
     Choose(2, "enabled"); // never "tunnel": greys Port Type and sets its first entry
     EXPECT_FALSE(Combo(1)->Enabled());
     EXPECT_EQ(Combo(1)->Text(), "none");
+}
+
+// A key item names the row a SET goes to: the rule greys it but never changes or enables it.
+TEST_F(GridRules, KeyItemsAreGreyedButKeepTheirValue) {
+    page = std::make_unique<TConfigForm>();
+    request = Aimed(page.get(), kKeyed, MVT_UMV, 2, "Keyed");
+    panel = page->SetListViewPage(request, -1, nullptr, -1, nullptr);
+    Combo(1)->SetText(QStringLiteral("fiber"));
+    Combo(2)->Tag = 1;
+    Choose(2, "enabled");
+    EXPECT_FALSE(Combo(1)->Enabled());
+    EXPECT_EQ(Combo(1)->Text(), "fiber");
+    Combo(2)->Tag = 2001;
+    Combo(2)->SetItemIndex(-1);
+    Combo(2)->OnChange(Combo(2)); // nothing chosen anywhere: dependents would be enabled
+    EXPECT_FALSE(Combo(1)->Enabled());
+    EXPECT_EQ(Combo(1)->Text(), "fiber");
 }
 
 TEST_F(GridRules, Tag100AndZeroApplyNoRule) {

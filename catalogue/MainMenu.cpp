@@ -16,7 +16,7 @@ constexpr MenuEntry kHelp[] = {
 };
 
 // The Layer 2 submenus; their items come with their feature areas.
-constexpr MenuEntry kLayer2[] = {
+const MenuEntry kLayer2[] = {
     Placeholder("Layer 2 Device Global Settings", "Layer2DeviceGlobalSettings1"),
     Placeholder("Multicast Filter", "MulticastFilter1"),
     Placeholder("Port Management", "PortManagement1"),
@@ -25,20 +25,20 @@ constexpr MenuEntry kLayer2[] = {
     Placeholder("IGMP Snooping", "IGMPSnooping1"),
     Placeholder("MLD Snooping", "MLDSnooping1"),
     Separator("N12"),
-    Placeholder("CoS Management", "CoSManagement1"),
+    Submenu("CoS Management", "CoSManagement1", CosItems()),
     Placeholder("Traffic Segmentation Table ", "TrafficSegmentationTable1"),
     Placeholder("Packet Storm", "PacketStorm1"),
     Separator("N13"),
-    Placeholder("ACL", "ACL1"),
-    Placeholder("CPU Interface Filtering", "CPUInterfaceFiltering1"),
-    Placeholder("Time Range", "TimeRange1"),
+    Submenu("ACL", "ACL1", AclItems()),
+    Submenu("CPU Interface Filtering", "CPUInterfaceFiltering1", CpuFilterItems()),
+    Submenu("Time Range", "TimeRange1", TimeRangeItems()),
     Separator("N14"),
     Placeholder("802.3 ad", "N8023ad1"),
     Separator("N15"),
-    Placeholder("LLDP", "LLDP1"),
+    Submenu("LLDP", "LLDP1", LldpItems()),
     Separator("N16"),
     Placeholder("Loopback Detection ", "LoopbackDetection1"),
-    Placeholder("PoE", "PoE1", kHidden),
+    Submenu("PoE", "PoE1", PoeItems(), kHidden),
     Placeholder("BPDU Tunnel", "BPDUTunnel1"),
     Placeholder("BPDU Protection", "BPDUProtection1"),
     Placeholder("ARP Spoofing Prevent", "ARPSpoofingPrevent1"),

@@ -15,6 +15,12 @@ std::span<const MenuEntry> BasicConfigurationItems();
 std::span<const MenuEntry> RmonItems();
 std::span<const MenuEntry> BridgeItems();
 std::span<const MenuEntry> HelpItems();
+std::span<const MenuEntry> CosItems();
+std::span<const MenuEntry> AclItems();
+std::span<const MenuEntry> CpuFilterItems();
+std::span<const MenuEntry> TimeRangeItems();
+std::span<const MenuEntry> LldpItems();
+std::span<const MenuEntry> PoeItems();
 
 // Where an entry stands: its captions from the top joined by " > ", and whether it or one of
 // its parents is hidden.

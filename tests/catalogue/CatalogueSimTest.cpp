@@ -99,6 +99,32 @@ bool HasRow(const std::vector<Row>& rows, const Row& keys) {
                        [&](const Row& row) { return std::equal(keys.begin(), keys.end(), row.begin()); });
 }
 
+// The panels with Add and Delete: list pages by title, tabs by caption.
+struct RowPanel {
+    std::string name;
+    const QsSNMPVarDesc* vars;
+    std::uint8_t itemType;
+    int keyCount;
+    qs::StatusDef add;
+    qs::StatusDef del;
+};
+
+std::vector<RowPanel> PanelsWithAdd() {
+    std::vector<RowPanel> found;
+    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+        const qs::PageDef& p = *e.entry->page;
+        if (p.add.var >= 0) {
+            found.push_back({p.title, p.vars, p.itemType, p.keyCount, p.add, p.del});
+        }
+        for (const qs::TabDef& t : p.tabs) {
+            if (t.add.var >= 0) {
+                found.push_back({t.caption, t.vars, t.itemType, t.keyCount, t.add, t.del});
+            }
+        }
+    }
+    return found;
+}
+
 // Each Add status text creates a row with the page's editors filled in, and each Delete status
 // text removes it with a SET of the index values and the status only.
 TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
@@ -107,15 +133,18 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         {"SMTP Mail Receiver Table", {"3", "ops@example.net", ""}},
         {"Ping Control Table", {"admin", "lab", "10.90.90.2", "3", "1", "enabled", ""}},
         {"Trace Route Control Table", {"admin", "lab", "10.1.1.2", "3", "3", "33434", "30", "enabled", ""}},
+        {"ACL Meter Table", {"3", "4", "2048", "remark-dscp", "46", "16", "other", ""}},
+        {"Packet Content Mask", {"7", "FFFFFFFFFFFF", "000000000000", "0FFF", "0000", ""}},
+        {"Packet Content Offsets", {"7", "3", "l3", "4", "FF00", ""}},
+        {"ACL Packet Content Rule Offsets Table", {"5", "2", "3", "0800", "", "FFFF"}},
+        {"IPv6 Mask (CPU Interface Filtering)",
+         {"3", "enable", "disable", "src-ipv6-addr", "FFFFFFFFFFFFFFFF0000000000000000",
+          "00000000000000000000000000000000", ""}},
     };
     int exercised = 0;
-    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
-        const qs::PageDef& page = *e.entry->page;
-        if (page.add.var < 0) {
-            continue;
-        }
-        ASSERT_EQ(newRows.count(page.title), 1u) << page.title;
-        Row values = newRows.at(page.title);
+    for (const RowPanel& page : PanelsWithAdd()) {
+        ASSERT_EQ(newRows.count(page.name), 1u) << page.name;
+        Row values = newRows.at(page.name);
         const Row keys(values.begin(), values.begin() + page.keyCount);
         QsSNMPRequest request;
         request.List = QsSNMPVarList(page.vars, page.itemType, page.keyCount);
@@ -126,8 +155,8 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         bool ok = false;
         QsSNMPError error;
         request.SetSync(ok, error, false, "", nullptr);
-        EXPECT_TRUE(ok) << page.title << ": " << error.message;
-        EXPECT_TRUE(HasRow(Read(request, ok), keys)) << page.title;
+        EXPECT_TRUE(ok) << page.name << ": " << error.message;
+        EXPECT_TRUE(HasRow(Read(request, ok), keys)) << page.name;
 
         // The row to delete is the one selected: its key values, then the status alone.
         for (int k = 0; k < page.keyCount; ++k) {
@@ -135,11 +164,42 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         }
         const std::vector<std::string> deleteValues = {page.del.text};
         request.SetSync(ok, error, false, std::to_string(page.del.var), &deleteValues);
-        EXPECT_TRUE(ok) << page.title << ": " << error.message;
-        EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.title;
+        EXPECT_TRUE(ok) << page.name << ": " << error.message;
+        EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.name;
         ++exercised;
     }
-    EXPECT_EQ(exercised, 4);
+    EXPECT_EQ(exercised, 9);
+}
+
+// Every table page with writable columns writes its first row back as it was read: one SET of
+// the writable columns at the row's index, which the device takes.
+TEST_F(CatalogueSim, TablePagesWriteBackTheFirstRowTheyRead) {
+    int written = 0;
+    for (const PanelView& panel : AllPanels()) {
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        std::string selection;
+        for (int i = panel.keyCount; i < request.List.GetCount(); ++i) {
+            if (request.List.IsWritable(i) && i != panel.add.var && i != panel.del.var) {
+                selection += (selection.empty() ? "" : ",") + std::to_string(i);
+            }
+        }
+        if (!request.List.IsTable() || selection.empty()) {
+            continue;
+        }
+        bool ok = false;
+        ASSERT_TRUE(request.GetSync(ok, true) && ok) << panel.where;
+        const std::size_t before = sim_->journal().size();
+        QsSNMPError error;
+        request.SetSync(ok, error, false, selection, nullptr);
+        EXPECT_TRUE(ok) << panel.where << ": " << error.message;
+        const auto journal = sim_->journal();
+        ASSERT_EQ(journal.size(), before + 1) << panel.where;
+        EXPECT_EQ(journal.back().pdu, "set") << panel.where;
+        EXPECT_EQ(journal.back().errorStatus, "noError") << panel.where;
+        ++written;
+    }
+    EXPECT_GE(written, 20);
 }
 
 // With SNMPv1 configured the IfX page's request speaks SNMPv2c, and a request created after the

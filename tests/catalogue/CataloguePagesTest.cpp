@@ -324,5 +324,57 @@ TEST_F(CataloguePages, EditSubFormWritesBackTheRowItRead) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
+// The IPv6 mask fields of the CPU-filter page take hex digits only and exactly 32 of them: the
+// usual IPv6 text cannot be typed in, a short mask is refused with the hex-length message, and
+// a full one is sent as its 16 octets with the new row.
+TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("IPv6maskCPUACLfilter1"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    TSNMPListViewPanel* panel = ListPanelOn(*pageForm, 0);
+    auto edit = [panel](int i) { return dynamic_cast<TEdit*>(panel->EditsPanel->Items[i].Control); };
+    const std::size_t before = sim.journal().size();
+    QString typed;
+    QStringList shortMessages;
+    QTimer::singleShot(0, [&] {
+        auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(sub, nullptr);
+        auto* frame = dynamic_cast<TSNMPPanel*>(sub->FindComponent(QStringLiteral("SNMPPanel")));
+        ASSERT_NE(frame, nullptr);
+        edit(0)->SetText(QStringLiteral("4"));
+        edit(4)->SetText(QString());
+        QTest::keyClicks(edit(4), "FFFF:FFFF::");
+        typed = edit(4)->Text();
+        edit(4)->SetText(QStringLiteral("FFFF"));
+        QApplication::setActiveWindow(sub);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(sub));
+        edit(4)->setFocus();
+        QTest::keyClick(edit(4), Qt::Key_Tab); // leaving the edit checks it
+        shortMessages = messages.Texts();
+        edit(4)->SetText(QStringLiteral("FFFFFFFF000000000000000000000000"));
+        panel->EditsPanel->Items[4].CheckBox->SetChecked(true);
+        frame->BtnPanel->SetCheckedBtn->Click();
+        if (sub->isVisible()) {
+            sub->Close();
+        }
+    });
+    panel->BtnPanel->AddBtn->Click();
+    EXPECT_EQ(typed, "FFFFFFFF");
+    EXPECT_EQ(shortMessages, QStringList({" Please enter a hex string whose length is 32!"}));
+    const auto journal = sim.journal();
+    const auto set = std::find_if(journal.begin() + static_cast<std::ptrdiff_t>(before), journal.end(),
+                                  [](const auto& record) { return record.pdu == "set"; });
+    ASSERT_NE(set, journal.end());
+    EXPECT_EQ(set->errorStatus, "noError");
+    std::map<std::string, std::string> sent;
+    for (const auto& vb : set->varbinds) {
+        sent[vb.oid] = vb.hex.empty() ? vb.value : vb.hex;
+    }
+    EXPECT_EQ(sent[".1.3.6.1.4.1.58613.12.9.4.4.1.5.4"], "FFFFFFFF000000000000000000000000");
+    EXPECT_EQ(sent[".1.3.6.1.4.1.58613.12.9.4.4.1.7.4"], "4");
+    pageForm->Close();
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 } // namespace qs::test

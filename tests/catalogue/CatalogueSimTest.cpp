@@ -202,6 +202,65 @@ TEST_F(CatalogueSim, TablePagesWriteBackTheFirstRowTheyRead) {
     EXPECT_GE(written, 20);
 }
 
+// A walk asks for the readable columns only: index columns are never read, even where they
+// carry an OID, and take their values from each row's instance suffix.
+TEST_F(CatalogueSim, WalksAskForReadableColumnsOnly) {
+    for (const PanelView& panel : AllPanels()) {
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        if (!request.List.IsTable()) {
+            continue;
+        }
+        std::vector<std::string> readable;
+        for (int i = 0; i < request.List.GetCount(); ++i) {
+            if (request.List.IsReadable(i)) {
+                readable.push_back("." + request.List.GetVar(i)->Oid);
+            }
+        }
+        bool ok = false;
+        ASSERT_TRUE(request.GetSync(ok, true)) << panel.where;
+        const auto journal = sim_->journal();
+        ASSERT_FALSE(journal.empty());
+        std::vector<std::string> asked;
+        for (const auto& vb : journal.back().varbinds) {
+            asked.push_back(vb.oid);
+        }
+        EXPECT_EQ(asked, readable) << panel.where;
+        for (int k = 0; k < panel.keyCount; ++k) {
+            EXPECT_NE(request.List.GetVar(k)->Value, "") << panel.where << " key " << k;
+        }
+    }
+}
+
+// The index forms of the first row: time ticks, an address family through its option list, a
+// length-prefixed InetAddress or octet string as the last key, a MAC address of six
+// sub-identifiers.
+TEST_F(CatalogueSim, IndexFormsDecodeFromTheRowSuffix) {
+    const std::map<std::string, Row> firstKeys = {
+        {"Layer 2 > LLDP > Remote System Data > Management Address Table",
+         {"0:00:01.00", "1", "1", "IPv4", "0A5A5A01"}},
+        {"Layer 2 > LLDP > LLDP System Data > Management Address Table", {"IPv4", "10.90.90.90"}},
+        {"Layer 2 > LLDP > Configuration > Address Configuration", {"1", "10.90.90.90"}},
+        {"Layer 2 > LLDP > Remote System Data > Unknown TLV Table", {"0:00:01.00", "1", "1", "9"}},
+        {"Layer 2 > LLDP > LLDP-Dot1 > Remote Data > VLAN Name Table", {"0:00:01.00", "1", "1", "1"}},
+        {"Layer 2 > CoS Management > MAC_Base PRI Table\n", {"001E58A1B20A"}},
+    };
+    int checked = 0;
+    for (const PanelView& panel : AllPanels()) {
+        if (firstKeys.count(panel.where) == 0) {
+            continue;
+        }
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        bool ok = false;
+        ASSERT_TRUE(request.GetSync(ok, true) && ok) << panel.where;
+        const Row row = Values(request.List);
+        EXPECT_EQ(Row(row.begin(), row.begin() + panel.keyCount), firstKeys.at(panel.where)) << panel.where;
+        ++checked;
+    }
+    EXPECT_EQ(checked, static_cast<int>(firstKeys.size()));
+}
+
 // With SNMPv1 configured the IfX page's request speaks SNMPv2c, and a request created after the
 // page speaks SNMPv1 again.
 TEST_F(CatalogueSim, IfXPageReadsWithV2cWhenV1IsConfigured) {

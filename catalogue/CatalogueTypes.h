@@ -57,6 +57,10 @@ struct TabDef {
     StatusDef add;
     StatusDef del;
     std::span<const FormatDef> formats;
+    bool editHidden = false;
+    bool doubleClick = true; // with editHidden: whether a double-click still edits
+    bool stopShown = false;
+    int readKey = -1; // a key column the tab also reads from the agent, as a readonly column
 };
 
 // Everything a generic page command builds its page from.

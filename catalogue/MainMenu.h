@@ -25,6 +25,12 @@ std::span<const MenuEntry> PacketStormItems();
 std::span<const MenuEntry> LinkAggregationItems();
 std::span<const MenuEntry> Layer3Items();
 std::span<const MenuEntry> SingleIpItems();
+std::span<const MenuEntry> CosItems();
+std::span<const MenuEntry> AclItems();
+std::span<const MenuEntry> CpuFilterItems();
+std::span<const MenuEntry> TimeRangeItems();
+std::span<const MenuEntry> LldpItems();
+std::span<const MenuEntry> PoeItems();
 
 // Where an entry stands: its captions from the top joined by " > ", and whether it or one of
 // its parents is hidden.

@@ -63,15 +63,37 @@ TSNMPEditorPanel* AddPanel(TConfigForm& form, const PageDef& page) {
     return form.SetEditorPage(request);
 }
 
+// Edit hidden, double-click editing off where asked, Stop shown where asked; the button column
+// closes up again.
+void ApplyButtons(TSNMPEditorPanel& panel, bool editHidden, bool doubleClick, bool stopShown) {
+    auto* list = dynamic_cast<TSNMPListViewPanel*>(&panel);
+    if (list == nullptr || !editHidden) {
+        return;
+    }
+    panel.BtnPanel->EditBtn->Hide();
+    if (stopShown) {
+        panel.BtnPanel->StopBtn->Show();
+    }
+    if (!doubleClick) {
+        list->ListPanel->ListView->OnDblClick = nullptr;
+    }
+    panel.BtnPanel->Arrange();
+}
+
 void AddTabs(TConfigForm& form, const PageDef& page) {
     form.MakePaged();
     for (const TabDef& tab : page.tabs) {
         QsSNMPRequest2Edits* request = NewRequest(form, tab.vars, tab.itemType, tab.keyCount, page.timeout);
+        // On the request's own copy, before the tab builds its grid and columns from it.
+        if (tab.readKey >= 0) {
+            request->Request.List.GetVar(tab.readKey)->Access = ACC_READONLY;
+        }
         TSNMPEditorPanel* panel = tab.kind == PageKind::List
                                       ? form.AddListViewPage(tab.caption, request, tab.add.var, tab.add.text,
                                                              tab.del.var, tab.del.text)
                                       : form.AddEditorPage(tab.caption, request);
         ApplyFormats(*panel, tab.formats);
+        ApplyButtons(*panel, tab.editHidden, tab.doubleClick, tab.stopShown);
     }
 }
 
@@ -88,16 +110,7 @@ void ApplySettings(TConfigForm& form, TSNMPEditorPanel& panel, const PageDef& pa
     for (const TagDef& t : page.tags) {
         panel.EditsPanel->Items[static_cast<std::size_t>(t.var)].Control->Tag = t.tag;
     }
-    if (auto* list = dynamic_cast<TSNMPListViewPanel*>(&panel); list != nullptr && page.editHidden) {
-        panel.BtnPanel->EditBtn->Hide();
-        if (page.stopShown) {
-            panel.BtnPanel->StopBtn->Show();
-        }
-        if (!page.doubleClick) {
-            list->ListPanel->ListView->OnDblClick = nullptr;
-        }
-        panel.BtnPanel->Arrange();
-    }
+    ApplyButtons(panel, page.editHidden, page.doubleClick, page.stopShown);
     if (page.pageHeight > 0) {
         form.SetHeight(page.pageHeight);
     }

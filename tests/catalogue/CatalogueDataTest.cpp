@@ -8,6 +8,7 @@
 #include "IgmpSnoopingPages.h"
 #include "Layer2PortPages.h"
 #include "Layer3Pages.h"
+#include "LldpMib.h"
 #include "QBridgeMib.h"
 #include "QsOptionList.h"
 #include "QsSNMPVarList.h"
@@ -115,6 +116,14 @@ void ExpectSettingsFit(const PageDef& p, const std::string& where) {
         EXPECT_EQ(p.vars[p.portList.var].OptionList, nullptr) << where;
     }
     EXPECT_TRUE(p.kind == PageKind::List || (p.add.var < 0 && p.del.var < 0 && !p.editHidden)) << where;
+    for (const qs::TabDef& tab : p.tabs) {
+        EXPECT_TRUE(tab.kind == PageKind::List || (tab.add.var < 0 && tab.del.var < 0 && !tab.editHidden))
+            << where << " / " << tab.caption;
+        // A key read from the agent as well: an index column by access, inside the keys.
+        EXPECT_TRUE(tab.readKey < 0 ||
+                    (tab.readKey < tab.keyCount && (tab.vars[tab.readKey].Access & ACC_NOTACCESS)))
+            << where << " / " << tab.caption;
+    }
 }
 
 TEST(CatalogueData, KeyCountsAndIndexColumnsFitTheirTables) {
@@ -165,8 +174,9 @@ TEST(CatalogueData, StatusTextsExistInTheirColumnsOptionLists) {
     }
     // Trusted Host, SMTP receivers, ping and trace-route control; AAC server groups, the MAC
     // database, the IP-MAC blocked table's Delete; protocol and MAC-based VLANs, CVID translation;
-    // ten SNMPv3 tables; IPv6 addresses and neighbours
-    EXPECT_EQ(statuses, 51);
+    // ten SNMPv3 tables; IPv6 addresses and neighbours; ACL meters, both packet-content mask tabs,
+    // rule offsets, IPv6 CPU-filter masks
+    EXPECT_EQ(statuses, 65);
 }
 
 TEST(CatalogueData, FormatsParseAndTargetEditItems) {
@@ -253,6 +263,49 @@ TEST(CatalogueData, ChecksFailOnABrokenEntry) {
                             "tag 99 on DHCP Option12 State");
 }
 
+// Fields whose value is hex octets (octet strings, IPv6 masks) either check an address form or
+// take hex digits only, exactly as many as the octets shown; an unfiltered "%s" would send a
+// mistyped text as other octets than the user meant.
+TEST(CatalogueData, HexValuedFieldsTakeOnlyHexDigitsOfTheirLength) {
+    int checked = 0;
+    for (const PanelView& panel : AllPanels()) {
+        for (const qs::FormatDef& f : panel.formats) {
+            const std::uint32_t syntax = panel.vars[f.var].Syntax;
+            if (syntax != SYN_OCTETSTR && syntax != SYN_IPV6ADDRESS && syntax != SYN_MACADDRESS) {
+                continue;
+            }
+            const qs::EditFormat parsed = qs::ParseEditFormat(f.format);
+            if (parsed.addressKind != qs::AK_NONE) {
+                continue;
+            }
+            EXPECT_EQ(parsed.conversion, 'h') << panel.where << ": " << f.format;
+            EXPECT_TRUE(parsed.lengthFlags & qs::LF_FIXED) << panel.where << ": " << f.format;
+            EXPECT_EQ(parsed.length, syntax == SYN_IPV6ADDRESS ? 32 : 4) << panel.where << ": " << f.format;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 7); // CTag, STag, offsets mask, rule offsets data and mask, two IPv6 masks
+}
+
+// The management-address subtypes: the address family numbers, the remote list spelling two of
+// them its own way.
+TEST(CatalogueData, AddressFamilyListsDifferOnlyInTwoSpellings) {
+    ASSERT_EQ(OptionTableLength(AddressFamilyOptions), 27);
+    ASSERT_EQ(OptionTableLength(RemoteAddressFamilyOptions), 27);
+    std::string differences;
+    for (int i = 0; i < 27; ++i) {
+        EXPECT_EQ(AddressFamilyOptions[i].value, RemoteAddressFamilyOptions[i].value) << i;
+        EXPECT_EQ(AddressFamilyOptions[i].value, i < 26 ? i : 65535) << i;
+        if (std::string(AddressFamilyOptions[i].text) != RemoteAddressFamilyOptions[i].text) {
+            differences +=
+                std::string(AddressFamilyOptions[i].text) + ">" + RemoteAddressFamilyOptions[i].text + ",";
+        }
+    }
+    EXPECT_EQ(differences, "xtpOverIPv4>xtpOverIpv4,xtpOverIPv6>xtpOverIpv6,");
+    EXPECT_STREQ(AddressFamilyOptions[26].text, "reserved");
+    EXPECT_STREQ(AddressFamilyOptions[17].text, "distinguishedName");
+}
+
 // Catches a slip in the transcribed captions and values of a few columns that differ from
 // their look-alikes.
 TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
@@ -306,6 +359,21 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         {"Layer 3 > IP Managment > IP Control Table", 3, "IPv6 Link Local Auto State",
          "1=other,2=enabled,3=disabled,"},
         {"Single IP > Neighbor Switch", 2, "Role State", "1=commander,2=candidate,3=member,"},
+        {"Layer 2 > ACL > Flow Meter Table", 3, "Action For Rate Exceed", "2=drop-packet,4=remark-dscp,"},
+        {"Layer 2 > ACL > ACL Mask Delete All State", 0, "ACL Mask Delete All State", "1=none,2=start,"},
+        {"Layer 2 > CPU Interface Filtering > Global Settings", 0, "CPU Interface filter State",
+         "1=enable,2=disable,"},
+        {"Layer 2 > CPU Interface Filtering > IPv6 Mask(CPU Interface Filtering)", 3, "Mask State",
+         "1=other,2=dst-ipv6-addr,3=src-ipv6-addr,4=dst-src-ipv6-addr,"},
+        {"Layer 2 > LLDP > LLDP System Data > Port Table", 1, "ID Subtype",
+         "1=interfaceAlias,2=portComponent,3=macAddress,4=networkAddress,5=interfaceName,6=agentCircuitId,"
+         "7=local,"},
+        {"Layer 2 > LLDP > LLDP-Dot3 > Remote Table > Power Table", 3, "Power Port Class",
+         "1=pClassPSE,2=pClassPD,"},
+        {"Layer 2 > CoS Management > Priority Table\n", 1, "Ether PRI", "1=disable,2=Ethernet 802.1p,"},
+        {"Layer 2 > CoS Management > Priority Table\n", 3, "None", "1=valid,2=invalid,"},
+        {"Layer 2 > PoE > PoE Port Control", 3, "Power Limit",
+         "1=class0,2=class1,3=class2,4=class3,5=user-defined,"},
     };
     const auto pages = EntriesOfKind(qs::CommandKind::Page);
     for (const Case& c : cases) {

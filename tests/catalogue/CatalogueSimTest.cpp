@@ -184,9 +184,37 @@ TEST_F(CatalogueSimV3, EverySnmpV3PageWritesBackWhatItRead) {
     ExpectListsWriteBack(true);
 }
 
+// The panels with a Delete status text: list pages by title, tabs by caption, with their menu
+// path.
+struct RowPanel {
+    std::string name;
+    std::string path;
+    const QsSNMPVarDesc* vars;
+    std::uint8_t itemType;
+    int keyCount;
+    qs::StatusDef add;
+    qs::StatusDef del;
+};
+
+std::vector<RowPanel> PanelsWithDelete() {
+    std::vector<RowPanel> found;
+    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
+        const qs::PageDef& p = *e.entry->page;
+        if (p.del.var >= 0) {
+            found.push_back({p.title, e.place.path, p.vars, p.itemType, p.keyCount, p.add, p.del});
+        }
+        for (const qs::TabDef& t : p.tabs) {
+            if (t.del.var >= 0) {
+                found.push_back({t.caption, e.place.path, t.vars, t.itemType, t.keyCount, t.add, t.del});
+            }
+        }
+    }
+    return found;
+}
+
 // Creates the row of values (with the page's Add status text) as the Add sub-form does; returns
 // its keys.
-Row AddRow(const qs::PageDef& page, QsSNMPRequest& request, Row values) {
+Row AddRow(const RowPanel& page, QsSNMPRequest& request, Row values) {
     const Row keys(values.begin(), values.begin() + page.keyCount);
     values[static_cast<std::size_t>(page.add.var)] = page.add.text;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -195,7 +223,7 @@ Row AddRow(const qs::PageDef& page, QsSNMPRequest& request, Row values) {
     bool ok = false;
     QsSNMPError error;
     request.SetSync(ok, error, false, "", nullptr);
-    EXPECT_TRUE(ok) << page.title << ": " << error.message;
+    EXPECT_TRUE(ok) << page.name << ": " << error.message;
     return keys;
 }
 
@@ -227,6 +255,13 @@ const std::map<std::string, Row>& NewRows() {
         {"SNMP Community Table", {"audit", "auditcomm", "audit", engine, "", "", "nonVolatile", ""}},
         {"IPv6 Address Control Table", {"System", "20010DB8000000000000000000000099", "64", ""}},
         {"IPv6 Neighbor Cache Table", {"20010DB8000000000000000000000042", "001E58A1B299", "System", "", ""}},
+        {"ACL Meter Table", {"3", "4", "2048", "remark-dscp", "46", "16", "other", ""}},
+        {"Packet Content Mask", {"7", "FFFFFFFFFFFF", "000000000000", "0FFF", "0000", ""}},
+        {"Packet Content Offsets", {"7", "3", "l3", "4", "FF00", ""}},
+        {"ACL Packet Content Rule Offsets Table", {"5", "2", "3", "0800", "", "FFFF"}},
+        {"IPv6 Mask (CPU Interface Filtering)",
+         {"3", "enable", "disable", "src-ipv6-addr", "FFFFFFFFFFFFFFFF0000000000000000",
+          "00000000000000000000000000000000", ""}},
     };
     return rows;
 }
@@ -236,9 +271,8 @@ const std::map<std::string, Row>& NewRows() {
 // the index values and the status only.
 int CatalogueSim::ExpectRowsAddedAndDeleted(bool snmpV3Menu) {
     int exercised = 0;
-    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
-        const qs::PageDef& page = *e.entry->page;
-        if (page.del.var < 0 || InSnmpV3Menu(e.place.path) != snmpV3Menu) {
+    for (const RowPanel& page : PanelsWithDelete()) {
+        if (InSnmpV3Menu(page.path) != snmpV3Menu) {
             continue;
         }
         QsSNMPRequest request;
@@ -246,20 +280,20 @@ int CatalogueSim::ExpectRowsAddedAndDeleted(bool snmpV3Menu) {
         bool ok = false;
         Row keys;
         if (page.add.var >= 0) {
-            EXPECT_EQ(NewRows().count(page.title), 1u) << page.title;
-            if (NewRows().count(page.title) == 0) {
+            EXPECT_EQ(NewRows().count(page.name), 1u) << page.name;
+            if (NewRows().count(page.name) == 0) {
                 continue;
             }
-            keys = AddRow(page, request, NewRows().at(page.title));
+            keys = AddRow(page, request, NewRows().at(page.name));
         } else {
             const std::vector<Row> before = Read(request, ok);
-            EXPECT_FALSE(before.empty()) << page.title;
+            EXPECT_FALSE(before.empty()) << page.name;
             if (before.empty()) {
                 continue;
             }
             keys.assign(before[0].begin(), before[0].begin() + page.keyCount);
         }
-        EXPECT_TRUE(HasRow(Read(request, ok), keys)) << page.title;
+        EXPECT_TRUE(HasRow(Read(request, ok), keys)) << page.name;
         QsSNMPError error;
 
         // The row to delete is the one selected: its key values, then the status alone.
@@ -268,11 +302,70 @@ int CatalogueSim::ExpectRowsAddedAndDeleted(bool snmpV3Menu) {
         }
         const std::vector<std::string> deleteValues = {page.del.text};
         request.SetSync(ok, error, false, std::to_string(page.del.var), &deleteValues);
-        EXPECT_TRUE(ok) << page.title << ": " << error.message;
-        EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.title;
+        EXPECT_TRUE(ok) << page.name << ": " << error.message;
+        EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.name;
         ++exercised;
     }
     return exercised;
+}
+
+// A walk asks for the readable columns only: index columns are never read, even where they
+// carry an OID, and take their values from each row's instance suffix.
+TEST_F(CatalogueSim, WalksAskForReadableColumnsOnly) {
+    for (const PanelView& panel : AllPanels()) {
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        if (!request.List.IsTable()) {
+            continue;
+        }
+        std::vector<std::string> readable;
+        for (int i = 0; i < request.List.GetCount(); ++i) {
+            if (request.List.IsReadable(i)) {
+                readable.push_back("." + request.List.GetVar(i)->Oid);
+            }
+        }
+        bool ok = false;
+        ASSERT_TRUE(request.GetSync(ok, true)) << panel.where;
+        const auto journal = sim_->journal();
+        ASSERT_FALSE(journal.empty());
+        std::vector<std::string> asked;
+        for (const auto& vb : journal.back().varbinds) {
+            asked.push_back(vb.oid);
+        }
+        EXPECT_EQ(asked, readable) << panel.where;
+        for (int k = 0; k < panel.keyCount; ++k) {
+            EXPECT_NE(request.List.GetVar(k)->Value, "") << panel.where << " key " << k;
+        }
+    }
+}
+
+// The index forms of the first row: time ticks, an address family through its option list, a
+// length-prefixed InetAddress or octet string as the last key, a MAC address of six
+// sub-identifiers.
+TEST_F(CatalogueSim, IndexFormsDecodeFromTheRowSuffix) {
+    const std::map<std::string, Row> firstKeys = {
+        {"Layer 2 > LLDP > Remote System Data > Management Address Table",
+         {"0:00:01.00", "1", "1", "IPv4", "0A5A5A01"}},
+        {"Layer 2 > LLDP > LLDP System Data > Management Address Table", {"IPv4", "10.90.90.90"}},
+        {"Layer 2 > LLDP > Configuration > Address Configuration", {"1", "10.90.90.90"}},
+        {"Layer 2 > LLDP > Remote System Data > Unknown TLV Table", {"0:00:01.00", "1", "1", "9"}},
+        {"Layer 2 > LLDP > LLDP-Dot1 > Remote Data > VLAN Name Table", {"0:00:01.00", "1", "1", "1"}},
+        {"Layer 2 > CoS Management > MAC_Base PRI Table\n", {"001E58A1B20A"}},
+    };
+    int checked = 0;
+    for (const PanelView& panel : AllPanels()) {
+        if (firstKeys.count(panel.where) == 0) {
+            continue;
+        }
+        QsSNMPRequest request;
+        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        bool ok = false;
+        ASSERT_TRUE(request.GetSync(ok, true) && ok) << panel.where;
+        const Row row = Values(request.List);
+        EXPECT_EQ(Row(row.begin(), row.begin() + panel.keyCount), firstKeys.at(panel.where)) << panel.where;
+        ++checked;
+    }
+    EXPECT_EQ(checked, static_cast<int>(firstKeys.size()));
 }
 
 // Tables whose index holds more than integers, or whose keys are also read as columns: every
@@ -309,7 +402,7 @@ TEST_F(CatalogueSim, KeysReadFromTheRowsInstance) {
 }
 
 TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
-    EXPECT_EQ(ExpectRowsAddedAndDeleted(false), 12);
+    EXPECT_EQ(ExpectRowsAddedAndDeleted(false), 17);
 }
 
 TEST_F(CatalogueSimV3, AddAndDeleteStatusTextsCreateAndRemoveRows) {

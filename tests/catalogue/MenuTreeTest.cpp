@@ -83,6 +83,15 @@ TEST(MenuTree, CaptionsAndPathsAreExact) {
         {"PortSecurityControl1", "Layer 2 > Port Management > Port Security Table > Port Security Control"},
         {"AggreatorPortTable1", "Layer 2 > 802.3 ad > Aggregator Port Table"},
         {"NeighborCacheDeleteSettings", "Layer 3 > IPv6 Management > Neighbor Cache Delete Settings"},
+        {"EthernetMask1", "Layer 2 > ACL > Ethernet Mask "},
+        {"PacketContentRuleOffsets1", "Layer 2 > ACL > Packet Content Rule > Offsets Table"},
+        {"IPv6RuleCPUFilter1", "Layer 2 > CPU Interface Filtering > IPv6 Rule(CPU Interface Filtering)"},
+        {"CoSPriorityTable1", "Layer 2 > CoS Management > Priority Table\n"},
+        {"CosSMacBasePRITable1", "Layer 2 > CoS Management > MAC_Base PRI Table\n"},
+        {"CoSDHCPPRITable1", "Layer 2 > CoS Management > DSCP PRI Table"},
+        {"PoEPortInformation1", "Layer 2 > PoE > PoE Port information"},
+        {"PortTablle1", "Layer 2 > LLDP > LLDP-Dot3 > Local Data Table > Port Table"},
+        {"ProtocolTable2", "Layer 2 > LLDP > LLDP-Dot1 > Local Data > Protocol VLAN Table"},
     };
     std::map<std::string, std::string> found;
     for (const PlacedEntry& e : AllMenuEntries()) {
@@ -138,6 +147,15 @@ TEST(MenuTree, PageTitlesAreExact) {
         {"PacketStormControl1", "Packet Storm Control"},
         {"AggregatorPortList1", "Aggregator Port List Table"},
         {"AggreatorPortTable1", "Aggregator Port"},
+        {"MeterTable1", "ACL Meter Table"},
+        {"PayloadMaskInformation1", "Packet Content Mask"},
+        {"IPv6maskCPUACLfilter1", "IPv6 Mask (CPU Interface Filtering)"},
+        {"ManagementAddressTable1", "Management Address Table"},
+        {"ManagementAddressTable2", "Management Address Table"},
+        {"PortVLANTable1", "Port VLAN Status"},
+        {"ProtocolTable2", "Local Protocol VLAN Table"},
+        {"CoSDHCPPRITable1", "CoS DSCP PRI Table"},
+        {"PoESysteminformation1", "PoE System information"},
     };
     for (const auto& [name, title] : titles) {
         const MenuEntry* e = qs::FindMenuEntry(qs::MainMenuItems(), name);
@@ -203,6 +221,12 @@ TEST(MenuTree, EachMenuHoldsItsCommands) {
     EXPECT_TRUE((counts["Layer 2 > IGMP Snooping"] == Count{9, 2, 6, 0, 0, 0, 0}));
     EXPECT_TRUE((counts["Layer 2 > Packet Storm"] == Count{2, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE((counts["Layer 2 > 802.3 ad"] == Count{3, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE((counts["Layer 2 > ACL"] == Count{7, 0, 7, 0, 0, 0, 1}));
+    EXPECT_TRUE((counts["Layer 2 > CPU Interface Filtering"] == Count{2, 0, 7, 0, 0, 0, 0}));
+    EXPECT_TRUE((counts["Layer 2 > Time Range"] == Count{2, 0, 1, 0, 0, 0, 0}));
+    EXPECT_TRUE((counts["Layer 2 > LLDP"] == Count{24, 0, 9, 0, 0, 0, 0}));
+    EXPECT_TRUE((counts["Layer 2 > CoS Management"] == Count{5, 2, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE((counts["Layer 2 > PoE"] == Count{4, 4, 0, 0, 0, 0, 0}));
 }
 
 TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
@@ -233,6 +257,12 @@ TEST(MenuTree, HiddenCommandsAreTheOnesTheMenuDoesNotOffer) {
         "GVRP1",
         "IGMPInformation1",
         "IGMPv3Table1",
+        "CoSPortPRITable1",
+        "CosSMacBasePRITable1",
+        "PoESystemControl1",
+        "PoESysteminformation1",
+        "PoEPortControl1",
+        "PoEPortInformation1",
     };
     EXPECT_EQ(hidden, expected);
 }
@@ -313,6 +343,26 @@ TEST(MenuTree, DialogCaptionsAndCatches) {
     }
     EXPECT_EQ(uncaptioned, (std::set<std::string>{"TSMTPControlForm", "TAboutForm"}));
     EXPECT_EQ(catching, (std::set<std::string>{"TSTP_Info"}));
+}
+
+// Owners and globals where commands differ from the usual (owner the application, global set).
+TEST(MenuTree, DialogOwnersAndGlobalsThatDiffer) {
+    std::set<std::string> ownedByMainForm;
+    std::set<std::string> globalUntouched;
+    for (const PlacedEntry& e : EntriesOfKind(CommandKind::Dialog)) {
+        if (e.entry->dialog->owner == qs::DialogOwner::MainForm) {
+            ownedByMainForm.insert(e.entry->dialog->className);
+        }
+        if (e.entry->dialog->global == qs::GlobalPolicy::Untouched) {
+            globalUntouched.insert(e.entry->dialog->className);
+        }
+    }
+    EXPECT_EQ(ownedByMainForm, (std::set<std::string>{"TfrmAgentSupportedUpdateFiles", "TfrmNetwroktime",
+                                                      "TIPv6MaskInfoForm", "TCPUFilterIPV6RuleForm"}));
+    EXPECT_EQ(globalUntouched, (std::set<std::string>{"TfrmSummerTime", "TSystemLogServerForm",
+                                                      "TSMTPControlForm", "TEthernetMaskInformationForm",
+                                                      "TIPMaskInformationForm", "TCPUEthernetInformationForm",
+                                                      "TCPUIPMaskInformationForm", "TCPUIPRuleForm"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main menu's top level, the Help menu and the frame of the Layer 2 menu.
 #include "MainMenu.h"
 
+#include "Layer2ProtocolMenu.h"
 #include "MenuMakers.h"
 
 namespace qs {
@@ -16,17 +17,17 @@ constexpr MenuEntry kHelp[] = {
 };
 
 // The Layer 2 submenus; their items come with their feature areas.
-constexpr MenuEntry kLayer2[] = {
+const MenuEntry kLayer2[] = {
     Placeholder("Layer 2 Device Global Settings", "Layer2DeviceGlobalSettings1"),
-    Placeholder("Multicast Filter", "MulticastFilter1"),
+    Submenu("Multicast Filter", "MulticastFilter1", MulticastFilterItems()),
     Placeholder("Port Management", "PortManagement1"),
     Placeholder("QoS", "QoS1"),
     Separator("N11"),
     Placeholder("IGMP Snooping", "IGMPSnooping1"),
-    Placeholder("MLD Snooping", "MLDSnooping1"),
+    Submenu("MLD Snooping", "MLDSnooping1", MldSnoopingItems()),
     Separator("N12"),
     Placeholder("CoS Management", "CoSManagement1"),
-    Placeholder("Traffic Segmentation Table ", "TrafficSegmentationTable1"),
+    TrafficSegmentationItem(),
     Placeholder("Packet Storm", "PacketStorm1"),
     Separator("N13"),
     Placeholder("ACL", "ACL1"),
@@ -37,18 +38,18 @@ constexpr MenuEntry kLayer2[] = {
     Separator("N15"),
     Placeholder("LLDP", "LLDP1"),
     Separator("N16"),
-    Placeholder("Loopback Detection ", "LoopbackDetection1"),
+    Submenu("Loopback Detection ", "LoopbackDetection1", LoopbackDetectionItems()),
     Placeholder("PoE", "PoE1", kHidden),
-    Placeholder("BPDU Tunnel", "BPDUTunnel1"),
-    Placeholder("BPDU Protection", "BPDUProtection1"),
-    Placeholder("ARP Spoofing Prevent", "ARPSpoofingPrevent1"),
+    Submenu("BPDU Tunnel", "BPDUTunnel1", BpduTunnelItems()),
+    Submenu("BPDU Protection", "BPDUProtection1", BpduProtectionItems()),
+    ArpSpoofingPreventItem(),
     Separator("N17"),
-    Placeholder("ERPS", "ERPS1"),
-    Placeholder("NLB", "NLB1"),
-    Placeholder("PPPoE Circuit ID Insertion", "PPPoECircuitIDInsertion1"),
+    Submenu("ERPS", "ERPS1", ErpsItems()),
+    Submenu("NLB", "NLB1", NlbItems()),
+    PppoeItem(),
     Separator("N18"),
-    Placeholder("802.3 OAM", "N8023OAM1"),
-    Placeholder("CFM", "CFM1"),
+    Submenu("802.3 OAM", "N8023OAM1", Dot3OamItems()),
+    Submenu("CFM", "CFM1", CfmItems()),
 };
 
 void Visit(std::span<const MenuEntry> items, const MenuPlace& parent,

@@ -1,68 +1,16 @@
 // Every page of the menu built from its definition, opened against the simulated switch, read
 // and closed again, as a user clicking through the menu would.
-#include "CatalogueWalk.h"
-#include "GUIConfigForm.h"
-#include "GuiTest.h"
-#include "MainUnit.h"
+#include "CataloguePageTest.h"
 #include "PageCommand.h"
 #include "QsSNMPRequest2Edits.h"
-#include "QsSNMPSession.h"
-#include "SimProcess.h"
 #include "StatusBar.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <filesystem>
 
 namespace qs::test {
 namespace {
 
-class CataloguePages : public GuiTest {
-protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        previousFolder = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        ASSERT_TRUE(sim.start()) << sim.lastError();
-        InitSnmpSession("");
-        DefaultDevice = QsSNMPDevice{"127.0.0.1", static_cast<std::uint16_t>(sim.port())};
-        DeviceAddress = "127.0.0.1";
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previousFolder);
-        GuiTest::TearDown();
-    }
-
-    static std::vector<TSNMPPanel*> Panels(TConfigForm& form) {
-        std::vector<TSNMPPanel*> panels;
-        for (QFrame* frame : form.findChildren<QFrame*>()) {
-            if (auto* panel = dynamic_cast<TSNMPPanel*>(frame);
-                panel != nullptr && panel->MsgPanel != nullptr) {
-                panels.push_back(panel);
-            }
-        }
-        return panels;
-    }
-    // The status line of the page on view once its first read has ended (empty after 5 s).
-    static QString FirstReadStatus(TConfigForm& form) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            for (TSNMPPanel* panel : Panels(form)) {
-                const QString text = panel->StatusBar->SimpleText();
-                if (panel->isVisible() && !text.isEmpty() && !panel->Request->Busy) {
-                    return text;
-                }
-            }
-        }
-        return {};
-    }
-
-    TempFolder folder;
-    std::filesystem::path previousFolder;
-    SimProcess sim;
-};
+using CataloguePages = CataloguePageTest;
 
 TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
     int opened = 0;
@@ -73,6 +21,11 @@ TEST_F(CataloguePages, EveryPageOpensReadsAndCloses) {
         pageForm->Show();
         const QString status = FirstReadStatus(*pageForm);
         EXPECT_TRUE(status.startsWith("Get: Ok!")) << page.title << ": " << status.toStdString();
+        for (TSNMPPanel* panel : Panels(*pageForm)) {
+            if (auto* list = dynamic_cast<TSNMPListViewPanel*>(panel); list != nullptr && list->isVisible()) {
+                EXPECT_GT(list->ListPanel->ListView->ItemCount(), 0) << page.title << ": no row read";
+            }
+        }
         pageForm->Close();
         QCoreApplication::processEvents();
         pageForm.reset();

@@ -107,6 +107,50 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         {"SMTP Mail Receiver Table", {"3", "ops@example.net", ""}},
         {"Ping Control Table", {"admin", "lab", "10.90.90.2", "3", "1", "enabled", ""}},
         {"Trace Route Control Table", {"admin", "lab", "10.1.1.2", "3", "3", "33434", "30", "enabled", ""}},
+        {"Multicast Filter Table", {"3", "lab", "none", "239.2.2.1-239.2.2.9", ""}},
+        {"CFM VLAN Table", {"1", "300", "300", ""}},
+        {"CFM MD Table", {"3", "charString", "lab", "4", "defMHFnone", "sendIdNone", ""}},
+        {"CFM MA Net Table", {"1", "5", "charString", "svc-lab", "interval1s", ""}},
+        {"CFM MA Component Table", {"1", "1", "5", "300", "defMHFdefer", "sendIdDefer", "1", ""}},
+        {"CFM MA MEP List Table", {"1", "1", "5", ""}},
+        {"CFM MEP Table",
+         {"1",
+          "1",
+          "5",
+          "2",
+          "down",
+          "100",
+          "true",
+          "fngReset",
+          "true",
+          "7",
+          "001E58C00002",
+          "macRemErrXcon",
+          "250",
+          "1000",
+          "none",
+          "0",
+          "0",
+          "1",
+          "0",
+          "0",
+          "1",
+          "0",
+          "0",
+          "false",
+          "001E58C00003",
+          "1",
+          "probe",
+          "7",
+          "false",
+          "0",
+          "false",
+          "80",
+          "001E58C00003",
+          "64",
+          "false",
+          "0",
+          ""}},
     };
     int exercised = 0;
     for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
@@ -139,7 +183,7 @@ TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
         EXPECT_FALSE(HasRow(Read(request, ok), keys)) << page.title;
         ++exercised;
     }
-    EXPECT_EQ(exercised, 4);
+    EXPECT_EQ(exercised, 11);
 }
 
 // With SNMPv1 configured the IfX page's request speaks SNMPv2c, and a request created after the

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace qs::test {
@@ -386,7 +387,15 @@ void Save(QWidget* window, const char* name) {
 TEST_F(Layer2ProtocolPages, SavesScreenshotsOfCfmOamAndBpduPages) {
     auto* mep = dynamic_cast<TSNMPListViewPanel*>(Open(qs::CfmMepTablePage));
     ASSERT_NE(mep, nullptr);
-    OnSubForm([](TForm* sub, TSNMPPanel*) { Save(sub, "page-cfm-mep-add.png"); });
+    // The 37 items do not fit the highest sub-form: the grid scrolls.
+    OnSubForm([mep](TForm* sub, TSNMPPanel*) {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+        EXPECT_LE(sub->ClientHeight(), 550);
+        EXPECT_GT(mep->EditsPanel->ScrollBox->verticalScrollBar()->maximum(), 0);
+        Save(sub, "page-cfm-mep-add.png");
+    });
     mep->BtnPanel->AddBtn->Click();
     ASSERT_TRUE(WaitFor([&] { return WalkDone(*mep); }));
     form_->Close();

@@ -49,25 +49,4 @@ QString CataloguePageTest::FirstReadStatus(TConfigForm& form) {
     return {};
 }
 
-const qs::PageDef& CataloguePageTest::PageTitled(const std::string& title) {
-    for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
-        if (title == e.entry->page->title) {
-            return *e.entry->page;
-        }
-    }
-    throw std::runtime_error("no page titled " + title);
-}
-
-bool CataloguePageTest::WaitFor(const std::function<bool()>& done, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 } // namespace qs::test

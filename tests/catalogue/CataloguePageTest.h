@@ -1,6 +1,6 @@
 // Shared setup of the tests that build the catalogue's pages: krs-sim with the default data,
-// the framework's default target aimed at it, and helpers to find a page and wait for its
-// first read.
+// the framework's default target aimed at it, the page host's panels and the wait for a
+// page's first read.
 #pragma once
 
 #include "CatalogueWalk.h"
@@ -21,10 +21,6 @@ protected:
     static std::vector<TSNMPPanel*> Panels(TConfigForm& form);
     // The status line of the page on view once its first read has ended (empty after 5 s).
     static QString FirstReadStatus(TConfigForm& form);
-    // The page definition with this title.
-    static const qs::PageDef& PageTitled(const std::string& title);
-    // Processes events until done() holds or the time is up.
-    static bool WaitFor(const std::function<bool()>& done, int limitMs = 5000);
 
     TempFolder folder;
     std::filesystem::path previousFolder;

@@ -10,6 +10,7 @@
 #include "PageHooks.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StatusBar.h"
+#include "SubFormScript.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -40,18 +41,7 @@ protected:
         CataloguePageTest::TearDown();
     }
     // Runs script on the next sub-form that opens (Add or Edit), then lets it close.
-    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) {
-        QTimer::singleShot(0, [script] {
-            auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(sub, nullptr);
-            auto* frame = dynamic_cast<TSNMPPanel*>(sub->FindComponent(QStringLiteral("SNMPPanel")));
-            ASSERT_NE(frame, nullptr);
-            script(sub, frame);
-            if (sub->isVisible()) {
-                sub->Close();
-            }
-        });
-    }
+    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) { OnNextSubForm(script); }
     // The SETs since from, "OID=TYPE:VALUE ..." with the CFM MIB's prefix left off.
     QStringList CfmSets(std::size_t from) const {
         QStringList out;

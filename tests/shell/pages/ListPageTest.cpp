@@ -2,6 +2,7 @@
 // confirmation, and closing while reads run.
 
 #include "PageSimSupport.h"
+#include "SubFormScript.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,18 +41,7 @@ protected:
         panel->ListClick(List());
     }
     // Runs script on the next sub-form that opens (Add or Edit), then lets it close.
-    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) {
-        QTimer::singleShot(0, [script] {
-            auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(sub, nullptr);
-            auto* frame = dynamic_cast<TSNMPPanel*>(sub->FindComponent(QStringLiteral("SNMPPanel")));
-            ASSERT_NE(frame, nullptr);
-            script(sub, frame);
-            if (sub->isVisible()) {
-                sub->Close();
-            }
-        });
-    }
+    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) { OnNextSubForm(script); }
     TEdit* Edit(int i) const { return dynamic_cast<TEdit*>(panel->EditsPanel->Items[i].Control); }
     TCheckBox* Box(int i) const { return panel->EditsPanel->Items[i].CheckBox; }
 

@@ -86,7 +86,7 @@ constexpr MenuEntry kSystemLog[] = {
 };
 
 constexpr MenuEntry kSmtp[] = {
-    DialogItem("Global Settings", "GlobalSettings1", kSmtpDialog),
+    DialogItem("Global Settings", "SMTPGlobalSettings1", kSmtpDialog),
     PageItem("SMTP Information Table", "SMTPInformationTable1", SmtpInformationPage),
     PageItem("Mail Receiver Table", "SMTPMailReceiverTable1", SmtpMailReceiverPage),
 };

@@ -2,6 +2,7 @@
 #include "MainMenu.h"
 
 #include "Layer2PortPages.h"
+#include "Layer2ProtocolMenu.h"
 #include "MenuMakers.h"
 
 namespace qs {
@@ -19,15 +20,15 @@ constexpr MenuEntry kHelp[] = {
 // The Layer 2 submenus; their items come with their feature areas.
 const MenuEntry kLayer2[] = {
     PageItem("Layer 2 Device Global Settings", "DeviceControl2", Layer2GlobalSettingsPage),
-    Placeholder("Multicast Filter", "MulticastFilter1"),
+    Submenu("Multicast Filter", "MulticastFilter1", MulticastFilterItems()),
     Submenu("Port Management", "PortManagement1", PortManagementItems()),
     Submenu("QoS", "QoS1", QosItems()),
     Separator("N11"),
     Submenu("IGMP Snooping", "IGMPSnooping1", IgmpSnoopingItems()),
-    Placeholder("MLD Snooping", "MLDSnooping1"),
+    Submenu("MLD Snooping", "MLDSnooping1", MldSnoopingItems()),
     Separator("N12"),
     Submenu("CoS Management", "CoSManagement1", CosItems()),
-    Placeholder("Traffic Segmentation Table ", "TrafficSegmentationTable1"),
+    TrafficSegmentationItem(),
     Submenu("Packet Storm", "PacketStorm1", PacketStormItems()),
     Separator("N13"),
     Submenu("ACL", "ACL1", AclItems()),
@@ -38,18 +39,18 @@ const MenuEntry kLayer2[] = {
     Separator("N15"),
     Submenu("LLDP", "LLDP1", LldpItems()),
     Separator("N16"),
-    Placeholder("Loopback Detection ", "LoopbackDetection1"),
+    Submenu("Loopback Detection ", "LoopbackDetection1", LoopbackDetectionItems()),
     Submenu("PoE", "PoE1", PoeItems(), kHidden),
-    Placeholder("BPDU Tunnel", "BPDUTunnel1"),
-    Placeholder("BPDU Protection", "BPDUProtection1"),
-    Placeholder("ARP Spoofing Prevent", "ARPSpoofingPrevent1"),
+    Submenu("BPDU Tunnel", "BPDUTunnel1", BpduTunnelItems()),
+    Submenu("BPDU Protection", "BPDUProtection1", BpduProtectionItems()),
+    ArpSpoofingPreventItem(),
     Separator("N17"),
-    Placeholder("ERPS", "ERPS1"),
-    Placeholder("NLB", "NLB1"),
-    Placeholder("PPPoE Circuit ID Insertion", "PPPoECircuitIDInsertion1"),
+    Submenu("ERPS", "ERPS1", ErpsItems()),
+    Submenu("NLB", "NLB1", NlbItems()),
+    PppoeItem(),
     Separator("N18"),
-    Placeholder("802.3 OAM", "N8023OAM1"),
-    Placeholder("CFM", "CFM1"),
+    Submenu("802.3 OAM", "N8023OAM1", Dot3OamItems()),
+    Submenu("CFM", "CFM1", CfmItems()),
 };
 
 void Visit(std::span<const MenuEntry> items, const MenuPlace& parent,

@@ -5,6 +5,7 @@
 #include "Edit.h"
 #include "GUIConfigForm.h"
 #include "MainUnit.h"
+#include "PageHooks.h"
 #include "QsException.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -98,6 +99,9 @@ void AddTabs(TConfigForm& form, const PageDef& page) {
 }
 
 void ApplySettings(TConfigForm& form, TSNMPEditorPanel& panel, const PageDef& page) {
+    if (page.hook != nullptr) {
+        InstallPageHook(page.hook, panel);
+    }
     ApplyFormats(panel, page.formats);
     if (page.valueWidth == kKeepCurrentWidth && panel.EditsPanel->ItemCount() > 0) {
         panel.SetLabelWidth(panel.EditsPanel->Items[0].Control->Width());
@@ -124,6 +128,9 @@ std::unique_ptr<TConfigForm> BuildPage(const PageDef& page) {
                      QString::fromStdString(DeviceAddress));
     if (page.kind == PageKind::Paged) {
         AddTabs(*form, page);
+        if (page.pageHeight > 0) {
+            form->SetHeight(page.pageHeight);
+        }
     } else {
         ApplySettings(*form, *AddPanel(*form, page), page);
     }

@@ -29,6 +29,13 @@ constexpr PageDef AddDeletePage(const char* title, const QsSNMPVarDesc* vars, in
             .doubleClick = false};
 }
 
+// A table page whose rows are added and deleted through its row-status column; Edit stays.
+constexpr PageDef WithAddDelete(PageDef page, int statusVar) {
+    page.add = {statusVar, "createAndGo"};
+    page.del = {statusVar, "destroy"};
+    return page;
+}
+
 constexpr PageDef WithHeight(PageDef page, int height) {
     page.pageHeight = height;
     return page;

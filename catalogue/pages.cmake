@@ -2,5 +2,6 @@
 krs_library(krs_catalogue_pages
     SOURCES
         PageCommand.cpp
+        PageHooks.cpp
     LIBS krs_catalogue_main krs_pages
 )

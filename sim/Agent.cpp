@@ -3,6 +3,7 @@
 #include "LiveObjects.h"
 #include "NetSnmp.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <netinet/in.h>
@@ -197,6 +198,12 @@ bool Agent::authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite) {
     return false;
 }
 
+bool Agent::namesDropped(const Request& request) const {
+    return !options_.dropUnder.empty() &&
+           std::any_of(request.varbinds.begin(), request.varbinds.end(),
+                       [this](const VarBind& vb) { return startsWith(vb.oid, options_.dropUnder); });
+}
+
 int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     JournalEntry entry;
     entry.peer = peerText(pdu);
@@ -218,6 +225,8 @@ int Agent::onMessage(snmp_session* session, snmp_pdu* pdu) {
     } else if (options_.noAnswer) {
         entry.why = "no-answer";
     } else if (options_.dropEvery > 0 && ++accepted_ % static_cast<unsigned long>(options_.dropEvery) == 0) {
+        entry.why = "dropped";
+    } else if (namesDropped(request)) {
         entry.why = "dropped";
     } else {
         request.nonRepeaters = static_cast<int>(pdu->errstat);

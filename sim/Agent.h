@@ -47,6 +47,8 @@ private:
     bool openTransport(const std::string& endpoint, std::string& error);
     bool createUsers(std::string& error);
     bool authorise(snmp_pdu* pdu, JournalEntry& entry, bool& mayWrite);
+    // Whether the request names an object under --drop-under's OID.
+    bool namesDropped(const Request& request) const;
     void respond(snmp_session* session, snmp_pdu* request, const Response& response);
     // Sends the answers whose delay has passed; with `all` (at exit) drops those still waiting.
     void sendDue(bool all);

@@ -87,6 +87,10 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
         auto oid = parseOid(value);
         ok = oid.has_value();
         o.brokenNext = oid.value_or(Oid{});
+    } else if (name == "--drop-under") {
+        auto oid = parseOid(value);
+        ok = oid.has_value();
+        o.dropUnder = oid.value_or(Oid{});
     } else if (name == "--flip-links") {
         ok = parseInt(value, 1, 3600, o.flipSeconds);
     } else {
@@ -107,7 +111,7 @@ const char* usageText() {
            "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
            "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
-           "               [--bad-next OID]\n"
+           "               [--bad-next OID] [--drop-under OID]\n"
            "Serves the data file (or every *.walk file of a folder) on udp:127.0.0.1 (and udp6:[::1]\n"
            "with --ipv6). --port 0 picks a free port; the port is printed on the first line of standard\n"
            "output once the agent answers.\n";

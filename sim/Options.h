@@ -31,6 +31,7 @@ struct Options {
     int dropEvery = 0;
     std::vector<SetFault> setFaults;
     Oid brokenNext;
+    Oid dropUnder; // requests naming an object under this OID get no answer
     // Demo: flip a few ports' links every this many seconds (0: off).
     int flipSeconds = 0;
 };

@@ -175,8 +175,9 @@ TEST(CatalogueData, StatusTextsExistInTheirColumnsOptionLists) {
     // Trusted Host, SMTP receivers, ping and trace-route control; AAC server groups, the MAC
     // database, the IP-MAC blocked table's Delete; protocol and MAC-based VLANs, CVID translation;
     // ten SNMPv3 tables; IPv6 addresses and neighbours; ACL meters, both packet-content mask tabs,
-    // rule offsets, IPv6 CPU-filter masks
-    EXPECT_EQ(statuses, 65);
+    // rule offsets, IPv6 CPU-filter masks; multicast filter profiles; CFM VLANs, MDs, MA nets, MA
+    // components, MEP lists and MEPs
+    EXPECT_EQ(statuses, 83);
 }
 
 TEST(CatalogueData, FormatsParseAndTargetEditItems) {
@@ -219,6 +220,23 @@ TEST(CatalogueData, ChecksCatchABrokenEntry) {
          {wrongStatus, formatOnCombo, readOnlyStatus, keysBeyondTable, indexOutsideKeys}) {
         EXPECT_GT(failures(broken), 0) << broken.keyCount << " " << broken.add.text;
     }
+}
+
+// An integer item sends a 32-bit signed value: its format must not admit anything beyond that.
+TEST(CatalogueData, IntegerFormatsStayWithinInteger32) {
+    int checked = 0;
+    for (const PanelView& panel : AllPanels()) {
+        for (const qs::FormatDef& f : panel.formats) {
+            if (panel.vars[f.var].Syntax != SYN_INTEGER) {
+                continue;
+            }
+            const qs::EditFormat parsed = qs::ParseEditFormat(f.format);
+            EXPECT_GE(parsed.minimum, -2147483648.0) << panel.where << ": " << f.format;
+            EXPECT_LE(parsed.maximum, 2147483647.0) << panel.where << ": " << f.format;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 10);
 }
 
 TEST(CatalogueData, PageSettingsReferToExistingItems) {
@@ -374,6 +392,15 @@ TEST(CatalogueData, SelectedColumnsKeepTheirOwnEnumerations) {
         {"Layer 2 > CoS Management > Priority Table\n", 3, "None", "1=valid,2=invalid,"},
         {"Layer 2 > PoE > PoE Port Control", 3, "Power Limit",
          "1=class0,2=class1,3=class2,4=class3,5=user-defined,"},
+        {"Layer 2 > BPDU Tunnel > Tunnel Table", 2, "STP State", "2=disabled,1=enabled,"},
+        {"Layer 2 > MLD Snooping > Global Settings", 0, "MLD Snooping Global State", "2=disabled,3=enabled,"},
+        {"Layer 2 > Multicast Filter > Port Table", 3, "Port Access", "0=none,1=permit,2=deny,"},
+        {"Layer 2 > CFM > Stack Table", 3, "Direction", "1=down,2=up,"},
+        {"Layer 2 > CFM > MA > Net Table", 4, "Net CCM Interval",
+         "2=interval10ms,3=interval100ms,4=interval1s,5=interval10s,6=interval1min,7=interval10min,"},
+        {"Layer 2 > 802.3 OAM > Event Log Table", 4, "Event Log Type",
+         "1=erroredSymbolEvent,2=erroredFramePeriodEvent,3=erroredFrameEvent,4=erroredFrameSecondsEvent,"
+         "256=linkFault,257=dyingGaspEvent,258=criticalLinkEvent,"},
     };
     const auto pages = EntriesOfKind(qs::CommandKind::Page);
     for (const Case& c : cases) {
@@ -414,6 +441,37 @@ TEST(CatalogueData, ColumnsOwnTheirListsAndTablesBuildVariableLists) {
                     << panel.where << ": list shared with another table";
             }
         }
+    }
+}
+
+// Columns whose syntax or caption is easy to get wrong: OUIs are binary octets shown as hex, and
+// captions keep their blanks.
+TEST(CatalogueData, SelectedColumnsKeepTheirSyntaxAndCaption) {
+    struct Case {
+        const char* path;
+        int var;
+        const char* caption;
+        std::uint32_t syntax;
+    };
+    const Case cases[] = {
+        {"Layer 2 > 802.3 OAM > Peer Table", 2, "Vendor OUI", SYN_OCTETSTR},
+        {"Layer 2 > 802.3 OAM > Event Log Table", 3, "Event Log OUI", SYN_OCTETSTR},
+        {"Layer 2 > 802.3 OAM > Event Log Table", 8, "Event Log  Threshold High", SYN_GUAGE},
+        {"Layer 2 > 802.3 OAM > OAM Table", 3, " Mode", SYN_INTEGER},
+        {"Layer 2 > 802.3 OAM > Event Configuration Table", 11, "Frame Seconds Error Threshold", SYN_INTEGER},
+        {"Layer 2 > BPDU Protection > Port Table", 3, "Status  ", SYN_INTEGER},
+        {"Layer 2 > CFM > MEP > MEP Table", 36, "Row Status", SYN_INTEGER},
+        {"Layer 2 > CFM > MA > Component Table", 6, "Number Of VIDs(Only Support one VLAN)", SYN_GUAGE},
+    };
+    const auto pages = EntriesOfKind(qs::CommandKind::Page);
+    for (const Case& c : cases) {
+        const auto it = std::find_if(pages.begin(), pages.end(),
+                                     [&](const PlacedEntry& e) { return e.place.path == c.path; });
+        ASSERT_NE(it, pages.end()) << c.path;
+        ASSERT_LT(c.var, VarTableLength(it->entry->page->vars)) << c.path;
+        const QsSNMPVarDesc& var = it->entry->page->vars[c.var];
+        EXPECT_STREQ(var.Name, c.caption) << c.path;
+        EXPECT_EQ(var.Syntax, c.syntax) << c.path << " " << c.caption;
     }
 }
 

@@ -1,6 +1,7 @@
 // Every page of the menu built from its definition, opened against the simulated switch, read
 // and closed again, as a user clicking through the menu would; the SNMP v3 menu's pages over an
 // authPriv SNMPv3 session.
+#include "CataloguePageTest.h"
 #include "CatalogueWalk.h"
 #include "ComboBox.h"
 #include "DirectCommands.h"
@@ -30,23 +31,8 @@
 namespace qs::test {
 namespace {
 
-class CataloguePages : public GuiTest {
+class CataloguePages : public CataloguePageTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        previousFolder = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        sim = std::make_unique<SimProcess>(SimOptions{.args = simArgs});
-        ASSERT_TRUE(sim->start()) << sim->lastError();
-        InitSnmpSession("");
-        DefaultDevice = QsSNMPDevice{"127.0.0.1", static_cast<std::uint16_t>(sim->port())};
-        DeviceAddress = "127.0.0.1";
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previousFolder);
-        GuiTest::TearDown();
-    }
-
     static bool InSnmpV3Menu(const PlacedEntry& e) { return e.place.path.starts_with("SNMP v3 > "); }
     static const qs::PageDef& PageTitled(const std::string& title) {
         for (const PlacedEntry& e : EntriesOfKind(qs::CommandKind::Page)) {
@@ -68,32 +54,6 @@ protected:
     int OpenEveryPage(bool snmpV3Menu);
     int WriteEveryEditorPage(bool snmpV3Menu);
 
-    static std::vector<TSNMPPanel*> Panels(TConfigForm& form) {
-        std::vector<TSNMPPanel*> panels;
-        for (QFrame* frame : form.findChildren<QFrame*>()) {
-            if (auto* panel = dynamic_cast<TSNMPPanel*>(frame);
-                panel != nullptr && panel->MsgPanel != nullptr) {
-                panels.push_back(panel);
-            }
-        }
-        return panels;
-    }
-    // The status line of the page on view once its first read has ended (empty after 5 s).
-    static QString FirstReadStatus(TConfigForm& form) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            for (TSNMPPanel* panel : Panels(form)) {
-                const QString text = panel->StatusBar->SimpleText();
-                if (panel->isVisible() && !text.isEmpty() && !panel->Request->Busy) {
-                    return text;
-                }
-            }
-        }
-        return {};
-    }
-
     static TSNMPListViewPanel* ListPanelOf(TConfigForm& form) {
         return dynamic_cast<TSNMPListViewPanel*>(Panels(form).at(0));
     }
@@ -114,31 +74,13 @@ protected:
         }
         return false;
     }
-    // Runs script on the Add or Edit sub-form that opens next; closes it if the script did not.
-    static void OnSubForm(const std::function<void(TSNMPPanel*)>& script) {
-        QTimer::singleShot(0, [script] {
-            auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(sub, nullptr);
-            auto* frame = dynamic_cast<TSNMPPanel*>(sub->FindComponent(QStringLiteral("SNMPPanel")));
-            ASSERT_NE(frame, nullptr);
-            script(frame);
-            if (sub->isVisible()) {
-                sub->Close();
-            }
-        });
-    }
     static TWinControl* Value(TSNMPEditorPanel& panel, int i) {
         return panel.EditsPanel->Items[static_cast<std::size_t>(i)].Control;
     }
     // The SETs since the journal held from records, relative to prefix.
     std::vector<std::string> SetsSince(std::size_t from, const std::string& prefix) {
-        return SetSummaries(sim.journal(), from, prefix);
+        return SetSummaries(sim->journal(), from, prefix);
     }
-
-    TempFolder folder;
-    std::filesystem::path previousFolder;
-    std::vector<std::string> simArgs;
-    std::unique_ptr<SimProcess> sim;
 };
 
 class CataloguePagesV3 : public CataloguePages {
@@ -167,6 +109,11 @@ int CataloguePages::OpenEveryPage(bool snmpV3Menu) {
         pageForm->Show();
         const QString status = FirstReadStatus(*pageForm);
         EXPECT_TRUE(status.startsWith("Get: Ok!")) << page.title << ": " << status.toStdString();
+        for (TSNMPPanel* panel : Panels(*pageForm)) {
+            if (auto* list = dynamic_cast<TSNMPListViewPanel*>(panel); list != nullptr && list->isVisible()) {
+                EXPECT_GT(list->ListPanel->ListView->ItemCount(), 0) << page.title << ": no row read";
+            }
+        }
         pageForm->Close();
         QCoreApplication::processEvents();
         pageForm.reset();
@@ -290,8 +237,8 @@ TEST_F(CataloguePages, ListPagesWriteWhatTheyRead) {
         if (panel->BtnPanel->EditBtn->isVisible() && list->ItemCount() > 0) {
             list->SetSelected(list->Item(0));
             panel->ListClick(list);
-            const std::size_t before = sim.journal().size();
-            OnSubForm([panel](TSNMPPanel* frame) {
+            const std::size_t before = sim->journal().size();
+            OnSubForm([panel](TForm*, TSNMPPanel* frame) {
                 TEditsPanel* grid = panel->EditsPanel;
                 for (int i = 0; i < grid->ItemCount(); ++i) {
                     TCheckBox* box = grid->Items[static_cast<std::size_t>(i)].CheckBox;
@@ -301,7 +248,7 @@ TEST_F(CataloguePages, ListPagesWriteWhatTheyRead) {
                 frame->BtnPanel->SetCheckedBtn->Click();
             });
             panel->BtnPanel->EditBtn->Click();
-            const auto journal = sim.journal();
+            const auto journal = sim->journal();
             ASSERT_GT(journal.size(), before) << page.title;
             EXPECT_EQ(journal[before].pdu, "set") << page.title;
             EXPECT_EQ(journal[before].errorStatus, "noError") << page.title;
@@ -332,8 +279,8 @@ TEST_F(CataloguePages, PortControlEditWritesTheSelectedMediumRow) {
     auto* flow = dynamic_cast<TComboBox*>(Value(*panel, kPortControlFlowControl));
     ASSERT_NE(medium, nullptr);
     ASSERT_NE(flow, nullptr);
-    const std::size_t before = sim.journal().size();
-    OnSubForm([&](TSNMPPanel* frame) {
+    const std::size_t before = sim->journal().size();
+    OnSubForm([&](TForm*, TSNMPPanel* frame) {
         EXPECT_EQ(medium->Text(), "fiber");
         frame->BtnPanel->CheckAllBtn->Click();
         flow->SetText(QStringLiteral("enabled")); // the user's choice: the combo's change event
@@ -348,7 +295,7 @@ TEST_F(CataloguePages, PortControlEditWritesTheSelectedMediumRow) {
     EXPECT_EQ(sets[0],
               "3.25.101=INTEGER:3 4.25.101=INTEGER:7 5.25.101=INTEGER:3 6.25.101=STRING:combo 25 fibre "
               "7.25.101=INTEGER:3 8.25.101=INTEGER:2 9.25.101=INTEGER:2 10.25.101=INTEGER:4");
-    EXPECT_EQ(sim.journal()[before].errorStatus, "noError");
+    EXPECT_EQ(sim->journal()[before].errorStatus, "noError");
     pageForm->Close();
     QCoreApplication::processEvents();
 }
@@ -360,8 +307,8 @@ TEST_F(CataloguePages, IpControlSendsAnEmptyHostName) {
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
     TSNMPListViewPanel* panel = ListPanelOf(*pageForm);
     ASSERT_TRUE(SelectRow(*panel, {"System"}));
-    const std::size_t before = sim.journal().size();
-    OnSubForm([&](TSNMPPanel* frame) {
+    const std::size_t before = sim->journal().size();
+    OnSubForm([&](TForm*, TSNMPPanel* frame) {
         dynamic_cast<TEdit*>(Value(*panel, 5))->SetText(QString());
         panel->EditsPanel->Items[5].CheckBox->SetChecked(true);
         frame->BtnPanel->SetCheckedBtn->Click();
@@ -380,9 +327,9 @@ TEST_F(CataloguePages, Ipv6AddressKeyTakesHexDigitsOnly) {
     pageForm->Show();
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
     TSNMPListViewPanel* panel = ListPanelOf(*pageForm);
-    const std::size_t before = sim.journal().size();
+    const std::size_t before = sim->journal().size();
     QString filtered;
-    OnSubForm([&](TSNMPPanel* frame) {
+    OnSubForm([&](TForm*, TSNMPPanel* frame) {
         auto* address = dynamic_cast<TEdit*>(Value(*panel, 1));
         address->SetText(QStringLiteral("2001:0DB8:0000:0000:0000:0000:0000:0O99"));
         filtered = address->Text();
@@ -583,7 +530,7 @@ TEST_F(CataloguePages, PacketContentOffsetsTabReadsItsProfileColumn) {
     std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("PayloadMaskInformation1"));
     pageForm->Show();
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
-    const std::size_t before = sim.journal().size();
+    const std::size_t before = sim->journal().size();
     pageForm->PageControl->setCurrentIndex(1); // as the user's pick
     TSNMPListViewPanel* panel = ListPanelOn(*pageForm, 1);
     ASSERT_NE(panel, nullptr);
@@ -592,7 +539,7 @@ TEST_F(CataloguePages, PacketContentOffsetsTabReadsItsProfileColumn) {
     while ((panel->Request->Busy || panel->ListPanel->ListView->ItemCount() < 3) && clock.elapsed() < 5000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    const auto journal = sim.journal();
+    const auto journal = sim->journal();
     ASSERT_GT(journal.size(), before);
     EXPECT_EQ(journal[before].pdu, "getnext");
     ASSERT_FALSE(journal[before].varbinds.empty());
@@ -664,7 +611,7 @@ TEST_F(CataloguePages, EditSubFormWritesBackTheRowItRead) {
         ASSERT_GT(list->ItemCount(), 0) << name;
         list->SetSelected(list->Item(0));
         panel->ListClick(list);
-        const std::size_t before = sim.journal().size();
+        const std::size_t before = sim->journal().size();
         QStringList txOptions;
         QTimer::singleShot(0, [&] {
             auto* sub = dynamic_cast<TForm*>(QApplication::activeModalWidget());
@@ -686,7 +633,7 @@ TEST_F(CataloguePages, EditSubFormWritesBackTheRowItRead) {
             }
         });
         list->OnDblClick(list);
-        const auto journal = sim.journal();
+        const auto journal = sim->journal();
         ASSERT_GT(journal.size(), before) << name;
         EXPECT_EQ(journal[before].pdu, "set") << name;
         EXPECT_EQ(journal[before].errorStatus, "noError") << name;
@@ -711,7 +658,7 @@ TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
     TSNMPListViewPanel* panel = ListPanelOn(*pageForm, 0);
     auto edit = [panel](int i) { return dynamic_cast<TEdit*>(panel->EditsPanel->Items[i].Control); };
-    const std::size_t before = sim.journal().size();
+    const std::size_t before = sim->journal().size();
     QString typed;
     QStringList shortMessages;
     QTimer::singleShot(0, [&] {
@@ -739,7 +686,7 @@ TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
     panel->BtnPanel->AddBtn->Click();
     EXPECT_EQ(typed, "FFFFFFFF");
     EXPECT_EQ(shortMessages, QStringList({" Please enter a hex string whose length is 32!"}));
-    const auto journal = sim.journal();
+    const auto journal = sim->journal();
     const auto set = std::find_if(journal.begin() + static_cast<std::ptrdiff_t>(before), journal.end(),
                                   [](const auto& record) { return record.pdu == "set"; });
     ASSERT_NE(set, journal.end());

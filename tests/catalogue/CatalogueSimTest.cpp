@@ -262,6 +262,50 @@ const std::map<std::string, Row>& NewRows() {
         {"IPv6 Mask (CPU Interface Filtering)",
          {"3", "enable", "disable", "src-ipv6-addr", "FFFFFFFFFFFFFFFF0000000000000000",
           "00000000000000000000000000000000", ""}},
+        {"Multicast Filter Table", {"3", "lab", "none", "239.2.2.1-239.2.2.9", ""}},
+        {"CFM VLAN Table", {"1", "300", "300", ""}},
+        {"CFM MD Table", {"3", "charString", "lab", "4", "defMHFnone", "sendIdNone", ""}},
+        {"CFM MA Net Table", {"1", "5", "charString", "svc-lab", "interval1s", ""}},
+        {"CFM MA Component Table", {"1", "1", "5", "300", "defMHFdefer", "sendIdDefer", "1", ""}},
+        {"CFM MA MEP List Table", {"1", "1", "5", ""}},
+        {"CFM MEP Table",
+         {"1",
+          "1",
+          "5",
+          "2",
+          "down",
+          "100",
+          "true",
+          "fngReset",
+          "true",
+          "7",
+          "001E58C00002",
+          "macRemErrXcon",
+          "250",
+          "1000",
+          "none",
+          "0",
+          "0",
+          "1",
+          "0",
+          "0",
+          "1",
+          "0",
+          "0",
+          "false",
+          "001E58C00003",
+          "1",
+          "probe",
+          "7",
+          "false",
+          "0",
+          "false",
+          "80",
+          "001E58C00003",
+          "64",
+          "false",
+          "0",
+          ""}},
     };
     return rows;
 }
@@ -402,7 +446,7 @@ TEST_F(CatalogueSim, KeysReadFromTheRowsInstance) {
 }
 
 TEST_F(CatalogueSim, AddAndDeleteStatusTextsCreateAndRemoveRows) {
-    EXPECT_EQ(ExpectRowsAddedAndDeleted(false), 17);
+    EXPECT_EQ(ExpectRowsAddedAndDeleted(false), 24);
 }
 
 TEST_F(CatalogueSimV3, AddAndDeleteStatusTextsCreateAndRemoveRows) {

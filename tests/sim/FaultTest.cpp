@@ -77,6 +77,20 @@ TEST(FaultTest, BrokenGetNextCannotMakeAWalkLoop) {
     EXPECT_LE(journal.size(), 2u);
 }
 
+TEST(FaultTest, DropUnderLeavesThatSubtreeUnanswered) {
+    SimProcess sim({{}, {"--drop-under", ".1.3.6.1.2.1.1.5"}});
+    ASSERT_TRUE(sim.start()) << sim.lastError();
+    EXPECT_THAT(get(sim), HasSubstr("Timeout"));
+    const std::string target = "-t 0.3 -v2c -c lumpet " + sim.address();
+    EXPECT_THAT(snmp("snmpget", target + " .1.3.6.1.2.1.1.6.0"), HasSubstr("Rack 4"));
+    EXPECT_THAT(snmp("snmpgetnext", target + " .1.3.6.1.2.1.1.5"), HasSubstr("Timeout"));
+    auto journal = sim.journal();
+    ASSERT_EQ(journal.size(), 3u);
+    EXPECT_EQ(journal[0].why, "dropped");
+    EXPECT_EQ(journal[1].answer, "sent");
+    EXPECT_EQ(journal[2].why, "dropped");
+}
+
 TEST(FaultTest, BadFaultOptionsStopStartUp) {
     for (const auto& args : std::vector<std::vector<std::string>>{{"--set-error", ".1.3.6=noSuchStatus"},
                                                                   {"--drop-every", "0"},

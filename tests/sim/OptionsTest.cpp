@@ -45,6 +45,8 @@ TEST(OptionsTest, ReadsEveryOption) {
                        ".1.3.6.1.2.1.1.5.0=wrongValue",
                        "--bad-next",
                        ".1.3.6.1.2.1.2",
+                       "--drop-under",
+                       ".1.3.6.1.2.1.158",
                        "--flip-links",
                        "3"},
                       o, error))
@@ -60,6 +62,7 @@ TEST(OptionsTest, ReadsEveryOption) {
     ASSERT_EQ(o.setFaults.size(), 1u);
     EXPECT_EQ(o.setFaults[0].status, WrongValue);
     EXPECT_EQ(o.brokenNext, (Oid{1, 3, 6, 1, 2, 1, 2}));
+    EXPECT_EQ(o.dropUnder, (Oid{1, 3, 6, 1, 2, 1, 158}));
     EXPECT_EQ(o.flipSeconds, 3);
 }
 

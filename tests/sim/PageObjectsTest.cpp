@@ -1,7 +1,6 @@
-// The default KRS-5400MX-28 data set against Net-SNMP's tools: the objects that the Basic
-// Configuration, RMON and Bridge pages read answer with their types and index shapes, their
-// writable objects keep to their value rules, and a row of a table with Add and Delete can be
-// created and destroyed.
+// The default KRS-5400MX-28 data set against Net-SNMP's tools: the objects that the catalogue's
+// pages read answer with their types and index shapes, their writable objects keep to their
+// value rules, and a row of a table with Add and Delete can be created and destroyed.
 #include "SimProcess.h"
 #include "SnmpTools.h"
 
@@ -23,6 +22,8 @@ const std::string kGwCheck = ".8.103.119.45.99.104.101.99.107";
 const std::string kDnsProbe = ".9.100.110.115.45.112.114.111.98.101";
 const std::string kUplinkPath = ".11.117.112.108.105.110.107.45.112.97.116.104";
 const std::string kDnsPath = ".8.100.110.115.45.112.97.116.104";
+const std::string kCfm = ".1.3.111.2.802.1.1.8.1";
+const std::string kOam = ".1.3.6.1.2.1.158.1";
 
 struct ReadCase {
     std::string object;   // scalar (read with GET of ".0") or table column (read with GET-NEXT)
@@ -83,6 +84,34 @@ const ReadCase kReadCases[] = {
     {kFeature + ".15.2.1", ".0", "STRING"},
     {kFeature + ".15.2.4.1.9", ".1", "INTEGER"},
     {kFeature + ".15.2.5.1.3", ".1.0", "Hex-STRING"},
+    // Layer 2 protocols: loop detection, multicast filter, MLD, BPDU, ERPS, PPPoE
+    {kDevice + ".2.21.1.3", ".0", "INTEGER"},
+    {kDevice + ".2.21.2.1.1.4", ".1", "INTEGER"},
+    {kDevice + ".2.22.2.1.4", ".1", "STRING"},
+    {kDevice + ".2.22.3.1.4", ".1", "INTEGER"},
+    {kFeature + ".34.3.2.1.13", ".1", "INTEGER"},
+    {kFeature + ".73.2.2.3.1.20", ".1", "Counter32"},
+    {kFeature + ".60.2.1", ".0", "Hex-STRING"},
+    {kFeature + ".60.3.1.1.2", ".1", "INTEGER"},
+    {kFeature + ".76.1.2", ".0", "INTEGER"},
+    {kFeature + ".78.1.3", ".0", "INTEGER"},
+    {kFeature + ".79.1.2.1.1.4", ".1", "STRING"},
+    // CFM: the device's state; stack (ifIndex.vlan.level.direction), MA (md.ma), component
+    // (component.md.ma), MEP (md.ma.mep), linktrace reply (md.ma.mep.seq.order), remote MEP
+    {kDevice + ".2.1.2.29.1", ".0", "INTEGER"},
+    {kCfm + ".1.1.1.5", ".1.100.5.1", "Gauge32"},
+    {kCfm + ".5.1", ".0", "Gauge32"},
+    {kCfm + ".6.1.1.4", ".1.1", "INTEGER"},
+    {kCfm + ".6.2.1.5", ".1.1.1", "Gauge32"},
+    {kCfm + ".7.1.1.37", ".1.1.1", "Hex-STRING"},
+    {kCfm + ".7.2.1.6", ".1.1.1.1.1", "Hex-STRING"},
+    {kCfm + ".7.3.1.3", ".1.1.1.2", "Timeticks"},
+    // Ethernet OAM (ifIndex; the event log ifIndex.logIndex)
+    {kOam + ".1.1.2", ".1", "INTEGER"},
+    {kOam + ".2.1.2", ".1", "Hex-STRING"},
+    {kOam + ".4.1.17", ".1", "Counter32"},
+    {kOam + ".5.1.13", ".1", "INTEGER"},
+    {kOam + ".6.1.4", ".1.1", "Gauge32"},
 };
 
 // A value the object accepts, and one it refuses with the reason given.
@@ -101,6 +130,12 @@ const WriteCase kWriteCases[] = {
     {kFeature + ".15.2.1.0", "s " + std::string(32, 'm'), "s " + std::string(33, 'm'), "wrongLength"},
     {".1.3.6.1.2.1.16.19.12.0", "a 10.90.90.1", "i 1", "wrongType"},
     {".1.3.6.1.2.1.80.1.2.1.7" + kAdmin + kGwCheck, "u 15", "u 16", "wrongValue"},
+    {kDevice + ".2.21.1.2.0", "i 32767", "i 0", "wrongValue"},
+    {kFeature + ".34.1.1.0", "i 2", "i 1", "wrongValue"},
+    {kCfm + ".6.1.1.4.1.1", "i 7", "i 0", "wrongValue"}, // no CCM interval "intervalInvalid"
+    {kCfm + ".7.1.1.27.1.1.1", "x 001E58C00009", "x 001E58", "wrongLength"},
+    {kOam + ".5.1.4.1", "u 4294967295", "i 1", "wrongType"},
+    {kOam + ".5.1.13.1", "i 900", "i 901", "wrongValue"},
 };
 
 class PageObjectsTest : public krssim::test::SharedSimTest<> {

@@ -6,7 +6,9 @@
 #include "MessageRecorder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -44,6 +46,18 @@ protected:
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
         }
+    }
+    // Processes events until done() holds or the time is up.
+    static bool WaitFor(const std::function<bool()>& done, int limitMs = 5000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done()) {
+            if (clock.elapsed() > limitMs) {
+                return false;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return true;
     }
 
     TForm* form = nullptr;

@@ -108,18 +108,6 @@ bool PageSimTest::RunModal(TForm* form, const std::function<void()>& script, int
     return !late;
 }
 
-bool PageSimTest::WaitFor(const std::function<bool()>& done, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 QStringList PageSimTest::Sets() const {
     QStringList out;
     for (const std::string& set : SetSummaries(sim->journal(), journalStart, ".1.3.6.1.4.1.99998.")) {

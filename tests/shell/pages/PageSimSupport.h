@@ -30,8 +30,6 @@ protected:
     // Shows the form modally and runs script inside its loop; the form is closed when the
     // script returns, whatever it did. Returns false when the loop did not end in time.
     static bool RunModal(TForm* form, const std::function<void()>& script, int limitMs = 20000);
-    // Processes events until done() holds or the time is up.
-    static bool WaitFor(const std::function<bool()>& done, int limitMs = 5000);
     // The SETs krs-sim received since the test started, each "OID=TYPE:VALUE ..." with the OIDs
     // relative to .1.3.6.1.4.1.99998.
     QStringList Sets() const;

@@ -148,7 +148,8 @@ std::string TableGroup(const PanelView& panel) {
 }
 
 // Sibling tables of one group that share an index decode it alike, so one row shows the same
-// key on every page (a MAC index read as a length-prefixed string would not).
+// key on every page (a MAC index read as a length-prefixed string would not). A key captioned
+// just "Index" names different things in different tables (a port, a MAC) and is not compared.
 TEST(CatalogueData, SiblingTablesDecodeASharedIndexAlike) {
     std::map<std::pair<std::string, std::string>, std::pair<std::uint32_t, std::string>> seen;
     int shared = 0;
@@ -156,6 +157,9 @@ TEST(CatalogueData, SiblingTablesDecodeASharedIndexAlike) {
         const std::string group = TableGroup(panel);
         for (int k = 0; k < panel.keyCount && !group.empty(); ++k) {
             const QsSNMPVarDesc& key = panel.vars[k];
+            if (std::string(key.Name) == "Index") {
+                continue;
+            }
             const auto [it, added] =
                 seen.emplace(std::pair(group, std::string(key.Name)), std::pair(key.Syntax, panel.where));
             shared += added ? 0 : 1;
@@ -177,7 +181,7 @@ TEST(CatalogueData, StatusTextsExistInTheirColumnsOptionLists) {
     // ten SNMPv3 tables; IPv6 addresses and neighbours; ACL meters, both packet-content mask tabs,
     // rule offsets, IPv6 CPU-filter masks; multicast filter profiles; CFM VLANs, MDs, MA nets, MA
     // components, MEP lists and MEPs
-    EXPECT_EQ(statuses, 83);
+    EXPECT_EQ(statuses, 67);
 }
 
 TEST(CatalogueData, FormatsParseAndTargetEditItems) {
@@ -302,7 +306,8 @@ TEST(CatalogueData, HexValuedFieldsTakeOnlyHexDigitsOfTheirLength) {
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 7); // CTag, STag, offsets mask, rule offsets data and mask, two IPv6 masks
+    EXPECT_EQ(checked, 8); // CTag, STag, offsets mask, rule offsets data and mask, two IPv6 masks,
+                           // the IPv6 address key
 }
 
 // The management-address subtypes: the address family numbers, the remote list spelling two of

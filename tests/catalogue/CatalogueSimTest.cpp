@@ -140,18 +140,23 @@ bool HasRow(const std::vector<Row>& rows, const Row& keys) {
                        [&](const Row& row) { return std::equal(keys.begin(), keys.end(), row.begin()); });
 }
 
-// Reads the panel's first row (or its scalars), writes every writable value back in one SET and
-// reads the same values again.
+// Reads the panel's first row (or its scalars), writes its writable values back in one SET
+// addressed to that row, as the Edit sub-form sends them, and reads the same values again. Status
+// columns are left out: Add and Delete write them, and a row is not re-created by an edit.
 void CatalogueSim::ExpectListsWriteBack(bool snmpV3Menu) {
     int written = 0;
     for (const PanelView& panel : AllPanels()) {
         QsSNMPRequest request;
         request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
+        std::string selection;
         int writable = 0;
         for (int i = panel.keyCount; i < request.List.GetCount(); ++i) {
-            writable += request.List.IsWritable(i);
+            if (request.List.IsWritable(i) && i != panel.add.var && i != panel.del.var) {
+                selection += (selection.empty() ? "" : ",") + std::to_string(i);
+                ++writable;
+            }
         }
-        if (InSnmpV3Menu(panel.where) != snmpV3Menu || writable == 0) {
+        if (InSnmpV3Menu(panel.where) != snmpV3Menu || writable == 0 || panel.editHidden) {
             continue;
         }
         bool ok = false;
@@ -161,7 +166,7 @@ void CatalogueSim::ExpectListsWriteBack(bool snmpV3Menu) {
             request.List.GetVar(static_cast<int>(i))->Value = before[0][i];
         }
         QsSNMPError error;
-        request.SetSync(ok, error, false, "", nullptr);
+        request.SetSync(ok, error, false, selection, nullptr);
         EXPECT_TRUE(ok) << panel.where << ": " << error.message;
         const auto journal = sim_->journal();
         ASSERT_FALSE(journal.empty());
@@ -378,7 +383,9 @@ TEST_F(CatalogueSim, WalksAskForReadableColumnsOnly) {
         }
         EXPECT_EQ(asked, readable) << panel.where;
         for (int k = 0; k < panel.keyCount; ++k) {
-            EXPECT_NE(request.List.GetVar(k)->Value, "") << panel.where << " key " << k;
+            const bool emptyContext =
+                panel.where.ends_with("> Access Table") && k == 1; // the default context
+            EXPECT_TRUE(emptyContext || request.List.GetVar(k)->Value != "") << panel.where << " key " << k;
         }
     }
 }
@@ -503,38 +510,6 @@ TEST_F(CatalogueSim, MacBasedPagesAgreeOnTheirKeys) {
         }
         EXPECT_EQ(keys, expected) << page->title;
     }
-}
-
-// On every list page that can edit, the first row's writable columns go back to the device in
-// one SET addressed to that row, as the Edit sub-form sends them, and the device takes them.
-TEST_F(CatalogueSim, ListPagesWriteTheirFirstRowBack) {
-    int written = 0;
-    for (const PanelView& panel : AllPanels()) {
-        QsSNMPRequest request;
-        request.List = QsSNMPVarList(panel.vars, panel.itemType, panel.keyCount);
-        std::string selection;
-        for (int i = panel.keyCount; i < request.List.GetCount(); ++i) {
-            if (request.List.IsWritable(i) && i != panel.add.var && i != panel.del.var) {
-                selection += (selection.empty() ? "" : ",") + std::to_string(i);
-            }
-        }
-        if (!request.List.IsTable() || selection.empty() || panel.editHidden) {
-            continue;
-        }
-        bool ok = false;
-        request.GetSync(ok, true);
-        ASSERT_TRUE(ok) << panel.where;
-        const std::size_t before = sim_->journal().size();
-        QsSNMPError error;
-        request.SetSync(ok, error, false, selection, nullptr);
-        EXPECT_TRUE(ok) << panel.where << ": " << error.message;
-        const auto journal = sim_->journal();
-        ASSERT_EQ(journal.size(), before + 1) << panel.where;
-        EXPECT_EQ(journal.back().pdu, "set") << panel.where;
-        EXPECT_EQ(journal.back().errorStatus, "noError") << panel.where;
-        ++written;
-    }
-    EXPECT_GT(written, 15);
 }
 
 TEST_F(CatalogueSim, RebootSendsOneWarmStartOnlyWhenConfirmed) {

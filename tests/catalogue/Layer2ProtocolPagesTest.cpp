@@ -40,8 +40,6 @@ protected:
         }
         CataloguePageTest::TearDown();
     }
-    // Runs script on the next sub-form that opens (Add or Edit), then lets it close.
-    static void OnSubForm(const std::function<void(TForm*, TSNMPPanel*)>& script) { OnSubForm(script); }
     // The SETs since from, "OID=TYPE:VALUE ..." with the CFM MIB's prefix left off.
     QStringList CfmSets(std::size_t from) const {
         QStringList out;

@@ -434,12 +434,18 @@ TEST(MenuTree, DialogOwnersAndGlobalsThatDiffer) {
             globalUntouched.insert(e.entry->dialog->className);
         }
     }
-    EXPECT_EQ(ownedByMainForm, (std::set<std::string>{"TfrmAgentSupportedUpdateFiles", "TfrmNetwroktime",
-                                                      "TIPv6MaskInfoForm", "TCPUFilterIPV6RuleForm"}));
-    EXPECT_EQ(globalUntouched, (std::set<std::string>{"TfrmSummerTime", "TSystemLogServerForm",
-                                                      "TSMTPControlForm", "TEthernetMaskInformationForm",
-                                                      "TIPMaskInformationForm", "TCPUEthernetInformationForm",
-                                                      "TCPUIPMaskInformationForm", "TCPUIPRuleForm"}));
+    EXPECT_EQ(ownedByMainForm,
+              (std::set<std::string>{
+                  "TAAASrvCtrlForm", "TBOOTCtrlTableForm", "TBulwarkCtrlForm", "TCPUFilterIPV6RuleForm",
+                  "TGuestVlanForm", "TIPv6MaskInfoForm", "TLoginMethodListForm", "TMSInformationForm",
+                  "TMulticastFilterInformationForm", "TUnicastFilterInformationForm", "TVLanCurrentTableForm",
+                  "TVlanStaticForm", "TfrmAgentSupportedUpdateFiles", "TfrmNetwroktime"}));
+    EXPECT_EQ(
+        globalUntouched,
+        (std::set<std::string>{"TAAASrvCtrlForm", "TCPUEthernetInformationForm", "TCPUIPMaskInformationForm",
+                               "TCPUIPRuleForm", "TEthernetMaskInformationForm", "TIPMaskInformationForm",
+                               "TLoginMethodListForm", "TPortMirrorForm", "TSMTPControlForm",
+                               "TSystemLogServerForm", "TTrafficSegmentationForm", "TfrmSummerTime"}));
 }
 
 } // namespace

@@ -155,21 +155,27 @@ void TListView::AddItem(const QStringList& texts) {
     item->m_subItems = texts.isEmpty() ? 0 : static_cast<int>(texts.size()) - 1;
     m_pending.push_back(item);
     if (!m_flushTimer.isActive()) {
-        const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : kFlushInterval;
-        m_flushTimer.start(static_cast<int>(std::max<qint64>(0, kFlushInterval - since)));
+        const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : m_flushSpacing;
+        m_flushTimer.start(static_cast<int>(std::max<qint64>(0, m_flushSpacing - since)));
     }
     ItemChanged(item, ctState);
 }
 
-// One insertion for the whole batch: the view lays itself out and repaints once for it.
+// One insertion for the whole batch: the view lays itself out and repaints once for it. Laying
+// out takes longer as the list grows; batches are spaced so that it stays a small share of the
+// time, which keeps a long fill linear.
 void TListView::FlushItems() {
     m_flushTimer.stop();
     if (m_pending.empty()) {
         return;
     }
+    QElapsedTimer cost;
+    cost.start();
     const QList<QTreeWidgetItem*> batch(m_pending.begin(), m_pending.end());
     m_pending.clear();
     addTopLevelItems(batch);
+    executeDelayedItemsLayout();
+    m_flushSpacing = std::max<qint64>(kFlushInterval, kFlushShare * cost.elapsed());
     m_lastFlush.start();
     qs::Fire(OnItemsShown, this);
 }

@@ -83,7 +83,10 @@ private:
     void ItemChanged(TListItem* item, TItemChange change);
     int IndexOf(const TListItem* item) const;
 
-    static constexpr int kFlushInterval = 60; // ms
+    static constexpr qint64 kFlushInterval = 60; // ms, at least between batches
+    static constexpr qint64 kFlushShare = 10;    // and ten times as long as the last one took
+
+    qint64 m_flushSpacing = kFlushInterval;
 
     std::vector<TListItem*> m_pending; // added, not yet in the view, in order
     QTimer m_flushTimer;

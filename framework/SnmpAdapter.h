@@ -5,7 +5,7 @@
 // Sessions are cached per target (address, version, credentials, context, time-out, retries).
 // Each target has two library sessions: one for asynchronous sends, served only by
 // ProcessPendingEvents, and one for blocking sends, so a blocking call never runs an
-// asynchronous completion. Sessions stay open for the life of the program.
+// asynchronous completion. Sessions stay open until the program exits, which closes them.
 #pragma once
 
 #include "SnmpValue.h"
@@ -105,9 +105,12 @@ bool IsUsableHost(const std::string& host);
 // communities and SNMPv3 settings the library cannot honour are refused here, never corrected.
 int CheckTarget(const SnmpTarget& target, PduKind kind);
 
-// Opens (or finds) the sessions of a target. Opening an SNMPv3 target discovers the agent's
-// engine ID, blocking up to time-out x (retries + 1) per session, and tries the user's
-// credentials once. Returns 0 or the failure number of the check or that first exchange.
+// Opens (or finds) the sessions of a target. An SNMPv3 target's engine ID is discovered once per
+// target, blocking up to time-out x (retries + 1), and both sessions share it; the discovery also
+// tries the user's credentials once. While the engine stays unknown, a blocking send tries the
+// discovery again (it would wait as long for its own answer) and an asynchronous send is refused
+// at once with the discovery's failure. Returns 0 or the failure number of the check or that first
+// exchange; a pass phrase the library cannot make a key of is refused with its reason.
 int OpenSessions(const SnmpTarget& target);
 
 // One blocking exchange: waits up to time-out x (retries + 1), runs no asynchronous handler

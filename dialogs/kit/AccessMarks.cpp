@@ -49,11 +49,11 @@ void AccessMarks::RestoreAll() {
 }
 
 bool SendSequence(QsSNMPRequest2Controls& request, std::span<const int> managed,
-                  const std::vector<SetStep>& steps) {
+                  const std::vector<SetStep>& steps, bool refreshAfterSet) {
     AccessMarks marks(request.Request.List);
     for (const SetStep& step : steps) {
         marks.KeepOnly(managed, step);
-        if (!request.Apply(false, true, std::string(), nullptr)) {
+        if (!request.Apply(refreshAfterSet, true, std::string(), nullptr)) {
             return false;
         }
     }

@@ -37,12 +37,13 @@ private:
 // One SET of a sequence: the managed columns it carries.
 using SetStep = std::vector<int>;
 
-// Sends one SET per step through the request (no read after it, values collected from the
-// selected row and the controls), each carrying only that step's columns of managed. An
+// Sends one SET per step through the request (values collected from the selected row and the
+// controls; the table read again after each accepted SET only when refreshAfterSet), each
+// carrying only that step's columns of managed. An
 // asynchronous request sends every step without waiting; a blocking one waits for each. A step
 // that is not sent ends the sequence (false); an exception ends it and passes on. The access
 // words are put back in every case.
 bool SendSequence(QsSNMPRequest2Controls& request, std::span<const int> managed,
-                  const std::vector<SetStep>& steps);
+                  const std::vector<SetStep>& steps, bool refreshAfterSet = false);
 
 } // namespace qs

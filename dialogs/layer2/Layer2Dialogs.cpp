@@ -1,6 +1,7 @@
 #include "Layer2Dialogs.h"
 
 #include "DialogEntry.h"
+#include "Dot1vprotocolportunit.h"
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
@@ -17,6 +18,7 @@ namespace qs {
 
 void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVlanStaticForm", DialogEntry<TVlanStaticForm>(&VlanStaticForm));
+    registry.Register("Tdot1vProtocolPortForm", DialogEntry<Tdot1vProtocolPortForm>(&dot1vProtocolPortForm));
     registry.Register("Tdot3ControlForm", DialogEntry<Tdot3ControlForm>(&dot3ControlForm));
     registry.Register("Tdot3PauseForm", DialogEntry<Tdot3PauseForm>(&dot3PauseForm));
     registry.Register("TGuestVlanForm", DialogEntry<TGuestVlanForm>(&GuestVlanForm));

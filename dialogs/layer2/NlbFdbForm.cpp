@@ -7,14 +7,12 @@
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
+#include "MacText.h"
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace qs {
 
@@ -24,10 +22,6 @@ enum { kVlan, kMac, kPorts, kRowStatus };
 constexpr int kCreateAndGo = 1; // positions in the status combo
 constexpr int kDestroy = 2;
 
-bool TwelveHexDigits(const QString& text) {
-    return text.size() == 12 &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0; });
-}
 } // namespace
 
 NlbFdbForm::NlbFdbForm(TComponent* owner, const NlbFdbConfig& config)
@@ -150,7 +144,7 @@ bool NlbFdbForm::KeysValid() {
         ShowMessage(QString::fromLatin1(config_.emptyKeys));
         return false;
     }
-    if (!TwelveHexDigits(MacEdit->Text())) {
+    if (!IsTwelveHexDigits(MacEdit->Text())) {
         ShowMessage(QStringLiteral("Please input a valid MAC address."));
         if (MacEdit->isEnabled()) {
             MacEdit->SetFocus();

@@ -8,15 +8,13 @@
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
+#include "MacText.h"
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "stackingPortUitFormUnit.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace qs {
 
@@ -25,12 +23,6 @@ constexpr int kPermanent = 2; // positions in the status combo
 const char* const kEmptyKeys = "Please input VLAN ID and MAC Address.";
 const char* const kBadMac = "Please input a valid MAC address.";
 
-bool TwelveHexDigits(const QString& text) {
-    if (text.size() != 12) {
-        return false;
-    }
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0; });
-}
 } // namespace
 
 StaticFilterForm::StaticFilterForm(TComponent* owner, const StaticFilterConfig& config)
@@ -158,7 +150,7 @@ bool StaticFilterForm::KeysValid() {
         ShowMessage(QString::fromLatin1(kEmptyKeys));
         return false;
     }
-    if (!TwelveHexDigits(MacEdit->Text())) {
+    if (!IsTwelveHexDigits(MacEdit->Text())) {
         ShowMessage(QString::fromLatin1(kBadMac));
         MacEdit->SetFocus();
         return false;

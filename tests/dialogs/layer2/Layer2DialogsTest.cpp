@@ -21,6 +21,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TNLBMulticastFDBForm",
         "Tdot3PauseForm",
         "Tdot3ControlForm",
+        "Tdot1vProtocolPortForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -3,6 +3,7 @@
 #include "CatalogueWalk.h"
 #include "GUIConfigForm.h"
 #include "GuiTest.h"
+#include "IgmpSnoopingPages.h"
 #include "Layer2PortPages.h"
 #include "Layer3Pages.h"
 #include "MainUnit.h"
@@ -300,6 +301,19 @@ TEST_F(CataloguePages, Ipv6AddressKeyTakesHexDigitsOnly) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
     pageForm->Close();
     QCoreApplication::processEvents();
+}
+
+// Without an Edit button, the host table still edits on a double-click; the neighbour cache,
+// whose rows are only added and deleted, does not.
+TEST_F(CataloguePages, HiddenEditKeepsOrDropsTheDoubleClick) {
+    const std::pair<const qs::PageDef*, bool> cases[] = {{&qs::IgmpHostPage, true},
+                                                         {&qs::NeighborCachePage, false}};
+    for (const auto& [page, doubleClick] : cases) {
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(*page);
+        TSNMPListViewPanel* panel = ListPanelOf(*pageForm);
+        EXPECT_FALSE(panel->BtnPanel->EditBtn->Visible()) << page->title;
+        EXPECT_EQ(static_cast<bool>(panel->ListPanel->ListView->OnDblClick), doubleClick) << page->title;
+    }
 }
 
 TEST_F(CataloguePages, SavesScreenshotsOfThreePages) {

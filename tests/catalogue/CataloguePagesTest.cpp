@@ -8,6 +8,7 @@
 #include "Edit.h"
 #include "GUIConfigForm.h"
 #include "GuiTest.h"
+#include "IgmpSnoopingPages.h"
 #include "Layer2PortPages.h"
 #include "Layer3Pages.h"
 #include "ListView.h"

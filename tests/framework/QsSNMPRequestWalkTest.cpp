@@ -46,11 +46,11 @@ class Walk : public testing::TestWithParam<Mode> {
 protected:
     void SetUp() override { StartSessionOnce(); }
 
-    std::vector<Row> Run(MibScript mib, const QsSNMPVarDesc* table, bool& ok) {
+    std::vector<Row> Run(MibScript mib, const QsSNMPVarDesc* table, bool& ok, int keys = 1) {
         FakeAgent agent(mib);
         QsSNMPRequest request;
         TargetLoopback(request, agent.port(), GetParam().version);
-        request.List = QsSNMPVarList(table, MVT_FMV, 1);
+        request.List = QsSNMPVarList(table, MVT_FMV, keys);
         if (!GetParam().async) {
             return WalkBlocking(request, ok);
         }
@@ -111,6 +111,27 @@ TEST_P(Walk, EmptyColumnOfAnAddressKeyedTableKeepsTheWalkGoing) {
     EXPECT_EQ(rows, (std::vector<Row>{{"000000000001", "(NOTDONE)", "1"},
                                       {"000000000002", "(NOTDONE)", "2"},
                                       {"000000000003", "(NOTDONE)", "3"}}));
+    EXPECT_TRUE(ok);
+}
+
+// Rows keyed by a VLAN and a host address that is also read as a column: when that column ends,
+// it still names the last row, and the walk ends cleanly.
+TEST_P(Walk, KeyReadAsAColumnEndsTheWalkCleanly) {
+    static const QsSNMPVarDesc kHostTable[] = {
+        {"1.3.6.1.4.1.99999.1.1.1", "Vid", SYN_INTEGER, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.99999.1.1.2", "Host", SYN_IPADDRESS, ACC_READONLY},
+        {nullptr},
+    };
+    MibScript mib;
+    for (int r = 1; r <= 2; ++r) {
+        const auto host = static_cast<std::uint8_t>(r);
+        mib.objects[Oid("1.3.6.1.4.1.99999.1.1.2.10.10.0.0." + std::to_string(r))] =
+            SnmpValue::fromBytes(SnmpType::IpAddress, {10, 0, 0, host});
+    }
+    mib.objects[Oid("1.3.6.1.4.1.99999.2.0")] = SnmpValue::fromInt(7);
+    bool ok = false;
+    const auto rows = Run(mib, kHostTable, ok, 2);
+    EXPECT_EQ(rows, (std::vector<Row>{{"10", "10.0.0.1"}, {"10", "10.0.0.2"}}));
     EXPECT_TRUE(ok);
 }
 

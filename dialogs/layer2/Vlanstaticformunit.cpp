@@ -129,13 +129,13 @@ void TVlanStaticForm::BuildButtonColumn(TPanel* column) {
     ST_Count2 = Make<TStaticText>(column, "ST_Count2");
     ST_Count2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ST_Count2->SetBounds(12, 26, 86, 22);
-    struct Spec {
+    struct ButtonDef {
         TButton** button;
         const char* name;
         const char* caption;
         void (TVlanStaticForm::*click)();
     };
-    const Spec specs[] = {
+    const ButtonDef buttons[] = {
         {&RefreshBtn, "RefreshBtn", "Refresh", &TVlanStaticForm::RefreshBtnClick},
         {&SetBtn, "SetBtn", "Set", &TVlanStaticForm::SetBtnClick},
         {&AddBtn, "AddBtn", "Add", &TVlanStaticForm::AddBtnClick},
@@ -144,7 +144,7 @@ void TVlanStaticForm::BuildButtonColumn(TPanel* column) {
         {&btnClose, "btnClose", "Close", nullptr},
     };
     int top = 62;
-    for (const Spec& s : specs) {
+    for (const ButtonDef& s : buttons) {
         auto click = s.click;
         *s.button =
             MakeButton(column, s.name, s.caption, [this, click] { click ? (this->*click)() : Close(); });

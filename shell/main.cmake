@@ -22,5 +22,5 @@ qt_add_resources(krs_shell_main "panel_pictures"
 add_executable(krs-manager main.cpp)
 # The catalogue and the dialogs stand on the shell; their libraries are defined after this folder.
 target_link_libraries(krs-manager PRIVATE krs_shell_main krs_catalogue_main krs_catalogue_pages
-                      krs_dialogs_layer2)
+                      krs_dialogs_layer2 krs_dialogs_security krs_dialogs_acl)
 krs_target_defaults(krs-manager)

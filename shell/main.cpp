@@ -1,10 +1,12 @@
 // The program: started by the management platform with the device address and its SNMP
 // credentials as parameters ("/I10.0.0.5", "/Rpublic", ...).
+#include "AclDialogs.h"
 #include "CatalogueMenu.h"
 #include "DialogClasses.h"
 #include "Layer2Dialogs.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
+#include "SecurityDialogs.h"
 #include "StartupRules.h"
 
 #include <QApplication>
@@ -20,5 +22,7 @@ int main(int argc, char** argv) {
     qs::InstallCatalogueMenu();
     qs::InstallPageOpener();
     qs::RegisterLayer2Dialogs(qs::Dialogs());
+    qs::RegisterSecurityDialogs(qs::Dialogs());
+    qs::RegisterAclDialogs(qs::Dialogs());
     return qs::RunMainProgram(parameters);
 }

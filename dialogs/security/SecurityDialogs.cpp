@@ -1,0 +1,11 @@
+#include "SecurityDialogs.h"
+
+#include "DialogEntry.h"
+
+namespace qs {
+
+void RegisterSecurityDialogs(DialogRegistry& registry) {
+    (void)registry;
+}
+
+} // namespace qs

@@ -5,6 +5,8 @@
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
+#include "Igmprouterportsunit.h"
+#include "Mld_snoopingrouterportsunit.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
@@ -33,6 +35,9 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));
     registry.Register("TVLanPortInfomationForm",
                       DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));
+    registry.Register("TIGMPRouterPortsForm", DialogEntry<TIGMPRouterPortsForm>(&IGMPRouterPortsForm));
+    registry.Register("TMLD_SnoopingRouterPortsForm",
+                      DialogEntry<TMLD_SnoopingRouterPortsForm>(&MLD_SnoopingRouterPortsForm));
 }
 
 } // namespace qs

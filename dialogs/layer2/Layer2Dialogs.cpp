@@ -5,7 +5,9 @@
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
+#include "Igmp_snoopinggrouptable.h"
 #include "Igmprouterportsunit.h"
+#include "Mld_snoopinggroupunit.h"
 #include "Mld_snoopingrouterportsunit.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
@@ -38,6 +40,9 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TIGMPRouterPortsForm", DialogEntry<TIGMPRouterPortsForm>(&IGMPRouterPortsForm));
     registry.Register("TMLD_SnoopingRouterPortsForm",
                       DialogEntry<TMLD_SnoopingRouterPortsForm>(&MLD_SnoopingRouterPortsForm));
+    registry.Register("TIGMP_SnoopingGroupTableForm",
+                      DialogEntry<TIGMP_SnoopingGroupTableForm>(&IGMP_SnoopingGroupTableForm));
+    registry.Register("TMLD_SnoopingGroupForm", DialogEntry<TMLD_SnoopingGroupForm>(&MLD_SnoopingGroupForm));
 }
 
 } // namespace qs

@@ -24,6 +24,8 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "Tdot1vProtocolPortForm",
         "TIGMPRouterPortsForm",
         "TMLD_SnoopingRouterPortsForm",
+        "TIGMP_SnoopingGroupTableForm",
+        "TMLD_SnoopingGroupForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

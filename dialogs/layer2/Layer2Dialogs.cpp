@@ -7,6 +7,7 @@
 #include "Guestvlanformunit.h"
 #include "Igmp_snoopinggrouptable.h"
 #include "Igmprouterportsunit.h"
+#include "Ismvlanformunit.h"
 #include "Mld_snoopinggroupunit.h"
 #include "Mld_snoopingrouterportsunit.h"
 #include "Multicastfilterinformationformunit.h"
@@ -43,6 +44,7 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TIGMP_SnoopingGroupTableForm",
                       DialogEntry<TIGMP_SnoopingGroupTableForm>(&IGMP_SnoopingGroupTableForm));
     registry.Register("TMLD_SnoopingGroupForm", DialogEntry<TMLD_SnoopingGroupForm>(&MLD_SnoopingGroupForm));
+    registry.Register("TISMVLANForm", DialogEntry<TISMVLANForm>(&ISMVLANForm));
 }
 
 } // namespace qs

@@ -26,6 +26,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TMLD_SnoopingRouterPortsForm",
         "TIGMP_SnoopingGroupTableForm",
         "TMLD_SnoopingGroupForm",
+        "TISMVLANForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -6,6 +6,7 @@
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
 #include "Igmp_snoopinggrouptable.h"
+#include "Igmpmulticastvlangroupunit.h"
 #include "Igmprouterportsunit.h"
 #include "Ismvlanformunit.h"
 #include "Mld_snoopinggroupunit.h"
@@ -45,6 +46,7 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
                       DialogEntry<TIGMP_SnoopingGroupTableForm>(&IGMP_SnoopingGroupTableForm));
     registry.Register("TMLD_SnoopingGroupForm", DialogEntry<TMLD_SnoopingGroupForm>(&MLD_SnoopingGroupForm));
     registry.Register("TISMVLANForm", DialogEntry<TISMVLANForm>(&ISMVLANForm));
+    registry.Register("TIGMPMulticastVlanForm", DialogEntry<TIGMPMulticastVlanForm>(&IGMPMulticastVlanForm));
 }
 
 } // namespace qs

@@ -27,6 +27,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TIGMP_SnoopingGroupTableForm",
         "TMLD_SnoopingGroupForm",
         "TISMVLANForm",
+        "TIGMPMulticastVlanForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -8,6 +8,8 @@
 #include "Igmp_snoopinggrouptable.h"
 #include "Igmpmulticastvlangroupunit.h"
 #include "Igmprouterportsunit.h"
+#include "Igmpsnoopingcleardnyipmultunit.h"
+#include "Igmpsnoopingdatadrivenlearninggroupunit.h"
 #include "Ismvlanformunit.h"
 #include "Mld_snoopinggroupunit.h"
 #include "Mld_snoopingrouterportsunit.h"
@@ -47,6 +49,11 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TMLD_SnoopingGroupForm", DialogEntry<TMLD_SnoopingGroupForm>(&MLD_SnoopingGroupForm));
     registry.Register("TISMVLANForm", DialogEntry<TISMVLANForm>(&ISMVLANForm));
     registry.Register("TIGMPMulticastVlanForm", DialogEntry<TIGMPMulticastVlanForm>(&IGMPMulticastVlanForm));
+    registry.Register(
+        "TIGMPSnoopingDataDrivenLearingGroupForm",
+        DialogEntry<TIGMPSnoopingDataDrivenLearingGroupForm>(&IGMPSnoopingDataDrivenLearingGroupForm));
+    registry.Register("TIGMPSnoopingClearDnyIpMultForm",
+                      DialogEntry<TIGMPSnoopingClearDnyIpMultForm>(&IGMPSnoopingClearDnyIpMultForm));
 }
 
 } // namespace qs

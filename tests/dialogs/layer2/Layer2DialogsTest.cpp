@@ -28,6 +28,8 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TMLD_SnoopingGroupForm",
         "TISMVLANForm",
         "TIGMPMulticastVlanForm",
+        "TIGMPSnoopingDataDrivenLearingGroupForm",
+        "TIGMPSnoopingClearDnyIpMultForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

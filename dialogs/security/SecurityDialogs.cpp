@@ -2,12 +2,14 @@
 
 #include "Arpconfig.h"
 #include "DialogEntry.h"
+#include "Ipmacbindingformunit.h"
 
 namespace qs {
 
 void RegisterSecurityDialogs(DialogRegistry& registry) {
     (void)registry;
     registry.Register("TARPConfigForm", DialogEntry<TARPConfigForm>(&ARPConfigForm));
+    registry.Register("TIPMACBindingForm", DialogEntry<TIPMACBindingForm>(&IPMACBindingForm));
 }
 
 } // namespace qs

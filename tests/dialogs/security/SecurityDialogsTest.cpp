@@ -16,6 +16,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         // one line per registered class
         // clang-format off
         "TARPConfigForm",
+        "TIPMACBindingForm",
         // clang-format on
     };
     qs::DialogRegistry registry;

@@ -2,6 +2,7 @@
 
 #include "Arpconfig.h"
 #include "DialogEntry.h"
+#include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
 
 namespace qs {
@@ -10,6 +11,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     (void)registry;
     registry.Register("TARPConfigForm", DialogEntry<TARPConfigForm>(&ARPConfigForm));
     registry.Register("TIPMACBindingForm", DialogEntry<TIPMACBindingForm>(&IPMACBindingForm));
+    registry.Register("TFilterDHCPPermitForm", DialogEntry<TFilterDHCPPermitForm>(nullptr));
 }
 
 } // namespace qs

@@ -1,6 +1,7 @@
 #include "SecurityDialogs.h"
 
 #include "Arpconfig.h"
+#include "Arpspoofingpreventmgmtformunit.h"
 #include "DialogEntry.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
@@ -12,6 +13,8 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TARPConfigForm", DialogEntry<TARPConfigForm>(&ARPConfigForm));
     registry.Register("TIPMACBindingForm", DialogEntry<TIPMACBindingForm>(&IPMACBindingForm));
     registry.Register("TFilterDHCPPermitForm", DialogEntry<TFilterDHCPPermitForm>(nullptr));
+    registry.Register("TARPSpoofingPreventMgmtForm",
+                      DialogEntry<TARPSpoofingPreventMgmtForm>(&ARPSpoofingPreventMgmtForm));
 }
 
 } // namespace qs

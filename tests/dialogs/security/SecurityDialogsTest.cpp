@@ -18,6 +18,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TARPConfigForm",
         "TIPMACBindingForm",
         "TFilterDHCPPermitForm",
+        "TARPSpoofingPreventMgmtForm",
         // clang-format on
     };
     qs::DialogRegistry registry;

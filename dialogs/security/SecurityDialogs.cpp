@@ -5,6 +5,8 @@
 #include "DialogEntry.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
+#include "Serverinfounit.h"
+#include "Tacacsservercontrolunit.h"
 
 namespace qs {
 
@@ -15,6 +17,8 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TFilterDHCPPermitForm", DialogEntry<TFilterDHCPPermitForm>(nullptr));
     registry.Register("TARPSpoofingPreventMgmtForm",
                       DialogEntry<TARPSpoofingPreventMgmtForm>(&ARPSpoofingPreventMgmtForm));
+    registry.Register("TServerInformationForm", DialogEntry<TServerInformationForm>(&ServerInformationForm));
+    registry.Register("TAAASrvCtrlForm", DialogEntry<TAAASrvCtrlForm>(&AAASrvCtrlForm));
 }
 
 } // namespace qs

@@ -19,6 +19,8 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TIPMACBindingForm",
         "TFilterDHCPPermitForm",
         "TARPSpoofingPreventMgmtForm",
+        "TServerInformationForm",
+        "TAAASrvCtrlForm",
         // clang-format on
     };
     qs::DialogRegistry registry;

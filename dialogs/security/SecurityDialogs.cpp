@@ -5,6 +5,7 @@
 #include "DialogEntry.h"
 #include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
+#include "Loginmethodlistunit.h"
 #include "Serverinfounit.h"
 #include "Tacacsservercontrolunit.h"
 
@@ -19,6 +20,12 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
                       DialogEntry<TARPSpoofingPreventMgmtForm>(&ARPSpoofingPreventMgmtForm));
     registry.Register("TServerInformationForm", DialogEntry<TServerInformationForm>(&ServerInformationForm));
     registry.Register("TAAASrvCtrlForm", DialogEntry<TAAASrvCtrlForm>(&AAASrvCtrlForm));
+    DialogClassEntry methodLists = DialogEntry<TLoginMethodListForm>(&LoginMethodListForm);
+    methodLists.create = [](DialogOwner owner, int mode) -> std::unique_ptr<CatalogueDialog> {
+        return std::make_unique<FormDialog<TLoginMethodListForm>>(
+            CreateForm<TLoginMethodListForm>(DialogOwnerComponent(owner), mode));
+    };
+    registry.Register("TLoginMethodListForm", std::move(methodLists));
 }
 
 } // namespace qs

@@ -21,6 +21,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TARPSpoofingPreventMgmtForm",
         "TServerInformationForm",
         "TAAASrvCtrlForm",
+        "TLoginMethodListForm",
         // clang-format on
     };
     qs::DialogRegistry registry;

@@ -7,6 +7,7 @@
 #include "Ipmacbindingformunit.h"
 #include "Loginmethodlistunit.h"
 #include "Serverinfounit.h"
+#include "Sshuserctrllistunit.h"
 #include "Tacacsservercontrolunit.h"
 
 namespace qs {
@@ -26,6 +27,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
             CreateForm<TLoginMethodListForm>(DialogOwnerComponent(owner), mode));
     };
     registry.Register("TLoginMethodListForm", std::move(methodLists));
+    registry.Register("TSSHUserCtrlList", DialogEntry<TSSHUserCtrlList>(&SSHUserCtrlList));
 }
 
 } // namespace qs

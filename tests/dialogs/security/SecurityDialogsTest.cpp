@@ -22,6 +22,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TServerInformationForm",
         "TAAASrvCtrlForm",
         "TLoginMethodListForm",
+        "TSSHUserCtrlList",
         // clang-format on
     };
     qs::DialogRegistry registry;

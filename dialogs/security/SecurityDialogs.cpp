@@ -8,6 +8,8 @@
 #include "Loginmethodlistunit.h"
 #include "Serverinfounit.h"
 #include "Sshuserctrllistunit.h"
+#include "Sslcertificatefileunit.h"
+#include "Sslmanagementtable.h"
 #include "Tacacsservercontrolunit.h"
 
 namespace qs {
@@ -28,6 +30,8 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     };
     registry.Register("TLoginMethodListForm", std::move(methodLists));
     registry.Register("TSSHUserCtrlList", DialogEntry<TSSHUserCtrlList>(&SSHUserCtrlList));
+    registry.Register("TSSLManagementForm", DialogEntry<TSSLManagementForm>(&SSLManagementForm));
+    registry.Register("TCertificateFileForm", DialogEntry<TCertificateFileForm>(&CertificateFileForm));
 }
 
 } // namespace qs

@@ -23,6 +23,8 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TAAASrvCtrlForm",
         "TLoginMethodListForm",
         "TSSHUserCtrlList",
+        "TSSLManagementForm",
+        "TCertificateFileForm",
         // clang-format on
     };
     qs::DialogRegistry registry;

@@ -14,6 +14,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TableReads.h"
 
 TARPConfigForm* ARPConfigForm = nullptr;
@@ -84,21 +85,19 @@ void TARPConfigForm::BuildControls() {
             }
         });
     };
-    StaticText = Make<TStaticText>(column, "StaticText");
-    StaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText->SetCaption(QStringLiteral("0"));
-    StaticText->SetBounds(12, 12, 86, 22);
-    int top = 48;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    AddBtn = place(MakeButton(column, "AddBtn", "Add", [this] { AddBtnClick(); }));
-    EditBtn = place(MakeButton(column, "EditBtn", "Edit", [this] { EditBtnClick(); }));
-    DelBtn = place(MakeButton(column, "DelBtn", "Delete", [this] { DelBtnClick(); }));
-    RefreshBtn = place(MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }));
-    CloseBtn = place(MakeButton(column, "CloseBtn", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, nullptr, nullptr, "StaticText",
+                             {{"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"EditBtn", "Edit", [this] { EditBtnClick(); }},
+                              {"DelBtn", "Delete", [this] { DelBtnClick(); }},
+                              {"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"CloseBtn", "Close", [this] { Close(); }}});
+    StaticText = made.count;
+    AddBtn = made.buttons[0];
+    EditBtn = made.buttons[1];
+    DelBtn = made.buttons[2];
+    RefreshBtn = made.buttons[3];
+    CloseBtn = made.buttons[4];
     qs::FollowRowCount(ListView1, StaticText);
 }
 
@@ -256,47 +255,28 @@ void TARPConfigForm::DelBtnClick() {
     rowButtons_.Show(false);
 }
 
-namespace {
-template <class T> T* MakeAt(TForm* form, const char* name, int left, int top, int width) {
-    auto* c = new T(form, form);
-    c->SetName(QString::fromLatin1(name));
-    c->SetBounds(left, top, width, 22);
-    return c;
-}
-
-TLabel* LabelAt(TForm* form, const char* name, const char* caption, int top) {
-    auto* label = MakeAt<TLabel>(form, name, 16, top + 3, 90);
-    label->SetCaption(QString::fromLatin1(caption));
-    return label;
-}
-} // namespace
-
 TARPAddEdit::TARPAddEdit(TComponent* owner, TARPConfigForm* table) : TForm(owner), table_(table) {
     SetName(QStringLiteral("ARPAddEdit"));
     SetCaption(QStringLiteral("ARP Add:"));
     SetClientWidth(320);
     SetClientHeight(200);
-    IndexLabel = LabelAt(this, "IndexLabel", "Index", 16);
-    IndexEdit = MakeAt<TEdit>(this, "IndexEdit", 110, 16, 190);
+    IndexLabel = qs::LabelOn(this, "IndexLabel", "Index", 16, 16, 90);
+    IndexEdit = qs::PlaceOn<TEdit>(this, "IndexEdit", 110, 16, 190);
     IndexEdit->SetEnabled(false);
-    IPLabel = LabelAt(this, "IPLabel", "IP Address", 48);
-    IPEdit = MakeAt<TEdit>(this, "IPEdit", 110, 48, 190);
-    MACLabel = LabelAt(this, "MACLabel", "MAC", 80);
-    MACEdit = MakeAt<TEdit>(this, "MACEdit", 110, 80, 190);
-    TypeLabel = LabelAt(this, "TypeLabel", "Type", 112);
-    TypeComb = MakeAt<TComboBox>(this, "TypeComb", 110, 112, 190);
-    IpTypeComb = MakeAt<TComboBox>(this, "IpTypeComb", 0, 0, 10);
-    StateComb = MakeAt<TComboBox>(this, "StateComb", 0, 0, 10);
-    RowStatus = MakeAt<TComboBox>(this, "RowStatus", 0, 0, 10);
+    IPLabel = qs::LabelOn(this, "IPLabel", "IP Address", 16, 48, 90);
+    IPEdit = qs::PlaceOn<TEdit>(this, "IPEdit", 110, 48, 190);
+    MACLabel = qs::LabelOn(this, "MACLabel", "MAC", 16, 80, 90);
+    MACEdit = qs::PlaceOn<TEdit>(this, "MACEdit", 110, 80, 190);
+    TypeLabel = qs::LabelOn(this, "TypeLabel", "Type", 16, 112, 90);
+    TypeComb = qs::PlaceOn<TComboBox>(this, "TypeComb", 110, 112, 190);
+    IpTypeComb = qs::PlaceOn<TComboBox>(this, "IpTypeComb", 0, 0, 10);
+    StateComb = qs::PlaceOn<TComboBox>(this, "StateComb", 0, 0, 10);
+    RowStatus = qs::PlaceOn<TComboBox>(this, "RowStatus", 0, 0, 10);
     for (TComboBox* hidden : {IpTypeComb, StateComb, RowStatus}) {
         hidden->SetVisible(false);
     }
-    AddBtn = MakeAt<TButton>(this, "AddBtn", 120, 156, 84);
-    AddBtn->SetCaption(QStringLiteral("Add"));
-    AddBtn->OnClick = [this](TObject*) { AddBtnClick(); };
-    CloseBtn = MakeAt<TButton>(this, "CloseBtn", 216, 156, 84);
-    CloseBtn->SetCaption(QStringLiteral("Close"));
-    CloseBtn->OnClick = [this](TObject*) { Close(); };
+    AddBtn = qs::ButtonOn(this, "AddBtn", "Add", 120, 156, [this] { AddBtnClick(); });
+    CloseBtn = qs::ButtonOn(this, "CloseBtn", "Close", 216, 156, [this] { Close(); });
 }
 
 // The dialog closes only on a write that was sent; otherwise it stays open with what was typed.

@@ -5,6 +5,7 @@
 #include "FeatureDialog.h"
 #include "PortPickerSlot.h"
 #include "RowSelection.h"
+#include "TableLayout.h"
 
 class QsSNMPRequest2Edits;
 class TButton;
@@ -50,13 +51,13 @@ public:
     TButton* Button1;
 
     qs::PortPickerSlot Ports;
+    qs::AddressKeys Keys{};
     QsSNMPRequest2Edits* SpoofRequest = nullptr;
 
 private:
     void BuildControls();
     void BuildEditors(TPanel* group);
     void BuildButtonColumn(TPanel* column);
-    bool EntryValid();
     void Write(bool add);
 
     qs::RowButtons rowButtons_;

@@ -15,6 +15,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TableReads.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -80,16 +81,11 @@ void TFilterDHCPPermitForm::BuildControls() {
 }
 
 void TFilterDHCPPermitForm::BuildEditors(TPanel* group) {
-    Label1 = Make<TLabel>(group, "Label1");
-    Label1->SetCaption(QStringLiteral("IP Address"));
-    Label1->SetBounds(8, 10, 70, 16);
-    edtIpAddr = Make<TEdit>(group, "edtIpAddr");
-    edtIpAddr->SetBounds(82, 6, 130, 22);
-    Label2 = Make<TLabel>(group, "Label2");
-    Label2->SetCaption(QStringLiteral("MAC Address"));
-    Label2->SetBounds(230, 10, 84, 16);
-    edtMacAddr = Make<TEdit>(group, "edtMacAddr");
-    edtMacAddr->SetBounds(318, 6, 130, 22);
+    Keys = qs::FillAddressKeys(*this, group);
+    Label1 = Keys.ipLabel;
+    edtIpAddr = Keys.ip;
+    Label2 = Keys.macLabel;
+    edtMacAddr = Keys.mac;
     ComboStatus = Make<TComboBox>(group, "ComboStatus");
     LabelMode = Make<TLabel>(group, "LabelMode");
     LabelMode->SetCaption(QStringLiteral("Mode"));
@@ -100,26 +96,22 @@ void TFilterDHCPPermitForm::BuildEditors(TPanel* group) {
 }
 
 void TFilterDHCPPermitForm::BuildButtonColumn(TPanel* column) {
-    Label3 = Make<TLabel>(column, "Label3");
-    Label3->SetCaption(QStringLiteral("Samples"));
-    Label3->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetCaption(QStringLiteral("0"));
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnAdd = place(MakeButton(column, "btnAdd", "Add", [this] { btnAddClick(); }));
-    btnEdit = place(MakeButton(column, "btnEdit", "Set", [this] { btnEditClick(); }));
-    btnDelete = place(MakeButton(column, "btnDelete", "Delete", [this] { btnDeleteClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
-    Button1 = MakeButton(column, "Button1", "Stop", [] {});
-    Button1->SetVisible(false);
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, "Label3", "Samples", "StaticText1",
+                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
+                                                        {"btnAdd", "Add", [this] { btnAddClick(); }},
+                                                        {"btnEdit", "Set", [this] { btnEditClick(); }},
+                                                        {"btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                                                        {"btnClose", "Close", [this] { Close(); }},
+                                                        {"Button1", "Stop", [] {}}});
+    Label3 = made.samples;
+    StaticText1 = made.count;
+    btnGet = made.buttons[0];
+    btnAdd = made.buttons[1];
+    btnEdit = made.buttons[2];
+    btnDelete = made.buttons[3];
+    btnClose = made.buttons[4];
+    Button1 = made.buttons[5];
+    Button1->SetVisible(false); // its handler does nothing
 }
 
 void TFilterDHCPPermitForm::FormCreate() {

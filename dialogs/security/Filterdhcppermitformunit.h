@@ -5,6 +5,7 @@
 #include "FeatureDialog.h"
 #include "PortPickerSlot.h"
 #include "RowSelection.h"
+#include "TableLayout.h"
 
 class QsSNMPRequest2Edits;
 class TButton;
@@ -49,6 +50,7 @@ public:
     TButton* Button1;
 
     qs::PortPickerSlot Ports;
+    qs::AddressKeys Keys{};
     QsSNMPRequest2Edits* PermitRequest = nullptr;
 
 private:

@@ -13,6 +13,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TableReads.h"
 
 TIPMACBindingForm* IPMACBindingForm = nullptr;
@@ -75,16 +76,11 @@ void TIPMACBindingForm::BuildControls() {
 }
 
 void TIPMACBindingForm::BuildEditors(TPanel* group) {
-    Label1 = Make<TLabel>(group, "Label1");
-    Label1->SetCaption(QStringLiteral("IP Address"));
-    Label1->SetBounds(8, 10, 70, 16);
-    edtIpAddr = Make<TEdit>(group, "edtIpAddr");
-    edtIpAddr->SetBounds(82, 6, 130, 22);
-    Label2 = Make<TLabel>(group, "Label2");
-    Label2->SetCaption(QStringLiteral("MAC Address"));
-    Label2->SetBounds(230, 10, 84, 16);
-    edtMacAddr = Make<TEdit>(group, "edtMacAddr");
-    edtMacAddr->SetBounds(318, 6, 130, 22);
+    Keys = qs::FillAddressKeys(*this, group);
+    Label1 = Keys.ipLabel;
+    edtIpAddr = Keys.ip;
+    Label2 = Keys.macLabel;
+    edtMacAddr = Keys.mac;
     ComboStatus = Make<TComboBox>(group, "ComboStatus");
     cbxActive = Make<TComboBox>(group, "cbxActive");
     cbxActive->SetEnabled(false);
@@ -100,17 +96,17 @@ void TIPMACBindingForm::BuildEditors(TPanel* group) {
 }
 
 void TIPMACBindingForm::BuildButtonColumn(TPanel* column) {
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnAdd = place(MakeButton(column, "btnAdd", "Add", [this] { btnAddClick(); }));
-    btnEdit = place(MakeButton(column, "btnEdit", "Edit", [this] { btnEditClick(); }));
-    btnDelete = place(MakeButton(column, "btnDelete", "Delete", [this] { btnDeleteClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
+                                                        {"btnAdd", "Add", [this] { btnAddClick(); }},
+                                                        {"btnEdit", "Edit", [this] { btnEditClick(); }},
+                                                        {"btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                                                        {"btnClose", "Close", [this] { Close(); }}});
+    btnGet = made.buttons[0];
+    btnAdd = made.buttons[1];
+    btnEdit = made.buttons[2];
+    btnDelete = made.buttons[3];
+    btnClose = made.buttons[4];
 }
 
 void TIPMACBindingForm::FormCreate() {
@@ -172,25 +168,6 @@ void TIPMACBindingForm::ListView1Click() {
     }
 }
 
-// The address becomes the row's instance: it must be a dotted address, and is sent in plain
-// decimal form; the MAC address must be one (no message of its own).
-bool TIPMACBindingForm::EntryValid() {
-    if (!IsValidIPv4Control(edtIpAddr)) {
-        if (edtIpAddr->isEnabled()) {
-            edtIpAddr->SetFocus();
-        }
-        return false;
-    }
-    edtIpAddr->SetText(qs::DottedQuadKey(edtIpAddr->Text()).value_or(QString()));
-    if (!IsValidMacControl(edtMacAddr)) {
-        if (edtMacAddr->isEnabled()) {
-            edtMacAddr->SetFocus();
-        }
-        return false;
-    }
-    return true;
-}
-
 void TIPMACBindingForm::Write(std::initializer_list<int> excluded) {
     const bool ok = qs::GuardedStatusLine(BindingRequest, [&] {
         qs::AccessMarks marks(BindingRequest->Request.List);
@@ -209,7 +186,7 @@ void TIPMACBindingForm::Write(std::initializer_list<int> excluded) {
 }
 
 void TIPMACBindingForm::btnAddClick() {
-    if (RequestsEnded() || BindingRequest->Busy || !EntryValid()) {
+    if (RequestsEnded() || BindingRequest->Busy || !Keys.Valid()) {
         return;
     }
     ComboStatus->SetItemIndex(kCreateAndGo);
@@ -217,7 +194,7 @@ void TIPMACBindingForm::btnAddClick() {
 }
 
 void TIPMACBindingForm::btnEditClick() {
-    if (RequestsEnded() || BindingRequest->Busy || ListView1->Selected() == nullptr || !EntryValid()) {
+    if (RequestsEnded() || BindingRequest->Busy || ListView1->Selected() == nullptr || !Keys.Valid()) {
         return;
     }
     Write({C::kAclStatus});

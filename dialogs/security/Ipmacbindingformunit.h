@@ -5,6 +5,7 @@
 #include "FeatureDialog.h"
 #include "PortPickerSlot.h"
 #include "RowSelection.h"
+#include "TableLayout.h"
 
 class QsSNMPRequest2Edits;
 class TButton;
@@ -46,13 +47,13 @@ public:
     TButton* btnClose;
 
     qs::PortPickerSlot Ports;
+    qs::AddressKeys Keys{};
     QsSNMPRequest2Edits* BindingRequest = nullptr;
 
 private:
     void BuildControls();
     void BuildEditors(TPanel* group);
     void BuildButtonColumn(TPanel* column);
-    bool EntryValid();
     void ReadAndReset();
     void ResetEditors(bool clearPorts);
     // One SET of the entry with the columns excluded left out.

@@ -14,6 +14,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TableReads.h"
 
 TLoginMethodListForm* LoginMethodListForm = nullptr;
@@ -164,24 +165,20 @@ void TLoginMethodListForm::BuildEditors(TPanel* group) {
 }
 
 void TLoginMethodListForm::BuildButtonColumn(TPanel* column) {
-    SamplesLabel = Make<TLabel>(column, "SamplesLabel");
-    SamplesLabel->SetCaption(QStringLiteral("Samples"));
-    SamplesLabel->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetCaption(QStringLiteral("0"));
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    GetButton = place(MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); }));
-    EditButton = place(MakeButton(column, "EditButton", "Edit", [this] { EditButtonClick(); }));
-    AddButton = place(MakeButton(column, "AddButton", "Add", [this] { AddButtonClick(); }));
-    DeleteButton = place(MakeButton(column, "DeleteButton", "Delete", [this] { DeleteButtonClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "SamplesLabel", "Samples", "StaticText1",
+                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
+                              {"EditButton", "Edit", [this] { EditButtonClick(); }},
+                              {"AddButton", "Add", [this] { AddButtonClick(); }},
+                              {"DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
+                              {"btnClose", "Close", [this] { Close(); }}});
+    SamplesLabel = made.samples;
+    StaticText1 = made.count;
+    GetButton = made.buttons[0];
+    EditButton = made.buttons[1];
+    AddButton = made.buttons[2];
+    DeleteButton = made.buttons[3];
+    btnClose = made.buttons[4];
 }
 
 void TLoginMethodListForm::FormCreate() {

@@ -14,6 +14,7 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TableReads.h"
 
 TSSHUserCtrlList* SSHUserCtrlList = nullptr;
@@ -59,22 +60,16 @@ void TSSHUserCtrlList::BuildControls() {
     lvData->SetAlign(alClient);
     lvData->OnClick = [this](TObject*) { Handle([this] { lvDataClick(); }); };
     lvData->OnDblClick = [this](TObject*) { Handle([this] { btnEditClick(); }); };
-    SampleLabel = Make<TLabel>(column, "SampleLabel");
-    SampleLabel->SetCaption(QStringLiteral("Sample"));
-    SampleLabel->SetBounds(12, 8, 86, 16);
-    StaticText = Make<TStaticText>(column, "StaticText");
-    StaticText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText->SetCaption(QStringLiteral("0"));
-    StaticText->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnRefresh = place(MakeButton(column, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }));
-    btnEdit = place(MakeButton(column, "btnEdit", "Edit", [this] { btnEditClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "SampleLabel", "Sample", "StaticText",
+                             {{"btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
+                              {"btnEdit", "Edit", [this] { btnEditClick(); }},
+                              {"btnClose", "Close", [this] { Close(); }}});
+    SampleLabel = made.samples;
+    StaticText = made.count;
+    btnRefresh = made.buttons[0];
+    btnEdit = made.buttons[1];
+    btnClose = made.buttons[2];
     qs::FollowRowCount(lvData, StaticText);
 }
 
@@ -152,41 +147,22 @@ bool TSSHUserCtrlList::WriteFromEditor() {
     return sent;
 }
 
-namespace {
-template <class T> T* MakeAt(TForm* form, const char* name, int left, int top, int width) {
-    auto* c = new T(form, form);
-    c->SetName(QString::fromLatin1(name));
-    c->SetBounds(left, top, width, 22);
-    return c;
-}
-
-TLabel* LabelAt(TForm* form, const char* name, const char* caption, int top) {
-    auto* label = MakeAt<TLabel>(form, name, 16, top + 3, 110);
-    label->SetCaption(QString::fromLatin1(caption));
-    return label;
-}
-} // namespace
-
 TSSHUserCtrlEdit::TSSHUserCtrlEdit(TComponent* owner, TSSHUserCtrlList* list) : TForm(owner), list_(list) {
     SetName(QStringLiteral("SSHUserCtrlEdit"));
     SetCaption(QStringLiteral("SSH User Control Edit Table"));
     SetClientWidth(340);
     SetClientHeight(200);
-    UserLabel = LabelAt(this, "UserLabel", "User Name", 16);
-    edtUserName = MakeAt<TEdit>(this, "edtUserName", 130, 16, 190);
-    ModeLabel = LabelAt(this, "ModeLabel", "Auth Mode", 48);
-    cbbAuthMode = MakeAt<TComboBox>(this, "cbbAuthMode", 130, 48, 190);
+    UserLabel = qs::LabelOn(this, "UserLabel", "User Name", 16, 16, 110);
+    edtUserName = qs::PlaceOn<TEdit>(this, "edtUserName", 130, 16, 190);
+    ModeLabel = qs::LabelOn(this, "ModeLabel", "Auth Mode", 16, 48, 110);
+    cbbAuthMode = qs::PlaceOn<TComboBox>(this, "cbbAuthMode", 130, 48, 190);
     cbbAuthMode->OnChange = [this](TObject*) { cbbAuthModeChange(); };
-    HostNameLabel = LabelAt(this, "HostNameLabel", "Host Name", 80);
-    edtHostName = MakeAt<TEdit>(this, "edtHostName", 130, 80, 190);
-    HostIpLabel = LabelAt(this, "HostIpLabel", "Host IP Address", 112);
-    edtHostIPAddr = MakeAt<TEdit>(this, "edtHostIPAddr", 130, 112, 190);
-    btnSet = MakeAt<TButton>(this, "btnSet", 140, 156, 84);
-    btnSet->SetCaption(QStringLiteral("Set"));
-    btnSet->OnClick = [this](TObject*) { btnSetClick(); };
-    btnClose = MakeAt<TButton>(this, "btnClose", 236, 156, 84);
-    btnClose->SetCaption(QStringLiteral("Close"));
-    btnClose->OnClick = [this](TObject*) { Close(); };
+    HostNameLabel = qs::LabelOn(this, "HostNameLabel", "Host Name", 16, 80, 110);
+    edtHostName = qs::PlaceOn<TEdit>(this, "edtHostName", 130, 80, 190);
+    HostIpLabel = qs::LabelOn(this, "HostIpLabel", "Host IP Address", 16, 112, 110);
+    edtHostIPAddr = qs::PlaceOn<TEdit>(this, "edtHostIPAddr", 130, 112, 190);
+    btnSet = qs::ButtonOn(this, "btnSet", "Set", 140, 156, [this] { btnSetClick(); });
+    btnClose = qs::ButtonOn(this, "btnClose", "Close", 236, 156, [this] { Close(); });
 }
 
 void TSSHUserCtrlEdit::FormCreate() {

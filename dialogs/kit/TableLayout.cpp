@@ -1,0 +1,99 @@
+#include "TableLayout.h"
+
+#include "AddressValidators.h"
+#include "Button.h"
+#include "Edit.h"
+#include "FeatureDialog.h"
+#include "KeyText.h"
+#include "Label.h"
+#include "StaticText.h"
+
+namespace qs {
+
+namespace {
+constexpr int kLeft = 12;
+constexpr int kWidth = 86;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonStep = 36;
+} // namespace
+
+ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const char* samplesName,
+                              const char* samplesCaption, const char* countName,
+                              const std::vector<ColumnButton>& buttons) {
+    ButtonColumn made;
+    int top = 12;
+    if (samplesName) {
+        made.samples = new TLabel(&dialog, column);
+        made.samples->SetName(QString::fromLatin1(samplesName));
+        made.samples->SetCaption(QString::fromLatin1(samplesCaption));
+        made.samples->SetBounds(kLeft, 8, kWidth, 16);
+        top = 26;
+    }
+    if (countName) {
+        made.count = new TStaticText(&dialog, column);
+        made.count->SetName(QString::fromLatin1(countName));
+        made.count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        made.count->SetCaption(QStringLiteral("0"));
+        made.count->SetBounds(kLeft, top, kWidth, 22);
+        top += 36;
+    }
+    for (const ColumnButton& b : buttons) {
+        auto* button = new TButton(&dialog, column);
+        button->SetName(QString::fromLatin1(b.name));
+        button->SetCaption(QString::fromLatin1(b.caption));
+        button->OnClick = [&dialog, click = b.click](TObject*) { Guarded(dialog.StatusOut(), click); };
+        button->SetBounds(kLeft, top, kWidth, kButtonHeight);
+        top += kButtonStep;
+        made.buttons.push_back(button);
+    }
+    return made;
+}
+
+AddressKeys FillAddressKeys(TForm& form, TWinControl* row) {
+    auto make = [&](auto* control, const char* name, int left, int width) {
+        control->SetName(QString::fromLatin1(name));
+        control->SetBounds(left, 6, width, 22);
+        return control;
+    };
+    AddressKeys keys{
+        make(new TLabel(&form, row), "Label1", 8, 70), make(new TEdit(&form, row), "edtIpAddr", 82, 130),
+        make(new TLabel(&form, row), "Label2", 230, 84), make(new TEdit(&form, row), "edtMacAddr", 318, 130)};
+    keys.ipLabel->SetCaption(QStringLiteral("IP Address"));
+    keys.macLabel->SetCaption(QStringLiteral("MAC Address"));
+    keys.ipLabel->SetTop(10);
+    keys.macLabel->SetTop(10);
+    return keys;
+}
+
+bool AddressKeys::Valid() const {
+    if (!IsValidIPv4Control(ip)) {
+        if (ip->isEnabled()) {
+            ip->SetFocus();
+        }
+        return false;
+    }
+    ip->SetText(DottedQuadKey(ip->Text()).value_or(QString()));
+    if (!IsValidMacControl(mac)) {
+        if (mac->isEnabled()) {
+            mac->SetFocus();
+        }
+        return false;
+    }
+    return true;
+}
+
+TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width) {
+    auto* label = PlaceOn<TLabel>(form, name, left, top + 3, width);
+    label->SetCaption(QString::fromLatin1(caption));
+    return label;
+}
+
+TButton* ButtonOn(TForm* form, const char* name, const char* caption, int left, int top,
+                  std::function<void()> click) {
+    auto* button = PlaceOn<TButton>(form, name, left, top, 84);
+    button->SetCaption(QString::fromLatin1(caption));
+    button->OnClick = [click = std::move(click)](TObject*) { click(); };
+    return button;
+}
+
+} // namespace qs

@@ -1,0 +1,59 @@
+// The parts table dialogs are laid out from: the button column at the right (an optional
+// "Samples" label over the sunken row count, then the buttons one under another, each running
+// its work without letting an exception out), and controls placed at fixed positions on an
+// add/edit dialog.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class TButton;
+class TEdit;
+class TForm;
+class TLabel;
+class TStaticText;
+class TWinControl;
+
+namespace qs {
+
+class FeatureDialog;
+
+struct ColumnButton {
+    const char* name;
+    const char* caption;
+    std::function<void()> click;
+};
+
+struct ButtonColumn {
+    TLabel* samples = nullptr;
+    TStaticText* count = nullptr;
+    std::vector<TButton*> buttons; // in the order given
+};
+
+// The row count is made when countName is given; the label over it when samplesName is.
+ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const char* samplesName,
+                              const char* samplesCaption, const char* countName,
+                              const std::vector<ColumnButton>& buttons);
+
+// The "IP Address" and "MAC Address" edits (Label1, edtIpAddr, Label2, edtMacAddr) of the
+// dialogs whose rows an IPv4 and a MAC address name, side by side on row.
+struct AddressKeys {
+    TLabel* ipLabel;
+    TEdit* ip;
+    TLabel* macLabel;
+    TEdit* mac;
+    // The framework's address check (it shows its own message) with the address then put in
+    // plain decimal form, and its silent MAC check; the refused edit gets the focus.
+    bool Valid() const;
+};
+AddressKeys FillAddressKeys(TForm& form, TWinControl* row);
+
+// A control of form at (left, top), width wide and one line high.
+template <class T> T* PlaceOn(TForm* form, const char* name, int left, int top, int width);
+TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width);
+TButton* ButtonOn(TForm* form, const char* name, const char* caption, int left, int top,
+                  std::function<void()> click);
+
+} // namespace qs
+
+#include "TableLayout.inl"

@@ -1,7 +1,9 @@
 #include "AclDialogs.h"
 
+#include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "DialogEntry.h"
+#include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
 
 namespace qs {
@@ -12,6 +14,10 @@ void RegisterAclDialogs(DialogRegistry& registry) {
                       DialogEntry<TEthernetMaskInformationForm>(&EthernetMaskInformationForm));
     registry.Register("TCPUEthernetInformationForm",
                       DialogEntry<TCPUEthernetInformationForm>(&CPUEthernetInformationForm));
+    registry.Register("TEthernetInformationRuleForm",
+                      DialogEntry<TEthernetInformationRuleForm>(&EthernetInformationRuleForm));
+    registry.Register("TCPUEthernetInformationRuleForm",
+                      DialogEntry<TCPUEthernetInformationRuleForm>(&CPUEthernetInformationRuleForm));
 }
 
 } // namespace qs

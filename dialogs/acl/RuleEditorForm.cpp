@@ -366,6 +366,16 @@ TWinControl* RuleEditorForm::EditorOf(int column) const {
     return e.edit ? static_cast<TWinControl*>(e.edit) : e.combo;
 }
 
+bool RuleEditorForm::KeysSet(const char* profileMessage, const char* accessMessage, bool focus) {
+    const char* messages[] = {profileMessage, accessMessage};
+    for (int k = 0; k < rules_.keyCount; ++k) {
+        if (Empty(k)) {
+            return Refuse(QString::fromLatin1(messages[k]), focus ? EditorOf(k) : nullptr);
+        }
+    }
+    return true;
+}
+
 bool RuleEditorForm::HexOrRefuse(int column, int n, const char* message) {
     return HexDigitsExact(TextOf(column), n) || Refuse(QString::fromLatin1(message), EditorOf(column));
 }

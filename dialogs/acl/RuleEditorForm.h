@@ -166,6 +166,8 @@ protected:
     QString TextOf(int column) const; // an edit's text or a combo's selected item text
     bool Empty(int column) const { return TextOf(column).isEmpty(); }
     int PositionOf(int column) const;
+    // The key edits' emptiness, Profile ID first: message, focus on the edit (when focus), false.
+    bool KeysSet(const char* profileMessage, const char* accessMessage, bool focus = true);
     // A column's text that is not exactly n hex digits: message, focus on its editor, false.
     bool HexOrRefuse(int column, int n, const char* message);
     // A column's integer value (-1 when the text is none) outside lo to hi: the same.

@@ -16,6 +16,8 @@ TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
         // one line per registered class
         "TEthernetMaskInformationForm",
         "TCPUEthernetInformationForm",
+        "TEthernetInformationRuleForm",
+        "TCPUEthernetInformationRuleForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

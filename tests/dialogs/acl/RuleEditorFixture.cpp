@@ -3,9 +3,17 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
+#include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
+#include "Cpuipmaskinformationformunit.h"
+#include "Cpuipruleformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
 #include "Edit.h"
+#include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -23,6 +31,14 @@ std::map<std::string, RuleEditorTest::Factory>& RuleEditorTest::Factories() {
     static std::map<std::string, Factory> factories = {
         {"TEthernetMaskInformationForm", Maker<TEthernetMaskInformationForm>()},
         {"TCPUEthernetInformationForm", Maker<TCPUEthernetInformationForm>()},
+        {"TEthernetInformationRuleForm", Maker<TEthernetInformationRuleForm>()},
+        {"TCPUEthernetInformationRuleForm", Maker<TCPUEthernetInformationRuleForm>()},
+        {"TIPMaskInformationForm", Maker<TIPMaskInformationForm>()},
+        {"TCPUIPMaskInformationForm", Maker<TCPUIPMaskInformationForm>()},
+        {"TIPRuleForm", Maker<TIPRuleForm>()},
+        {"TCPUIPRuleForm", Maker<TCPUIPRuleForm>()},
+        {"TCPUUserMaskInfoForm", Maker<TCPUUserMaskInfoForm>()},
+        {"TCPUUserMaskRuleForm", Maker<TCPUUserMaskRuleForm>()},
     };
     return factories;
 }

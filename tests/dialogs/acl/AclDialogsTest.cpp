@@ -14,6 +14,10 @@ namespace {
 TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
+        "TEthernetMaskInformationForm",
+        "TCPUEthernetInformationForm",
+        "TEthernetInformationRuleForm",
+        "TCPUEthernetInformationRuleForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -89,10 +89,10 @@ TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, in
 }
 
 TButton* ButtonOn(TForm* form, const char* name, const char* caption, int left, int top,
-                  std::function<void()> click) {
+                  std::function<void()> click, const StatusArea& status) {
     auto* button = PlaceOn<TButton>(form, name, left, top, 84);
     button->SetCaption(QString::fromLatin1(caption));
-    button->OnClick = [click = std::move(click)](TObject*) { click(); };
+    button->OnClick = [click = std::move(click), status](TObject*) { Guarded(status, click); };
     return button;
 }
 

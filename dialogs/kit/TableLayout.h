@@ -4,6 +4,8 @@
 // add/edit dialog.
 #pragma once
 
+#include "FailureReport.h"
+
 #include <functional>
 #include <vector>
 
@@ -51,8 +53,10 @@ AddressKeys FillAddressKeys(TForm& form, TWinControl* row);
 // A control of form at (left, top), width wide and one line high.
 template <class T> T* PlaceOn(TForm* form, const char* name, int left, int top, int width);
 TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width);
+// A button of an add/edit dialog whose click runs without letting an exception out: its text
+// goes to status, the table dialog's status area.
 TButton* ButtonOn(TForm* form, const char* name, const char* caption, int left, int top,
-                  std::function<void()> click);
+                  std::function<void()> click, const StatusArea& status);
 
 } // namespace qs
 

@@ -275,8 +275,10 @@ TARPAddEdit::TARPAddEdit(TComponent* owner, TARPConfigForm* table) : TForm(owner
     for (TComboBox* hidden : {IpTypeComb, StateComb, RowStatus}) {
         hidden->SetVisible(false);
     }
-    AddBtn = qs::ButtonOn(this, "AddBtn", "Add", 120, 156, [this] { AddBtnClick(); });
-    CloseBtn = qs::ButtonOn(this, "CloseBtn", "Close", 216, 156, [this] { Close(); });
+    AddBtn = qs::ButtonOn(
+        this, "AddBtn", "Add", 120, 156, [this] { AddBtnClick(); }, table->StatusOut());
+    CloseBtn = qs::ButtonOn(
+        this, "CloseBtn", "Close", 216, 156, [this] { Close(); }, table->StatusOut());
 }
 
 // The dialog closes only on a write that was sent; otherwise it stays open with what was typed.

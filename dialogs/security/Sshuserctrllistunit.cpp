@@ -161,8 +161,10 @@ TSSHUserCtrlEdit::TSSHUserCtrlEdit(TComponent* owner, TSSHUserCtrlList* list) : 
     edtHostName = qs::PlaceOn<TEdit>(this, "edtHostName", 130, 80, 190);
     HostIpLabel = qs::LabelOn(this, "HostIpLabel", "Host IP Address", 16, 112, 110);
     edtHostIPAddr = qs::PlaceOn<TEdit>(this, "edtHostIPAddr", 130, 112, 190);
-    btnSet = qs::ButtonOn(this, "btnSet", "Set", 140, 156, [this] { btnSetClick(); });
-    btnClose = qs::ButtonOn(this, "btnClose", "Close", 236, 156, [this] { Close(); });
+    btnSet = qs::ButtonOn(
+        this, "btnSet", "Set", 140, 156, [this] { btnSetClick(); }, list->StatusOut());
+    btnClose = qs::ButtonOn(
+        this, "btnClose", "Close", 236, 156, [this] { Close(); }, list->StatusOut());
 }
 
 void TSSHUserCtrlEdit::FormCreate() {

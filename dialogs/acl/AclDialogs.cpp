@@ -2,9 +2,11 @@
 
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
+#include "Cpuipmaskinformationformunit.h"
 #include "DialogEntry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Ipmaskinformationformunit.h"
 
 namespace qs {
 
@@ -18,6 +20,9 @@ void RegisterAclDialogs(DialogRegistry& registry) {
                       DialogEntry<TEthernetInformationRuleForm>(&EthernetInformationRuleForm));
     registry.Register("TCPUEthernetInformationRuleForm",
                       DialogEntry<TCPUEthernetInformationRuleForm>(&CPUEthernetInformationRuleForm));
+    registry.Register("TIPMaskInformationForm", DialogEntry<TIPMaskInformationForm>(&IPMaskInformationForm));
+    registry.Register("TCPUIPMaskInformationForm",
+                      DialogEntry<TCPUIPMaskInformationForm>(&CPUIPMaskInformationForm));
 }
 
 } // namespace qs

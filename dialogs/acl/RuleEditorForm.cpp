@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kRowHeight = 26;
 constexpr int kBoxWidth = 22;
-constexpr int kLabelWidth = 190;
+constexpr int kLabelWidth = 215;
 constexpr int kEditorWidth = 150;
 constexpr int kSideWidth = kBoxWidth + kLabelWidth + kEditorWidth + 16;
 constexpr int kButtonColumn = 112;

@@ -3,10 +3,12 @@
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuipmaskinformationformunit.h"
+#include "Cpuipruleformunit.h"
 #include "DialogEntry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
 
 namespace qs {
 
@@ -23,6 +25,8 @@ void RegisterAclDialogs(DialogRegistry& registry) {
     registry.Register("TIPMaskInformationForm", DialogEntry<TIPMaskInformationForm>(&IPMaskInformationForm));
     registry.Register("TCPUIPMaskInformationForm",
                       DialogEntry<TCPUIPMaskInformationForm>(&CPUIPMaskInformationForm));
+    registry.Register("TIPRuleForm", DialogEntry<TIPRuleForm>(&IPRuleForm));
+    registry.Register("TCPUIPRuleForm", DialogEntry<TCPUIPRuleForm>(&CPUIPRuleForm));
 }
 
 } // namespace qs

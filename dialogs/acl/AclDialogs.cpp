@@ -4,6 +4,8 @@
 #include "Cpuethernetinformationformunit.h"
 #include "Cpuipmaskinformationformunit.h"
 #include "Cpuipruleformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
 #include "DialogEntry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
@@ -27,6 +29,8 @@ void RegisterAclDialogs(DialogRegistry& registry) {
                       DialogEntry<TCPUIPMaskInformationForm>(&CPUIPMaskInformationForm));
     registry.Register("TIPRuleForm", DialogEntry<TIPRuleForm>(&IPRuleForm));
     registry.Register("TCPUIPRuleForm", DialogEntry<TCPUIPRuleForm>(&CPUIPRuleForm));
+    registry.Register("TCPUUserMaskInfoForm", DialogEntry<TCPUUserMaskInfoForm>(&CPUUserMaskInfoForm));
+    registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
 }
 
 } // namespace qs

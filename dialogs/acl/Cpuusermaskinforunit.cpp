@@ -46,7 +46,8 @@ const qs::RuleEditorLayout kLayout{"CPUUserMaskInfoForm",
                                    "Static",
                                    "0",
                                    qs::PickerPlace::None,
-                                   144};
+                                   144,
+                                   270}; // an offset of 32 hex digits
 
 const qs::RuleEditorRules kRules{
     .keyCount = 1,

@@ -58,7 +58,8 @@ const qs::RuleEditorLayout kLayout{"CPUUserMaskRuleForm",
                                    "Static",
                                    "",
                                    qs::PickerPlace::Panel,
-                                   150};
+                                   150,
+                                   270}; // an offset of 32 hex digits
 
 const qs::RuleEditorRules kRules{
     .keyCount = 2,

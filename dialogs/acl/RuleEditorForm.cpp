@@ -24,13 +24,15 @@ namespace {
 constexpr int kRowHeight = 26;
 constexpr int kBoxWidth = 22;
 constexpr int kLabelWidth = 215;
-constexpr int kEditorWidth = 150;
-constexpr int kSideWidth = kBoxWidth + kLabelWidth + kEditorWidth + 16;
 constexpr int kButtonColumn = 112;
 constexpr int kPickerHeight = 150;
 constexpr int kStatusHeight = 22;
 constexpr int kButtonTop = 62;
 constexpr int kButtonStep = 36;
+
+int SideWidth(const RuleEditorLayout& layout) {
+    return kBoxWidth + kLabelWidth + layout.editorWidth + 16;
+}
 
 bool Placed(const RuleField& f) {
     return f.control != nullptr && (f.flags & RuleField::kHidden) == 0;
@@ -50,7 +52,7 @@ QSize FormSize(const RuleEditorLayout& layout, RuleFieldTable fields) {
     const int picker = layout.picker == PickerPlace::None ? 0 : kPickerHeight;
     const int buttons = kButtonTop + static_cast<int>(layout.buttons.size()) * kButtonStep;
     const int height = layout.listHeight + EditorRows(fields) * kRowHeight + 16 + picker;
-    return {2 * kSideWidth + kButtonColumn + 8, std::max(height, buttons) + kStatusHeight};
+    return {2 * SideWidth(layout) + kButtonColumn + 8, std::max(height, buttons) + kStatusHeight};
 }
 
 bool CanFocus(const TWinControl* control) {
@@ -161,7 +163,7 @@ void RuleEditorForm::BuildEditors(TPanel* panel) {
             continue; // the port list: the picker's boxes
         }
         const int side = f.side ? 1 : 0;
-        const int left = 8 + side * kSideWidth;
+        const int left = 8 + side * SideWidth(layout_);
         const int top = 8 + row[side] * kRowHeight;
         const QString name = QString::fromLatin1(f.control);
         if (f.includeBox) {
@@ -179,7 +181,7 @@ void RuleEditorForm::BuildEditors(TPanel* panel) {
             e.edit = Make<TEdit>(panel, f.control);
             editor = e.edit;
         }
-        editor->SetBounds(left + kBoxWidth + kLabelWidth, top, kEditorWidth, 22);
+        editor->SetBounds(left + kBoxWidth + kLabelWidth, top, layout_.editorWidth, 22);
         if ((f.flags & RuleField::kHidden) != 0) {
             editor->SetVisible(false);
             e.label->SetVisible(false);

@@ -78,6 +78,7 @@ struct RuleEditorLayout {
     const char* countInitial;
     PickerPlace picker;
     int listHeight;
+    int editorWidth = 150; // wide enough for the longest text an editor takes
 };
 
 enum class ComboReset : std::uint8_t { Keep, NoSelection, FirstItem };

@@ -9,6 +9,8 @@
 #include "ListView.h"
 #include "RuleEditorFixture.h"
 
+#include <QTimer>
+
 namespace qs::test {
 namespace {
 
@@ -238,6 +240,32 @@ TEST_F(RuleEditorTest, IPRulePriorityDependencyAndStickyBoxes) {
     EXPECT_FALSE(Box("cbxRow")->Checked());
     EXPECT_EQ(Combo("ProtocolComboBox")->Text(), QStringLiteral("icmp")); // selections kept
     EXPECT_EQ(dialog->ListView1->ItemCount(), 2);
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// Closing while a walk runs: the close waits for the request (the agent answers slowly) and
+// nothing is used after it is freed.
+TEST_F(RuleEditorTest, ClosingDuringAWalkIsSafe) {
+    ASSERT_TRUE(StartSim({"--delay", "300"})) << sim->lastError();
+    dialog = Factories()["TIPRuleForm"]();
+    dialog->Show();
+    QTest::qWait(50);
+    ASSERT_TRUE(dialog->Request->Busy); // the asynchronous walk is under way
+    dialog->Close();
+    EXPECT_TRUE(WaitFor([this] { return !dialog->isVisible(); }));
+    CloseDialog();
+
+    dialog = Factories()["TEthernetMaskInformationForm"]();
+    dialog->Show();
+    QTimer::singleShot(100, dialog, [this] { dialog->Close(); });
+    Button("BT_Get")->Click(); // a blocking walk; the close comes while it processes messages
+    EXPECT_TRUE(WaitFor([this] { return !dialog->isVisible(); }));
+    EXPECT_TRUE(messages.boxes.isEmpty());
 }
 
 } // namespace

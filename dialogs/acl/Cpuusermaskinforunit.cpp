@@ -52,18 +52,7 @@ const qs::RuleEditorLayout kLayout{"CPUUserMaskInfoForm",
 const qs::RuleEditorRules kRules{
     .keyCount = 1,
     .rowStatus = M::kRowStatus,
-    .portColumn = -1,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
-    .uncheckOnReset = false,
     .duplicateMessage = "Payload Entry ID must be different.",
-    .rowStatusMessage = nullptr,
-    .rowStatusNeedsTick = false,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 struct OffsetMessage {

@@ -296,7 +296,7 @@ bool RuleEditorForm::Busy() const {
 }
 
 void RuleEditorForm::RefreshClick() {
-    if (Busy() || Request->Busy) {
+    if (Busy() || Request->Busy || !OperationAllowed()) {
         return; // a walk still running already reads every row
     }
     Handle([this] { Request->Refresh(); });
@@ -420,7 +420,8 @@ bool RuleEditorForm::RowStatusRefused() {
 }
 
 void RuleEditorForm::AddClick() {
-    if (Busy() && (Request == nullptr || RequestsEnded() || rules_.busyMessage == nullptr)) {
+    if ((Busy() && (Request == nullptr || RequestsEnded() || rules_.busyMessage == nullptr)) ||
+        !OperationAllowed()) {
         return;
     }
     auto duplicateOrStatus = [this] {
@@ -443,7 +444,7 @@ void RuleEditorForm::AddClick() {
 }
 
 void RuleEditorForm::EditClick() {
-    if (Busy() || ListView1->Selected() == nullptr || !ValidateEditors()) {
+    if (Busy() || ListView1->Selected() == nullptr || !OperationAllowed() || !ValidateEditors()) {
         return;
     }
     if (PositionOf(rules_.rowStatus) == rules_.destroyPosition && Ticked(rules_.rowStatus)) {
@@ -456,7 +457,7 @@ void RuleEditorForm::EditClick() {
 }
 
 void RuleEditorForm::DeleteClick() {
-    if (Busy() || ListView1->Selected() == nullptr) {
+    if (Busy() || ListView1->Selected() == nullptr || !OperationAllowed()) {
         return;
     }
     if (rules_.deleteKind == RowDelete::Shared) {
@@ -506,8 +507,7 @@ void RuleEditorForm::SendWrite(Write write) {
                 if (i == rules_.portColumn) {
                     continue;
                 }
-                const bool left = IncludeOf(i) ? !Ticked(i) : Empty(i);
-                if (left && !(write == Write::Add && i == rules_.rowStatus)) {
+                if (ColumnLeftOut(i, write) && !(write == Write::Add && i == rules_.rowStatus)) {
                     out.push_back(i);
                 }
             }
@@ -520,6 +520,10 @@ void RuleEditorForm::SendWrite(Write write) {
         write == Write::Add && rules_.addActive == ActiveFlag::Set);
 }
 
+bool RuleEditorForm::ColumnLeftOut(int column, Write) const {
+    return IncludeOf(column) ? !Ticked(column) : Empty(column);
+}
+
 void RuleEditorForm::Send(const std::function<void(AccessMarks&)>& exclude, bool setActive) {
     const bool sent = Handle([&] {
         AccessMarks marks(Request->Request.List); // every word back when the scope ends
@@ -528,12 +532,15 @@ void RuleEditorForm::Send(const std::function<void(AccessMarks&)>& exclude, bool
             Request->Request.Active = true;
         }
         Request->Apply(false, true, std::string(), nullptr);
+        AfterApply();
     });
     if (sent || RereadAfterFailedWrite()) {
         ReadAgain();
     }
     ShowRowState(false);
-    ResetEditors();
+    if (ResetAfterWrite() || !sent) {
+        ResetEditors();
+    }
 }
 
 void RuleEditorForm::ResetEditors() {

@@ -2,9 +2,15 @@
 
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
+#include "Cpuipmaskinformationformunit.h"
+#include "Cpuipruleformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
 #include "DialogEntry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
 
 namespace qs {
 
@@ -18,6 +24,13 @@ void RegisterAclDialogs(DialogRegistry& registry) {
                       DialogEntry<TEthernetInformationRuleForm>(&EthernetInformationRuleForm));
     registry.Register("TCPUEthernetInformationRuleForm",
                       DialogEntry<TCPUEthernetInformationRuleForm>(&CPUEthernetInformationRuleForm));
+    registry.Register("TIPMaskInformationForm", DialogEntry<TIPMaskInformationForm>(&IPMaskInformationForm));
+    registry.Register("TCPUIPMaskInformationForm",
+                      DialogEntry<TCPUIPMaskInformationForm>(&CPUIPMaskInformationForm));
+    registry.Register("TIPRuleForm", DialogEntry<TIPRuleForm>(&IPRuleForm));
+    registry.Register("TCPUIPRuleForm", DialogEntry<TCPUIPRuleForm>(&CPUIPRuleForm));
+    registry.Register("TCPUUserMaskInfoForm", DialogEntry<TCPUUserMaskInfoForm>(&CPUUserMaskInfoForm));
+    registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
 }
 
 } // namespace qs

@@ -61,18 +61,11 @@ const qs::RuleEditorRules kRules{
     .keyCount = 2,
     .rowStatus = R::kRowStatus,
     .portColumn = R::kPorts,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
     .uncheckOnReset = true,
     .duplicateMessage =
         "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
     .rowStatusMessage = "Row State must be checked and set to createAndGo.",
     .rowStatusNeedsTick = true,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 constexpr int kTickedOrder[] = {R::kVlan,      R::kSourceMac, R::kDestinationMac, R::k8021p,

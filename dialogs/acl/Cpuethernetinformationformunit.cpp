@@ -50,18 +50,8 @@ const qs::RuleEditorLayout kLayout{"CPUEthernetInformationForm",
 const qs::RuleEditorRules kRules{
     .keyCount = 1,
     .rowStatus = TCPUEthernetInformationForm::kRowStatus,
-    .portColumn = -1,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
-    .uncheckOnReset = false,
     .duplicateMessage = "There is already a record with the same Ethernet Mask ID. Please modified it.",
     .rowStatusMessage = "Row Status must be createAndGo.",
-    .rowStatusNeedsTick = false,
-    .createPosition = 1,
-    .destroyPosition = 2,
     .busyMessage = "Get data not complet",
 };
 

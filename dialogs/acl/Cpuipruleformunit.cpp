@@ -82,16 +82,12 @@ const qs::RuleEditorRules kRules{
     .portColumn = R::kPorts,
     .blocking = false,
     .deleteKind = qs::RowDelete::Shared,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
     .comboReset = qs::ComboReset::FirstItem,
     .uncheckOnReset = true,
     .duplicateMessage =
         "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
     .rowStatusMessage = "Row State must be checked and set to createAndGo.",
     .rowStatusNeedsTick = true,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 // The protocol columns that do not belong to the chosen protocol (by its position).

@@ -46,23 +46,13 @@ const qs::RuleEditorLayout kLayout{"CPUUserMaskInfoForm",
                                    "Static",
                                    "0",
                                    qs::PickerPlace::None,
-                                   144};
+                                   144,
+                                   270}; // an offset of 32 hex digits
 
 const qs::RuleEditorRules kRules{
     .keyCount = 1,
     .rowStatus = M::kRowStatus,
-    .portColumn = -1,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
-    .uncheckOnReset = false,
     .duplicateMessage = "Payload Entry ID must be different.",
-    .rowStatusMessage = nullptr,
-    .rowStatusNeedsTick = false,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 struct OffsetMessage {

@@ -58,24 +58,18 @@ const qs::RuleEditorLayout kLayout{"CPUUserMaskRuleForm",
                                    "Static",
                                    "",
                                    qs::PickerPlace::Panel,
-                                   150};
+                                   150,
+                                   270}; // an offset of 32 hex digits
 
 const qs::RuleEditorRules kRules{
     .keyCount = 2,
     .rowStatus = R::kRowStatus,
     .portColumn = R::kPorts,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
-    .addActive = qs::ActiveFlag::Untouched,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
     .uncheckOnReset = true,
     .duplicateMessage =
         "Has already a record with the same Profile Rule ID and Access ID. Please change eithor of them.",
     .rowStatusMessage = "Row State must be checked and set to createAndGo.",
     .rowStatusNeedsTick = true,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 struct OffsetMessage {

@@ -80,8 +80,6 @@ const qs::RuleEditorRules kRules{
     .keyCount = 2,
     .rowStatus = R::kRowStatus,
     .portColumn = R::kPorts,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
     .addActive = qs::ActiveFlag::Set,
     .deleteActive = qs::ActiveFlag::Set,
     .comboReset = qs::ComboReset::NoSelection,
@@ -90,8 +88,6 @@ const qs::RuleEditorRules kRules{
         "Has already a record with the same Mask ID and Access ID. Please change eithor of them.",
     .rowStatusMessage = "Row State must be checked and set to createAndGo.",
     .rowStatusNeedsTick = true,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 constexpr int kTickedOrder[] = {R::kVlan,

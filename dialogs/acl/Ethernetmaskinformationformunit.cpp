@@ -54,18 +54,10 @@ const qs::RuleEditorLayout kLayout{"EthernetMaskInformationForm",
 const qs::RuleEditorRules kRules{
     .keyCount = 1,
     .rowStatus = TEthernetMaskInformationForm::kRowStatus,
-    .portColumn = -1,
-    .blocking = true,
-    .deleteKind = qs::RowDelete::Local,
     .addActive = qs::ActiveFlag::Set,
     .deleteActive = qs::ActiveFlag::Set,
-    .comboReset = qs::ComboReset::Keep,
-    .uncheckOnReset = false,
     .duplicateMessage = "There is already a record with the same Ethernet Mask ID. Please modified it.",
     .rowStatusMessage = "Row Status must be createAndGo.",
-    .rowStatusNeedsTick = false,
-    .createPosition = 1,
-    .destroyPosition = 2,
     .busyMessage = "Get data not complet",
 };
 

@@ -77,18 +77,10 @@ const qs::RuleEditorLayout kLayout{"IPMaskInformationForm",
 const qs::RuleEditorRules kRules{
     .keyCount = 1,
     .rowStatus = M::kRowStatus,
-    .portColumn = -1,
-    .blocking = true,
     .deleteKind = qs::RowDelete::Shared,
     .addActive = qs::ActiveFlag::Set,
-    .deleteActive = qs::ActiveFlag::Untouched,
-    .comboReset = qs::ComboReset::Keep,
-    .uncheckOnReset = false,
     .duplicateMessage = "There is already a record with the same IP Mask ID. Please modified it.",
     .rowStatusMessage = "Row Status must be createAndGo.",
-    .rowStatusNeedsTick = false,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 } // namespace

@@ -100,17 +100,13 @@ const qs::RuleEditorRules kRules{
     .rowStatus = R::kRowStatus,
     .portColumn = R::kPorts,
     .blocking = false,
-    .deleteKind = qs::RowDelete::Local,
     .addActive = qs::ActiveFlag::Set,
     .deleteActive = qs::ActiveFlag::Set,
-    .comboReset = qs::ComboReset::Keep,
     .uncheckOnReset = true,
     .duplicateMessage =
         "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
     .rowStatusMessage = "Row State must be checked and set to createAndGo.",
     .rowStatusNeedsTick = true,
-    .createPosition = 1,
-    .destroyPosition = 2,
 };
 
 // The protocol columns that do not belong to the chosen protocol (by its position).

@@ -23,14 +23,16 @@ namespace {
 
 constexpr int kRowHeight = 26;
 constexpr int kBoxWidth = 22;
-constexpr int kLabelWidth = 190;
-constexpr int kEditorWidth = 150;
-constexpr int kSideWidth = kBoxWidth + kLabelWidth + kEditorWidth + 16;
+constexpr int kLabelWidth = 215;
 constexpr int kButtonColumn = 112;
 constexpr int kPickerHeight = 150;
 constexpr int kStatusHeight = 22;
 constexpr int kButtonTop = 62;
 constexpr int kButtonStep = 36;
+
+int SideWidth(const RuleEditorLayout& layout) {
+    return kBoxWidth + kLabelWidth + layout.editorWidth + 16;
+}
 
 bool Placed(const RuleField& f) {
     return f.control != nullptr && (f.flags & RuleField::kHidden) == 0;
@@ -50,7 +52,7 @@ QSize FormSize(const RuleEditorLayout& layout, RuleFieldTable fields) {
     const int picker = layout.picker == PickerPlace::None ? 0 : kPickerHeight;
     const int buttons = kButtonTop + static_cast<int>(layout.buttons.size()) * kButtonStep;
     const int height = layout.listHeight + EditorRows(fields) * kRowHeight + 16 + picker;
-    return {2 * kSideWidth + kButtonColumn + 8, std::max(height, buttons) + kStatusHeight};
+    return {2 * SideWidth(layout) + kButtonColumn + 8, std::max(height, buttons) + kStatusHeight};
 }
 
 bool CanFocus(const TWinControl* control) {
@@ -161,7 +163,7 @@ void RuleEditorForm::BuildEditors(TPanel* panel) {
             continue; // the port list: the picker's boxes
         }
         const int side = f.side ? 1 : 0;
-        const int left = 8 + side * kSideWidth;
+        const int left = 8 + side * SideWidth(layout_);
         const int top = 8 + row[side] * kRowHeight;
         const QString name = QString::fromLatin1(f.control);
         if (f.includeBox) {
@@ -179,7 +181,7 @@ void RuleEditorForm::BuildEditors(TPanel* panel) {
             e.edit = Make<TEdit>(panel, f.control);
             editor = e.edit;
         }
-        editor->SetBounds(left + kBoxWidth + kLabelWidth, top, kEditorWidth, 22);
+        editor->SetBounds(left + kBoxWidth + kLabelWidth, top, layout_.editorWidth, 22);
         if ((f.flags & RuleField::kHidden) != 0) {
             editor->SetVisible(false);
             e.label->SetVisible(false);
@@ -294,7 +296,7 @@ bool RuleEditorForm::Busy() const {
 }
 
 void RuleEditorForm::RefreshClick() {
-    if (Busy() || Request->Busy) {
+    if (Busy() || Request->Busy || !OperationAllowed()) {
         return; // a walk still running already reads every row
     }
     Handle([this] { Request->Refresh(); });
@@ -418,7 +420,8 @@ bool RuleEditorForm::RowStatusRefused() {
 }
 
 void RuleEditorForm::AddClick() {
-    if (Busy() && (Request == nullptr || RequestsEnded() || rules_.busyMessage == nullptr)) {
+    if ((Busy() && (Request == nullptr || RequestsEnded() || rules_.busyMessage == nullptr)) ||
+        !OperationAllowed()) {
         return;
     }
     auto duplicateOrStatus = [this] {
@@ -441,7 +444,7 @@ void RuleEditorForm::AddClick() {
 }
 
 void RuleEditorForm::EditClick() {
-    if (Busy() || ListView1->Selected() == nullptr || !ValidateEditors()) {
+    if (Busy() || ListView1->Selected() == nullptr || !OperationAllowed() || !ValidateEditors()) {
         return;
     }
     if (PositionOf(rules_.rowStatus) == rules_.destroyPosition && Ticked(rules_.rowStatus)) {
@@ -454,7 +457,7 @@ void RuleEditorForm::EditClick() {
 }
 
 void RuleEditorForm::DeleteClick() {
-    if (Busy() || ListView1->Selected() == nullptr) {
+    if (Busy() || ListView1->Selected() == nullptr || !OperationAllowed()) {
         return;
     }
     if (rules_.deleteKind == RowDelete::Shared) {
@@ -504,8 +507,7 @@ void RuleEditorForm::SendWrite(Write write) {
                 if (i == rules_.portColumn) {
                     continue;
                 }
-                const bool left = IncludeOf(i) ? !Ticked(i) : Empty(i);
-                if (left && !(write == Write::Add && i == rules_.rowStatus)) {
+                if (ColumnLeftOut(i, write) && !(write == Write::Add && i == rules_.rowStatus)) {
                     out.push_back(i);
                 }
             }
@@ -518,6 +520,10 @@ void RuleEditorForm::SendWrite(Write write) {
         write == Write::Add && rules_.addActive == ActiveFlag::Set);
 }
 
+bool RuleEditorForm::ColumnLeftOut(int column, Write) const {
+    return IncludeOf(column) ? !Ticked(column) : Empty(column);
+}
+
 void RuleEditorForm::Send(const std::function<void(AccessMarks&)>& exclude, bool setActive) {
     const bool sent = Handle([&] {
         AccessMarks marks(Request->Request.List); // every word back when the scope ends
@@ -526,12 +532,15 @@ void RuleEditorForm::Send(const std::function<void(AccessMarks&)>& exclude, bool
             Request->Request.Active = true;
         }
         Request->Apply(false, true, std::string(), nullptr);
+        AfterApply();
     });
     if (sent || RereadAfterFailedWrite()) {
         ReadAgain();
     }
     ShowRowState(false);
-    ResetEditors();
+    if (ResetAfterWrite() || !sent) {
+        ResetEditors();
+    }
 }
 
 void RuleEditorForm::ResetEditors() {

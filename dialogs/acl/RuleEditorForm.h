@@ -78,6 +78,7 @@ struct RuleEditorLayout {
     const char* countInitial;
     PickerPlace picker;
     int listHeight;
+    int editorWidth = 150; // wide enough for the longest text an editor takes
 };
 
 enum class ComboReset : std::uint8_t { Keep, NoSelection, FirstItem };
@@ -86,20 +87,20 @@ enum class RowDelete : std::uint8_t { Local, Shared };
 enum class ActiveFlag : std::uint8_t { Untouched, Set };
 
 struct RuleEditorRules {
-    int keyCount;         // 1 mask, 2 rule
-    int rowStatus;        // the Row Status column
-    int portColumn;       // the port list column; -1 none
-    bool blocking;        // RM_BLOCKING; otherwise the request stays asynchronous
-    RowDelete deleteKind; // local: Row Status destroy without asking; shared: DeleteRow
-    ActiveFlag addActive;
-    ActiveFlag deleteActive;
-    ComboReset comboReset;
-    bool uncheckOnReset;          // the include boxes (but sticky ones) are unticked by a reset
-    const char* duplicateMessage; // the keys are already listed
-    const char* rowStatusMessage; // Row Status is not createAndGo (null: not tested)
-    bool rowStatusNeedsTick;      // the Row Status test also wants its include box ticked
-    int createPosition;           // createAndGo and destroy in the Row Status list
-    int destroyPosition;
+    int keyCount;                            // 1 mask, 2 rule
+    int rowStatus;                           // the Row Status column
+    int portColumn = -1;                     // the port list column; -1 none
+    bool blocking = true;                    // RM_BLOCKING; otherwise the request stays asynchronous
+    RowDelete deleteKind = RowDelete::Local; // local: destroy without asking; shared: DeleteRow
+    ActiveFlag addActive = ActiveFlag::Untouched;
+    ActiveFlag deleteActive = ActiveFlag::Untouched;
+    ComboReset comboReset = ComboReset::Keep;
+    bool uncheckOnReset = false;            // the include boxes (but sticky ones) are unticked by a reset
+    const char* duplicateMessage = nullptr; // the keys are already listed
+    const char* rowStatusMessage = nullptr; // Row Status is not createAndGo (null: not tested)
+    bool rowStatusNeedsTick = false;        // the Row Status test also wants its include box ticked
+    int createPosition = 1;                 // createAndGo and destroy in the Row Status list
+    int destroyPosition = 2;
     // Add is refused with this text while a read runs (the dialog's own check); null: a click
     // during a blocking read is ignored.
     const char* busyMessage = nullptr;
@@ -136,12 +137,18 @@ protected:
     void CheckAll(bool tick);
 
     // Hooks.
+    // Whether Refresh, Add, Edit and Delete may run now (a dialog's own walk gate shows its
+    // text and returns false).
+    virtual bool OperationAllowed() { return true; }
     // Input checks run first by Add (and Edit); false stops the operation.
     virtual bool ValidateEditors() = 0;
     // Masks: the duplicate and Row Status tests come before ValidateEditors.
     virtual bool ChecksBeforeValidation() const { return false; }
     // Checks that run once the duplicate and Row Status tests passed (offset texts).
     virtual bool CheckBeforeSend(Write) { return true; }
+    // Whether a write leaves the non-key column out before the dialog's own rules run: a rule
+    // dialog's column whose include box is unticked, a mask's column whose editor is empty.
+    virtual bool ColumnLeftOut(int column, Write write) const;
     // Leaves out what the dialog's own rules exclude from a write, beyond the template's.
     virtual void ExcludeColumns(AccessMarks&, Write) {}
     // The combo selections the form opens with (after the first reset).
@@ -154,6 +161,11 @@ protected:
     virtual bool ResetOnEmptyClick() const { return true; }
     // After a shared Delete (the template sets the no-row state and resets).
     virtual void AfterSharedDelete() {}
+    // Right after the SET was sent, its access marks still in place (a dialog that awaits its
+    // write's reply waits here).
+    virtual void AfterApply() {}
+    // Whether the editors are reset after a write (the no-row state is always set).
+    virtual bool ResetAfterWrite() const { return true; }
     // Whether a failed write reads the table again.
     virtual bool RereadAfterFailedWrite() const { return false; }
 

@@ -14,10 +14,8 @@ namespace {
 TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
-        "TEthernetMaskInformationForm",
-        "TCPUEthernetInformationForm",
-        "TEthernetInformationRuleForm",
-        "TCPUEthernetInformationRuleForm",
+        "TEthernetMaskInformationForm",    "TCPUEthernetInformationForm", "TEthernetInformationRuleForm",
+        "TCPUEthernetInformationRuleForm", "TIPMaskInformationForm",      "TCPUIPMaskInformationForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -10,6 +10,8 @@
 #include "RuleEditorFixture.h"
 #include "StaticText.h"
 
+#include <QTimer>
+
 namespace qs::test {
 namespace {
 
@@ -163,6 +165,50 @@ TEST_F(RuleEditorTest, EthernetMaskRefusedSetIsShownAndTheTableReadAgain) {
     EXPECT_FALSE(messages.Texts().front().isEmpty());
     EXPECT_EQ(dialog->ListView1->ItemCount(), 2);
     EXPECT_TRUE(Button("AddBtn")->Enabled());
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// A click on Add while a blocking walk processes messages: the Ethernet masks refuse with their
+// own text, the other blocking editors ignore it; neither sends anything.
+TEST_F(RuleEditorTest, AddDuringABlockingWalkSendsNothing) {
+    struct Case {
+        const char* dialog;
+        std::vector<std::string> steps;
+        const char* add;
+        const char* refresh;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"TEthernetMaskInformationForm",
+         {"IDEdit=5", "RowStatusComBo#1"},
+         "AddBtn",
+         "BT_Get",
+         {QStringLiteral("Get data not complet")}},
+        {"TEthernetInformationRuleForm",
+         {"MaskIDEdit=5", "AccessEdit=5", "cbxRow+"},
+         "AddButton",
+         "GetButton",
+         {}},
+    };
+    ASSERT_TRUE(StartSim({"--delay", "200"})) << sim->lastError();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        Open(c.dialog);
+        for (const std::string& s : c.steps) {
+            Step(s);
+        }
+        QTimer::singleShot(100, dialog, [this, &c] { Button(c.add)->Click(); });
+        Button(c.refresh)->Click();
+        Settle();
+        EXPECT_EQ(messages.Texts(), c.messages);
+        EXPECT_TRUE(Sets(kAclTables).empty());
+        CloseDialog();
+    }
 }
 
 } // namespace

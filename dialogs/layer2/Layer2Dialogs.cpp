@@ -5,6 +5,8 @@
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
+#include "Lldpdot3portconfigtable.h"
+#include "Lldpportconfigtable.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
@@ -33,6 +35,9 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));
     registry.Register("TVLanPortInfomationForm",
                       DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));
+    registry.Register("TLLDPPortConfigForm", DialogEntry<TLLDPPortConfigForm>(&LLDPPortConfigForm));
+    registry.Register("TLLDPDot3PortConfigForm",
+                      DialogEntry<TLLDPDot3PortConfigForm>(&LLDPDot3PortConfigForm));
 }
 
 } // namespace qs

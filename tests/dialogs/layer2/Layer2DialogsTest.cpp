@@ -22,6 +22,8 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "Tdot3PauseForm",
         "Tdot3ControlForm",
         "Tdot1vProtocolPortForm",
+        "TLLDPPortConfigForm",
+        "TLLDPDot3PortConfigForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -6,6 +6,7 @@
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
 #include "Lldpdot3portconfigtable.h"
+#include "Lldplocalsysdatatable.h"
 #include "Lldpportconfigtable.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
@@ -38,6 +39,7 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TLLDPPortConfigForm", DialogEntry<TLLDPPortConfigForm>(&LLDPPortConfigForm));
     registry.Register("TLLDPDot3PortConfigForm",
                       DialogEntry<TLLDPDot3PortConfigForm>(&LLDPDot3PortConfigForm));
+    registry.Register("TLLDPLocSysDataForm", DialogEntry<TLLDPLocSysDataForm>(&LLDPLocSysDataForm));
 }
 
 } // namespace qs

@@ -24,6 +24,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "Tdot1vProtocolPortForm",
         "TLLDPPortConfigForm",
         "TLLDPDot3PortConfigForm",
+        "TLLDPLocSysDataForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

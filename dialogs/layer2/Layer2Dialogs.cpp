@@ -5,9 +5,12 @@
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
+#include "Lldpdot3linkaggtable.h"
 #include "Lldpdot3portconfigtable.h"
+#include "Lldpdot3remotelinkaggtable.h"
 #include "Lldplocalsysdatatable.h"
 #include "Lldpportconfigtable.h"
+#include "Lldpremotetable.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
@@ -40,6 +43,10 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TLLDPDot3PortConfigForm",
                       DialogEntry<TLLDPDot3PortConfigForm>(&LLDPDot3PortConfigForm));
     registry.Register("TLLDPLocSysDataForm", DialogEntry<TLLDPLocSysDataForm>(&LLDPLocSysDataForm));
+    registry.Register("TLLDPRemoteForm", DialogEntry<TLLDPRemoteForm>(&LLDPRemoteForm));
+    registry.Register("TLLDPDot3LinkAggForm", DialogEntry<TLLDPDot3LinkAggForm>(&LLDPDot3LinkAggForm));
+    registry.Register("TLLDPDot3RemoteLinkAggForm",
+                      DialogEntry<TLLDPDot3RemoteLinkAggForm>(&LLDPDot3RemoteLinkAggForm));
 }
 
 } // namespace qs

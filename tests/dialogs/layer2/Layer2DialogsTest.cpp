@@ -25,6 +25,9 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TLLDPPortConfigForm",
         "TLLDPDot3PortConfigForm",
         "TLLDPLocSysDataForm",
+        "TLLDPRemoteForm",
+        "TLLDPDot3LinkAggForm",
+        "TLLDPDot3RemoteLinkAggForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

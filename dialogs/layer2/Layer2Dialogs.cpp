@@ -5,6 +5,9 @@
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
 #include "Guestvlanformunit.h"
+#include "Lldpdot1configprotocolunit.h"
+#include "Lldpdot1configprotocolvlanunit.h"
+#include "Lldpdot1configvlannameunit.h"
 #include "Lldpdot3linkaggtable.h"
 #include "Lldpdot3portconfigtable.h"
 #include "Lldpdot3remotelinkaggtable.h"
@@ -47,6 +50,12 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TLLDPDot3LinkAggForm", DialogEntry<TLLDPDot3LinkAggForm>(&LLDPDot3LinkAggForm));
     registry.Register("TLLDPDot3RemoteLinkAggForm",
                       DialogEntry<TLLDPDot3RemoteLinkAggForm>(&LLDPDot3RemoteLinkAggForm));
+    registry.Register("TLLDPConfigProtocolForm",
+                      DialogEntry<TLLDPConfigProtocolForm>(&LLDPConfigProtocolForm));
+    registry.Register("TLLDPConfigProtocolVLANForm",
+                      DialogEntry<TLLDPConfigProtocolVLANForm>(&LLDPConfigProtocolVLANForm));
+    registry.Register("TLLDPConfigVLANNameForm",
+                      DialogEntry<TLLDPConfigVLANNameForm>(&LLDPConfigVLANNameForm));
 }
 
 } // namespace qs

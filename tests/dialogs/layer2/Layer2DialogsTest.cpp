@@ -28,6 +28,9 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TLLDPRemoteForm",
         "TLLDPDot3LinkAggForm",
         "TLLDPDot3RemoteLinkAggForm",
+        "TLLDPConfigProtocolForm",
+        "TLLDPConfigProtocolVLANForm",
+        "TLLDPConfigVLANNameForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -4,8 +4,7 @@
 // row, waits for the reply and reads the table again.
 #pragma once
 
-#include "FeatureDialog.h"
-#include "WalkGate.h"
+#include "LldpRowWriteForm.h"
 
 class QsSNMPRequest2Edits;
 class TButton;
@@ -28,7 +27,7 @@ struct LldpDot1TxSetup {
     bool vlanKeyed;
 };
 
-class LldpDot1TxForm : public FeatureDialog {
+class LldpDot1TxForm : public LldpRowWriteForm {
 public:
     LldpDot1TxForm(TComponent* owner, const LldpDot1TxSetup& setup);
     ~LldpDot1TxForm() override;
@@ -36,7 +35,6 @@ public:
     void FormCreate();
     void RefreshButtonClick();
     void SetButtonClick();
-    void StopButtonClick();
     void ListView1Click();
     void ClearDot1Editors();
 
@@ -47,7 +45,6 @@ public:
     TStaticText* IndexText;
     TLabel* Label3;
     TComboBox* TXComboBox;
-    TLabel* SamplesLabel;
     TStaticText* StaticText1;
     TButton* RefreshButton;
     TButton* SetButton;
@@ -55,14 +52,10 @@ public:
     TButton* CloseButton;
 
     QsSNMPRequest2Edits* TxRequest = nullptr;
-    WalkGate Gate;
 
 private:
-    void BuildEditors(TPanel* editors);
-    void BuildButtonColumn(TPanel* column);
+    void BuildEditors();
     void GreyKeyLabels();
-    bool Closing() const;
-    void ShowRowCount();
 
     const LldpDot1TxSetup& setup_;
 };

@@ -23,16 +23,6 @@ constexpr int kPort = 0;
 constexpr int kAdminState = 1;
 constexpr int kNotification = 2;
 
-WalkGateConfig PortConfigGate() {
-    WalkGateConfig c;
-    c.writeMessage = QStringLiteral("Get data not complete");
-    c.writesCheckBusy = true;
-    c.refresh = WalkGateConfig::Refresh::Message;
-    c.refreshMessage = QStringLiteral("Get data not complete");
-    c.stopRaises = true;
-    return c;
-}
-
 // Before a write: the selected row, then the state editors' display texts (mapped to their
 // values when sent) and the TLV edit's names as the BITS value. No other value is emptied or read.
 class PortConfigRequest : public LldpBitsRequest {
@@ -128,21 +118,19 @@ void LldpTlvChoiceForm::UntickAll() {
 }
 
 LldpPortConfigForm::LldpPortConfigForm(TComponent* owner, const LldpPortConfigSetup& setup)
-    : FeatureDialog(owner, setup.formName, QString::fromLatin1(setup.caption), setup.size),
-      Gate(PortConfigGate(), nullptr), setup_(setup) {
-    MakeStatusBar(true);
-    auto* editors = Make<TPanel>(nullptr, "Panel1");
-    editors->SetAlign(alBottom);
-    editors->SetHeight(setup.stateEditors ? 78 : 44);
-    auto* column = Make<TPanel>(nullptr, "Panel2");
-    column->SetAlign(alRight);
-    column->SetWidth(110);
-    ListView1 = Make<TListView>(nullptr, "ListView1");
-    ListView1->SetAlign(alClient);
+    : LldpRowWriteForm(owner, setup.formName, QString::fromLatin1(setup.caption), setup.size,
+                       {setup.stateEditors ? 78 : 44, "GetButton", "EditButton", "Edit", setup.stopName,
+                        QStringLiteral("Get data not complete")}),
+      setup_(setup) {
+    BuildFrame([this] { GetButtonClick(); }, [this] { EditButtonClick(); });
+    ListView1 = List;
+    StaticText1 = Count;
+    GetButton = RefreshBtn;
+    EditButton = WriteBtn;
+    StopButton = StopBtn;
+    CloseButton = CloseBtn;
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
-    BuildEditors(editors);
-    BuildButtonColumn(column);
-    FollowRowCount(ListView1, StaticText1);
+    BuildEditors();
     OnCreate = [this](TObject*) { FormCreate(); };
 }
 
@@ -154,52 +142,33 @@ LldpPortConfigForm::~LldpPortConfigForm() {
     delete Choice;
 }
 
-void LldpPortConfigForm::BuildEditors(TPanel* editors) {
-    auto label = [&](const char* name, const char* caption, int left, int top, int width) {
-        auto* l = Make<TLabel>(editors, name);
+void LldpPortConfigForm::BuildEditors() {
+    auto label = [this](const char* name, const char* caption, int left, int top, int width) {
+        auto* l = Make<TLabel>(Editors, name);
         l->SetCaption(QString::fromLatin1(caption));
         l->SetBounds(left, top, width, 16);
         return l;
     };
     PortEditLabel = label("PortEditLabel", "Port Number", 8, 14, 80);
-    PortText = Make<TStaticText>(editors, "PortText");
+    PortText = Make<TStaticText>(Editors, "PortText");
     PortText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PortText->SetCaption(QStringLiteral(" "));
     PortText->SetBounds(92, 10, 50, 22);
     int tlvTop = 10;
     if (setup_.stateEditors) {
         AdminStateLabel = label("AdminStateLabel", "Admin State", 160, 14, 80);
-        AdminStateComboBox = Make<TComboBox>(editors, "AdminStateComboBox");
+        AdminStateComboBox = Make<TComboBox>(Editors, "AdminStateComboBox");
         AdminStateComboBox->SetBounds(244, 10, 110, 22);
         NotificationLabel = label("NotificationLabel", "Notification Enable", 372, 14, 120);
-        NotificationComboBox = Make<TComboBox>(editors, "NotificationComboBox");
+        NotificationComboBox = Make<TComboBox>(Editors, "NotificationComboBox");
         NotificationComboBox->SetBounds(496, 10, 80, 22);
         tlvTop = 44;
     }
     const int tlvLeft = setup_.stateEditors ? 8 : 160;
     TLVsLabel = label("TLVsLabel", "TLVs TX Enable", tlvLeft, tlvTop + 4, 96);
-    TLVsEdit = Make<TEdit>(editors, "TLVsEdit");
+    TLVsEdit = Make<TEdit>(Editors, "TLVsEdit");
     TLVsEdit->SetBounds(tlvLeft + 100, tlvTop, setup_.stateEditors ? 468 : 416, 22);
     TLVsEdit->OnClick = [this](TObject*) { Handle([this] { TLVsEditClick(); }); };
-}
-
-void LldpPortConfigForm::BuildButtonColumn(TPanel* column) {
-    SamplesLabel = Make<TLabel>(column, "SamplesLabel");
-    SamplesLabel->SetCaption(QStringLiteral("Samples"));
-    SamplesLabel->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    GetButton = place(MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); }));
-    EditButton = place(MakeButton(column, "EditButton", "Edit", [this] { EditButtonClick(); }));
-    StopButton = place(MakeButton(column, setup_.stopName, "Stop", [this] { StopButtonClick(); }));
-    CloseButton = place(MakeButton(column, "CloseButton", "Close", [this] { Close(); }));
 }
 
 void LldpPortConfigForm::FormCreate() {
@@ -209,7 +178,7 @@ void LldpPortConfigForm::FormCreate() {
     }
     auto request = std::make_unique<PortConfigRequest>(this, setup_);
     PortRequest = request.get();
-    Gate.Attach(PortRequest);
+    SetRowRequest(PortRequest);
     Shutdown.SetListView(ListView1);
     Shutdown.AddRequest(std::move(request));
     EditButton->SetEnabled(false);
@@ -236,10 +205,6 @@ void LldpPortConfigForm::FormCreate() {
     ShowRowCount();
 }
 
-void LldpPortConfigForm::ShowRowCount() {
-    qs::ShowRowCount(ListView1, StaticText1);
-}
-
 void LldpPortConfigForm::ClearPortConfigEditors() {
     PortText->SetCaption(QStringLiteral(" "));
     if (setup_.stateEditors) {
@@ -255,43 +220,11 @@ void LldpPortConfigForm::GetButtonClick() {
     if (RequestsEnded() || !Gate.AllowRefresh()) {
         return;
     }
-    PortRequest->Request.Active = false;
-    StopButtonClick();
-    if (!EndRunningOperation(*PortRequest, [this] { return RequestsEnded(); })) {
-        return;
-    }
-    ClearPortConfigEditors();
-    Gate.Begin();
-    EditButton->SetEnabled(false);
-    PortRequest->Request.Active = true;
-    if (!Handle([this] { PortRequest->Refresh(); })) {
-        EditButton->SetEnabled(false); // the flag stays down until Stop
-    }
-    ShowRowCount();
+    RestartWalk(true, [this] { ClearPortConfigEditors(); });
 }
 
-bool LldpPortConfigForm::Closing() const {
-    return RequestsEnded() || ModalResult() != mrNone;
-}
-
-void LldpPortConfigForm::StopButtonClick() {
-    Gate.Stop();
-}
-
-// Writes the selected port, waits for the reply (Stop ends the wait; closing the dialog ends it
-// without a further read) and reads the table again.
 void LldpPortConfigForm::EditButtonClick() {
-    if (RequestsEnded() || ListView1->Selected() == nullptr || !Gate.AllowWrite()) {
-        return;
-    }
-    const bool done = Handle([this] {
-        PortEditLabel->SetEnabled(false);
-        WriteThenWalk(
-            *PortRequest, Gate, [this] { ClearPortConfigEditors(); }, [this] { return Closing(); });
-    });
-    if (!done) {
-        Gate.Raise();
-    }
+    WriteSelectedRow([this] { ClearPortConfigEditors(); });
 }
 
 void LldpPortConfigForm::ListView1Click() {

@@ -5,9 +5,8 @@
 // of check boxes that writes the name text into it.
 #pragma once
 
-#include "FeatureDialog.h"
 #include "LldpBitSets.h"
-#include "WalkGate.h"
+#include "LldpRowWriteForm.h"
 
 #include <array>
 
@@ -67,7 +66,7 @@ private:
     TEdit* target_;
 };
 
-class LldpPortConfigForm : public FeatureDialog {
+class LldpPortConfigForm : public LldpRowWriteForm {
 public:
     LldpPortConfigForm(TComponent* owner, const LldpPortConfigSetup& setup);
     ~LldpPortConfigForm() override;
@@ -75,7 +74,6 @@ public:
     void FormCreate();
     void GetButtonClick();
     void EditButtonClick();
-    void StopButtonClick();
     void ListView1Click();
     void TLVsEditClick();
     void ClearPortConfigEditors();
@@ -89,7 +87,6 @@ public:
     TComboBox* NotificationComboBox = nullptr;
     TLabel* TLVsLabel;
     TEdit* TLVsEdit;
-    TLabel* SamplesLabel;
     TStaticText* StaticText1;
     TButton* GetButton;
     TButton* EditButton;
@@ -98,17 +95,9 @@ public:
 
     LldpTlvChoiceForm* Choice = nullptr;
     LldpBitsRequest* PortRequest = nullptr;
-    WalkGate Gate;
-
-protected:
-    const LldpPortConfigSetup& Setup() const { return setup_; }
 
 private:
-    void BuildEditors(TPanel* editors);
-    void BuildButtonColumn(TPanel* column);
-    // The dialog was closed, or its modal loop is about to close it.
-    bool Closing() const;
-    void ShowRowCount();
+    void BuildEditors();
 
     const LldpPortConfigSetup& setup_;
 };

@@ -13,6 +13,15 @@
 #include "Ismvlanformunit.h"
 #include "Mld_snoopinggroupunit.h"
 #include "Mld_snoopingrouterportsunit.h"
+#include "Lldpdot1configprotocolunit.h"
+#include "Lldpdot1configprotocolvlanunit.h"
+#include "Lldpdot1configvlannameunit.h"
+#include "Lldpdot3linkaggtable.h"
+#include "Lldpdot3portconfigtable.h"
+#include "Lldpdot3remotelinkaggtable.h"
+#include "Lldplocalsysdatatable.h"
+#include "Lldpportconfigtable.h"
+#include "Lldpremotetable.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
@@ -54,6 +63,20 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
         DialogEntry<TIGMPSnoopingDataDrivenLearingGroupForm>(&IGMPSnoopingDataDrivenLearingGroupForm));
     registry.Register("TIGMPSnoopingClearDnyIpMultForm",
                       DialogEntry<TIGMPSnoopingClearDnyIpMultForm>(&IGMPSnoopingClearDnyIpMultForm));
+    registry.Register("TLLDPPortConfigForm", DialogEntry<TLLDPPortConfigForm>(&LLDPPortConfigForm));
+    registry.Register("TLLDPDot3PortConfigForm",
+                      DialogEntry<TLLDPDot3PortConfigForm>(&LLDPDot3PortConfigForm));
+    registry.Register("TLLDPLocSysDataForm", DialogEntry<TLLDPLocSysDataForm>(&LLDPLocSysDataForm));
+    registry.Register("TLLDPRemoteForm", DialogEntry<TLLDPRemoteForm>(&LLDPRemoteForm));
+    registry.Register("TLLDPDot3LinkAggForm", DialogEntry<TLLDPDot3LinkAggForm>(&LLDPDot3LinkAggForm));
+    registry.Register("TLLDPDot3RemoteLinkAggForm",
+                      DialogEntry<TLLDPDot3RemoteLinkAggForm>(&LLDPDot3RemoteLinkAggForm));
+    registry.Register("TLLDPConfigProtocolForm",
+                      DialogEntry<TLLDPConfigProtocolForm>(&LLDPConfigProtocolForm));
+    registry.Register("TLLDPConfigProtocolVLANForm",
+                      DialogEntry<TLLDPConfigProtocolVLANForm>(&LLDPConfigProtocolVLANForm));
+    registry.Register("TLLDPConfigVLANNameForm",
+                      DialogEntry<TLLDPConfigVLANNameForm>(&LLDPConfigVLANNameForm));
 }
 
 } // namespace qs

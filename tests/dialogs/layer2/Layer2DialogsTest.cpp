@@ -30,6 +30,15 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TIGMPMulticastVlanForm",
         "TIGMPSnoopingDataDrivenLearingGroupForm",
         "TIGMPSnoopingClearDnyIpMultForm",
+        "TLLDPPortConfigForm",
+        "TLLDPDot3PortConfigForm",
+        "TLLDPLocSysDataForm",
+        "TLLDPRemoteForm",
+        "TLLDPDot3LinkAggForm",
+        "TLLDPDot3RemoteLinkAggForm",
+        "TLLDPConfigProtocolForm",
+        "TLLDPConfigProtocolVLANForm",
+        "TLLDPConfigVLANNameForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

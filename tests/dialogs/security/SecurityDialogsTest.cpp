@@ -15,6 +15,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
         "TBulwarkCtrlForm",       // Bulwark engine
+        "TMSInformationForm",     // member switches
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -1,6 +1,7 @@
 #include "SecurityDialogs.h"
 
 #include "Bulwarkctrlformunit.h"
+#include "Cosbrandctrltable.h"
 #include "DialogEntry.h"
 #include "Msinfortable.h"
 
@@ -10,6 +11,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     (void)registry;
     registry.Register("TBulwarkCtrlForm", DialogEntry<TBulwarkCtrlForm>(&BulwarkCtrlForm));
     registry.Register("TMSInformationForm", DialogEntry<TMSInformationForm>(&MSInformationForm));
+    registry.Register("TCoSBrandwidthctrlForm", DialogEntry<TCoSBrandwidthctrlForm>(&CoSBrandwidthctrlForm));
 }
 
 } // namespace qs

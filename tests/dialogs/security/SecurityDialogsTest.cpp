@@ -16,6 +16,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         // one line per registered class
         "TBulwarkCtrlForm",       // Bulwark engine
         "TMSInformationForm",     // member switches
+        "TCoSBrandwidthctrlForm", // CoS bandwidth
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -3,6 +3,7 @@
 #include "Bulwarkctrlformunit.h"
 #include "Cosbrandctrltable.h"
 #include "DialogEntry.h"
+#include "Ipv6staticrouteunit.h"
 #include "Msinfortable.h"
 
 namespace qs {
@@ -12,6 +13,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TBulwarkCtrlForm", DialogEntry<TBulwarkCtrlForm>(&BulwarkCtrlForm));
     registry.Register("TMSInformationForm", DialogEntry<TMSInformationForm>(&MSInformationForm));
     registry.Register("TCoSBrandwidthctrlForm", DialogEntry<TCoSBrandwidthctrlForm>(&CoSBrandwidthctrlForm));
+    registry.Register("TIpv6StaticRouteForm", DialogEntry<TIpv6StaticRouteForm>(&Ipv6StaticRouteForm));
 }
 
 } // namespace qs

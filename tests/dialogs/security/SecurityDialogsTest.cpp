@@ -17,6 +17,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TBulwarkCtrlForm",       // Bulwark engine
         "TMSInformationForm",     // member switches
         "TCoSBrandwidthctrlForm", // CoS bandwidth
+        "TIpv6StaticRouteForm",   // IPv6 static routes
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -1,5 +1,6 @@
 #include "SecurityDialogs.h"
 
+#include "Bootctrltableformunit.h"
 #include "Bulwarkctrlformunit.h"
 #include "Cosbrandctrltable.h"
 #include "DialogEntry.h"
@@ -14,6 +15,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TMSInformationForm", DialogEntry<TMSInformationForm>(&MSInformationForm));
     registry.Register("TCoSBrandwidthctrlForm", DialogEntry<TCoSBrandwidthctrlForm>(&CoSBrandwidthctrlForm));
     registry.Register("TIpv6StaticRouteForm", DialogEntry<TIpv6StaticRouteForm>(&Ipv6StaticRouteForm));
+    registry.Register("TBOOTCtrlTableForm", DialogEntry<TBOOTCtrlTableForm>(&BOOTCtrlTableForm));
 }
 
 } // namespace qs

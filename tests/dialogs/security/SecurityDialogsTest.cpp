@@ -18,6 +18,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TMSInformationForm",     // member switches
         "TCoSBrandwidthctrlForm", // CoS bandwidth
         "TIpv6StaticRouteForm",   // IPv6 static routes
+        "TBOOTCtrlTableForm",     // DHCP relay
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -5,6 +5,7 @@
 #include "Cosbrandctrltable.h"
 #include "DialogEntry.h"
 #include "Ipv6staticrouteunit.h"
+#include "Mbacontrolunit.h"
 #include "Msinfortable.h"
 
 namespace qs {
@@ -16,6 +17,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TCoSBrandwidthctrlForm", DialogEntry<TCoSBrandwidthctrlForm>(&CoSBrandwidthctrlForm));
     registry.Register("TIpv6StaticRouteForm", DialogEntry<TIpv6StaticRouteForm>(&Ipv6StaticRouteForm));
     registry.Register("TBOOTCtrlTableForm", DialogEntry<TBOOTCtrlTableForm>(&BOOTCtrlTableForm));
+    registry.Register("TMBAControlForm", DialogEntry<TMBAControlForm>(&MBAControlForm));
 }
 
 } // namespace qs

@@ -19,6 +19,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TCoSBrandwidthctrlForm", // CoS bandwidth
         "TIpv6StaticRouteForm",   // IPv6 static routes
         "TBOOTCtrlTableForm",     // DHCP relay
+        "TMBAControlForm",        // MAC-based access
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -7,6 +7,7 @@
 #include "Ipv6staticrouteunit.h"
 #include "Mbacontrolunit.h"
 #include "Msinfortable.h"
+#include "Portsercuritydeleteformunit.h"
 
 namespace qs {
 
@@ -18,6 +19,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TIpv6StaticRouteForm", DialogEntry<TIpv6StaticRouteForm>(&Ipv6StaticRouteForm));
     registry.Register("TBOOTCtrlTableForm", DialogEntry<TBOOTCtrlTableForm>(&BOOTCtrlTableForm));
     registry.Register("TMBAControlForm", DialogEntry<TMBAControlForm>(&MBAControlForm));
+    registry.Register("TPrtSecDelCtrlForm", DialogEntry<TPrtSecDelCtrlForm>(&PrtSecDelCtrlForm));
 }
 
 } // namespace qs

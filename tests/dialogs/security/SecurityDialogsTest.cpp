@@ -20,6 +20,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TIpv6StaticRouteForm",   // IPv6 static routes
         "TBOOTCtrlTableForm",     // DHCP relay
         "TMBAControlForm",        // MAC-based access
+        "TPrtSecDelCtrlForm",     // port-security deletion
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

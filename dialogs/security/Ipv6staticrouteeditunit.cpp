@@ -7,6 +7,7 @@
 #include "Edit.h"
 #include "Ipv6staticrouteunit.h"
 #include "Label.h"
+#include "SubDialogControls.h"
 #include "TextNumbers.h"
 
 #include <QGuiApplication>
@@ -20,13 +21,6 @@ namespace {
 
 const QString kDefaultDestination = QStringLiteral("00000000000000000000000000000000");
 constexpr int kCreateAndGo = 3; // position in the status combo
-
-template <class C> C* Make(TForm* form, const char* name, int left, int top, int width) {
-    auto* c = new C(form, form);
-    c->SetName(QString::fromLatin1(name));
-    c->SetBounds(left, top, width, 24);
-    return c;
-}
 
 // The whole text as a number from low to high.
 bool NumberIn(const QString& text, int low, int high) {
@@ -94,37 +88,37 @@ void TIpv6StaticRouteEditForm::BuildControls() {
     };
     int top = 14;
     for (const Row& r : rows) {
-        *r.label = Make<TLabel>(this, r.name, 14, top + 4, 110);
+        *r.label = qs::MakeOn<TLabel>(this, r.name, 14, top + 4, 110);
         (*r.label)->SetCaption(QString::fromLatin1(r.caption));
         top += 32;
     }
-    edtDst = Make<TEdit>(this, "edtDst", 130, 14, 270);
-    edtPrefix = Make<TEdit>(this, "edtPrefix", 130, 46, 80);
-    edtInterface = Make<TEdit>(this, "edtInterface", 130, 78, 150);
-    edtNextHop = Make<TEdit>(this, "edtNextHop", 130, 110, 270);
-    edtMetric = Make<TEdit>(this, "edtMetric", 130, 142, 80);
-    cbxStatus = Make<TComboBox>(this, "cbxStatus", 130, 174, 150);
+    edtDst = qs::MakeOn<TEdit>(this, "edtDst", 130, 14, 270);
+    edtPrefix = qs::MakeOn<TEdit>(this, "edtPrefix", 130, 46, 80);
+    edtInterface = qs::MakeOn<TEdit>(this, "edtInterface", 130, 78, 150);
+    edtNextHop = qs::MakeOn<TEdit>(this, "edtNextHop", 130, 110, 270);
+    edtMetric = qs::MakeOn<TEdit>(this, "edtMetric", 130, 142, 80);
+    cbxStatus = qs::MakeOn<TComboBox>(this, "cbxStatus", 130, 174, 150);
     cbxStatus->SetEnabled(false);
-    lbProtocol = Make<TLabel>(this, "lbProtocol", 230, 146, 60);
+    lbProtocol = qs::MakeOn<TLabel>(this, "lbProtocol", 230, 146, 60);
     lbProtocol->SetCaption(QStringLiteral("Protocol"));
     lbProtocol->SetVisible(false);
-    edtProtocol = Make<TEdit>(this, "edtProtocol", 300, 142, 100);
+    edtProtocol = qs::MakeOn<TEdit>(this, "edtProtocol", 300, 142, 100);
     edtProtocol->SetVisible(false);
     edtProtocol->SetEnabled(false);
-    lbWeight = Make<TLabel>(this, "lbWeight", 230, 50, 60);
+    lbWeight = qs::MakeOn<TLabel>(this, "lbWeight", 230, 50, 60);
     lbWeight->SetCaption(QStringLiteral("Weight"));
     lbWeight->SetVisible(false);
-    edtWeight = Make<TEdit>(this, "edtWeight", 300, 46, 100);
+    edtWeight = qs::MakeOn<TEdit>(this, "edtWeight", 300, 46, 100);
     edtWeight->SetVisible(false);
-    lbBackup = Make<TLabel>(this, "lbBackup", 290, 82, 50);
+    lbBackup = qs::MakeOn<TLabel>(this, "lbBackup", 290, 82, 50);
     lbBackup->SetCaption(QStringLiteral("Backup"));
     lbBackup->SetVisible(false);
-    BackupComboBox = Make<TComboBox>(this, "BackupComboBox", 340, 78, 60);
+    BackupComboBox = qs::MakeOn<TComboBox>(this, "BackupComboBox", 340, 78, 60);
     BackupComboBox->SetVisible(false);
-    btnSet = Make<TButton>(this, "btnSet", 206, 212, 90);
+    btnSet = qs::MakeOn<TButton>(this, "btnSet", 206, 212, 90);
     btnSet->SetCaption(QStringLiteral("Set"));
     btnSet->OnClick = [this](TObject*) { btnSetClick(); };
-    btnClose = Make<TButton>(this, "btnClose", 310, 212, 90);
+    btnClose = qs::MakeOn<TButton>(this, "btnClose", 310, 212, 90);
     btnClose->SetCaption(QStringLiteral("Close"));
     btnClose->OnClick = [this](TObject*) { Close(); };
 }

@@ -9,6 +9,7 @@
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
+#include "SubDialogControls.h"
 
 TMSEditForm* MSEditForm = nullptr;
 
@@ -29,13 +30,6 @@ const QsSNMPVarDesc* MemberVars() {
 constexpr int kCreateAndGo = 1; // positions in Row_Status
 constexpr int kDestroy = 2;
 const char* const kIdFormat = "%i{n1x32l2a}";
-
-template <class C> C* Make(TForm* form, const char* name, int left, int top, int width, int height = 24) {
-    auto* c = new C(form, form);
-    c->SetName(QString::fromLatin1(name));
-    c->SetBounds(left, top, width, height);
-    return c;
-}
 
 } // namespace
 
@@ -68,19 +62,19 @@ void TMSEditForm::BuildControls() {
     const char* names[] = {"Label1", "Label2", "Label3", "Label4"};
     TLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
     for (int i = 0; i < 4; ++i) {
-        *labels[i] = Make<TLabel>(this, names[i], 16, 18 + 36 * i, 140, 34);
+        *labels[i] = qs::MakeOn<TLabel>(this, names[i], 16, 18 + 36 * i, 140, 34);
         (*labels[i])->SetAutoSize(false);
         (*labels[i])->SetCaption(QString::fromLatin1(captions[i]));
     }
-    MSIDEdit = Make<TEdit>(this, "MSIDEdit", 164, 20, 150);
-    KeyIDEdit = Make<TEdit>(this, "KeyIDEdit", 164, 56, 150);
+    MSIDEdit = qs::MakeOn<TEdit>(this, "MSIDEdit", 164, 20, 150);
+    KeyIDEdit = qs::MakeOn<TEdit>(this, "KeyIDEdit", 164, 56, 150);
     KeyIDEdit->SetEnabled(false);
-    MS_Password = Make<TEdit>(this, "MS_Password", 164, 92, 150);
-    Row_Status = Make<TComboBox>(this, "Row_Status", 164, 128, 150);
-    SetButton = Make<TButton>(this, "SetButton", 120, 160, 90, 28);
+    MS_Password = qs::MakeOn<TEdit>(this, "MS_Password", 164, 92, 150);
+    Row_Status = qs::MakeOn<TComboBox>(this, "Row_Status", 164, 128, 150);
+    SetButton = qs::MakeOn<TButton>(this, "SetButton", 120, 160, 90, 28);
     SetButton->SetCaption(QStringLiteral("Set"));
     SetButton->OnClick = [this](TObject*) { SetButtonClick(); };
-    CloseButton = Make<TButton>(this, "CloseButton", 224, 160, 90, 28);
+    CloseButton = qs::MakeOn<TButton>(this, "CloseButton", 224, 160, 90, 28);
     CloseButton->SetCaption(QStringLiteral("Close"));
     CloseButton->OnClick = [this](TObject*) { Close(); };
 }

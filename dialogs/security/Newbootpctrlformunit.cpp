@@ -6,19 +6,13 @@
 #include "Edit.h"
 #include "IPv4Text.h"
 #include "Label.h"
+#include "SubDialogControls.h"
 
 TNewBootpCtrlForm* NewBootpCtrlForm = nullptr;
 
 namespace {
 
 constexpr int kMostServers = 4;
-
-template <class C> C* Make(TForm* form, const char* name, int left, int top, int width, int height = 24) {
-    auto* c = new C(form, form);
-    c->SetName(QString::fromLatin1(name));
-    c->SetBounds(left, top, width, height);
-    return c;
-}
 
 } // namespace
 
@@ -29,18 +23,18 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner, TBOOTCtrlTableForm* list
     SetClientWidth(330);
     SetClientHeight(130);
     CenterOnMainForm();
-    Label1 = Make<TLabel>(this, "Label1", 16, 20, 110);
+    Label1 = qs::MakeOn<TLabel>(this, "Label1", 16, 20, 110);
     Label1->SetCaption(QStringLiteral("Interface Name"));
-    Edit1 = Make<TEdit>(this, "Edit1", 134, 16, 180);
+    Edit1 = qs::MakeOn<TEdit>(this, "Edit1", 134, 16, 180);
     Edit1->SetText(QStringLiteral("System"));
     Edit1->SetEnabled(false);
-    Label2 = Make<TLabel>(this, "Label2", 16, 54, 110);
+    Label2 = qs::MakeOn<TLabel>(this, "Label2", 16, 54, 110);
     Label2->SetCaption(QStringLiteral("DHCP Server IP"));
-    Edit2 = Make<TEdit>(this, "Edit2", 134, 50, 180);
-    DeleteBtn = Make<TButton>(this, "DeleteBtn", 120, 90, 90, 28);
+    Edit2 = qs::MakeOn<TEdit>(this, "Edit2", 134, 50, 180);
+    DeleteBtn = qs::MakeOn<TButton>(this, "DeleteBtn", 120, 90, 90, 28);
     DeleteBtn->SetCaption(QStringLiteral("Set"));
     DeleteBtn->OnClick = [this](TObject*) { AddBtnClick(); };
-    BitBtn1 = Make<TButton>(this, "BitBtn1", 224, 90, 90, 28);
+    BitBtn1 = qs::MakeOn<TButton>(this, "BitBtn1", 224, 90, 90, 28);
     BitBtn1->SetCaption(QStringLiteral("Close"));
     BitBtn1->OnClick = [this](TObject*) { Close(); };
 }

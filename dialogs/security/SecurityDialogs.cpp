@@ -11,6 +11,14 @@
 #include "Sslcertificatefileunit.h"
 #include "Sslmanagementtable.h"
 #include "Tacacsservercontrolunit.h"
+#include "Bootctrltableformunit.h"
+#include "Bulwarkctrlformunit.h"
+#include "Cosbrandctrltable.h"
+#include "DialogEntry.h"
+#include "Ipv6staticrouteunit.h"
+#include "Mbacontrolunit.h"
+#include "Msinfortable.h"
+#include "Portsercuritydeleteformunit.h"
 
 namespace qs {
 
@@ -32,6 +40,13 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TSSHUserCtrlList", DialogEntry<TSSHUserCtrlList>(&SSHUserCtrlList));
     registry.Register("TSSLManagementForm", DialogEntry<TSSLManagementForm>(&SSLManagementForm));
     registry.Register("TCertificateFileForm", DialogEntry<TCertificateFileForm>(&CertificateFileForm));
+    registry.Register("TBulwarkCtrlForm", DialogEntry<TBulwarkCtrlForm>(&BulwarkCtrlForm));
+    registry.Register("TMSInformationForm", DialogEntry<TMSInformationForm>(&MSInformationForm));
+    registry.Register("TCoSBrandwidthctrlForm", DialogEntry<TCoSBrandwidthctrlForm>(&CoSBrandwidthctrlForm));
+    registry.Register("TIpv6StaticRouteForm", DialogEntry<TIpv6StaticRouteForm>(&Ipv6StaticRouteForm));
+    registry.Register("TBOOTCtrlTableForm", DialogEntry<TBOOTCtrlTableForm>(&BOOTCtrlTableForm));
+    registry.Register("TMBAControlForm", DialogEntry<TMBAControlForm>(&MBAControlForm));
+    registry.Register("TPrtSecDelCtrlForm", DialogEntry<TPrtSecDelCtrlForm>(&PrtSecDelCtrlForm));
 }
 
 } // namespace qs

@@ -26,6 +26,13 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSSLManagementForm",
         "TCertificateFileForm",
         // clang-format on
+        "TBulwarkCtrlForm",       // Bulwark engine
+        "TMSInformationForm",     // member switches
+        "TCoSBrandwidthctrlForm", // CoS bandwidth
+        "TIpv6StaticRouteForm",   // IPv6 static routes
+        "TBOOTCtrlTableForm",     // DHCP relay
+        "TMBAControlForm",        // MAC-based access
+        "TPrtSecDelCtrlForm",     // port-security deletion
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -9,6 +9,7 @@
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
 #include "Portcapabilities8021dformunit.h"
+#include "Porttrunk.h"
 #include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
@@ -33,6 +34,7 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVLanCurrentTableForm", DialogEntry<TVLanCurrentTableForm>(&VLanCurrentTableForm));
     registry.Register("TVLanPortInfomationForm",
                       DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));
+    registry.Register("TPortTrunkForm", DialogEntry<TPortTrunkForm>(nullptr));
 }
 
 } // namespace qs

@@ -40,6 +40,14 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_TRUE(entry->setGlobal) << name << " has a global instance pointer";
     }
+    const char* const builtWithoutGlobal[] = {
+        "TPortTrunkForm",
+    };
+    for (const char* name : builtWithoutGlobal) {
+        const qs::DialogClassEntry* entry = registry.Find(name);
+        ASSERT_NE(entry, nullptr) << name;
+        EXPECT_FALSE(entry->setGlobal) << name << " has no global instance pointer";
+    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "Nlbunicastfdbformunit.h"
 #include "Portcapabilities8021dformunit.h"
 #include "Porttrunk.h"
+#include "Spanningtreealgorithmunit.h"
+#include "Stpinfo.h"
 #include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
@@ -35,6 +37,9 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TVLanPortInfomationForm",
                       DialogEntry<TVLanPortInfomationForm>(&VLanPortInfomationForm));
     registry.Register("TPortTrunkForm", DialogEntry<TPortTrunkForm>(nullptr));
+    registry.Register("TSpanningTreeAlgorithmForm",
+                      DialogEntry<TSpanningTreeAlgorithmForm>(&SpanningTreeAlgorithmForm));
+    registry.Register("TSTP_Info", DialogEntry<TSTP_Info>(&STP_Info));
 }
 
 } // namespace qs

@@ -22,6 +22,8 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "Tdot3PauseForm",
         "Tdot3ControlForm",
         "Tdot1vProtocolPortForm",
+        "TSpanningTreeAlgorithmForm",
+        "TSTP_Info",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -9,6 +9,7 @@
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
 #include "Portcapabilities8021dformunit.h"
+#include "Portmirror.h"
 #include "Porttrunk.h"
 #include "Spanningtreealgorithmunit.h"
 #include "Stpinfo.h"
@@ -40,6 +41,7 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TSpanningTreeAlgorithmForm",
                       DialogEntry<TSpanningTreeAlgorithmForm>(&SpanningTreeAlgorithmForm));
     registry.Register("TSTP_Info", DialogEntry<TSTP_Info>(&STP_Info));
+    registry.Register("TPortMirrorForm", DialogEntry<TPortMirrorForm>(&PortMirrorForm));
 }
 
 } // namespace qs

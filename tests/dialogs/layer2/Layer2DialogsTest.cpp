@@ -24,6 +24,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "Tdot1vProtocolPortForm",
         "TSpanningTreeAlgorithmForm",
         "TSTP_Info",
+        "TPortMirrorForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -13,6 +13,7 @@
 #include "Porttrunk.h"
 #include "Spanningtreealgorithmunit.h"
 #include "Stpinfo.h"
+#include "Trafficforwardunit1.h"
 #include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
@@ -42,6 +43,8 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
                       DialogEntry<TSpanningTreeAlgorithmForm>(&SpanningTreeAlgorithmForm));
     registry.Register("TSTP_Info", DialogEntry<TSTP_Info>(&STP_Info));
     registry.Register("TPortMirrorForm", DialogEntry<TPortMirrorForm>(&PortMirrorForm));
+    registry.Register("TTrafficSegmentationForm",
+                      DialogEntry<TTrafficSegmentationForm>(&TrafficSegmentationForm));
 }
 
 } // namespace qs

@@ -25,6 +25,7 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSpanningTreeAlgorithmForm",
         "TSTP_Info",
         "TPortMirrorForm",
+        "TTrafficSegmentationForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -4,7 +4,9 @@
 #include "Dot1vprotocolportunit.h"
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
+#include "Erpsvlanformunit.h"
 #include "Guestvlanformunit.h"
+#include "Mstpportinstanceunit.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
@@ -45,6 +47,8 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
     registry.Register("TPortMirrorForm", DialogEntry<TPortMirrorForm>(&PortMirrorForm));
     registry.Register("TTrafficSegmentationForm",
                       DialogEntry<TTrafficSegmentationForm>(&TrafficSegmentationForm));
+    registry.Register("TMSTPVLANUnitForm", DialogEntry<TMSTPVLANUnitForm>(&MSTPVLANUnitForm));
+    registry.Register("TERPSVLANUnitForm", DialogEntry<TERPSVLANUnitForm>(&ERPSVLANUnitForm));
 }
 
 } // namespace qs

@@ -26,6 +26,8 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSTP_Info",
         "TPortMirrorForm",
         "TTrafficSegmentationForm",
+        "TMSTPVLANUnitForm",
+        "TERPSVLANUnitForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -75,14 +75,6 @@ constexpr Col kColumns[] = {
     {"ComboBoxRingState", true, nullptr, "CheckBoxRingState", "Ring State", kOther, On::Face, true},
     {"OwneroperaComboBox", true, nullptr, "cbxRPLOwneroperstate", "RPL Owner Operate State", kOther, On::Face,
      true},
-    {"VLANRangeEdit1", false, "%s", "cbxVlanRange1", "1-512", kRanges},
-    {"VLANRangeEdit2", false, "%s", "cbxVlanRange2", "513-1024", kRanges},
-    {"VLANRangeEdit3", false, "%s", "cbxVlanRange3", "1025-1536", kRanges},
-    {"VLANRangeEdit4", false, "%s", "cbxVlanRange4", "1537-2048", kRanges},
-    {"VLANRangeEdit5", false, "%s", "cbxVlanRange5", "2049-2560", kRanges},
-    {"VLANRangeEdit6", false, "%s", "cbxVlanRange6", "2561-3072", kRanges},
-    {"VLANRangeEdit7", false, "%s", "cbxVlanRange7", "3073-3584", kRanges},
-    {"VLANRangeEdit8", false, "%s", "cbxVlanRange8", "3585-4094", kRanges},
     {"RowComboBox", true, nullptr, "cbxRow", "Row Status", -1},
 };
 
@@ -96,6 +88,7 @@ const qs::VlanBlockTableConfig kConfig = {
     kColumns,
     kGroups,
     TERPSVLANUnitForm::kFirstBlock,
+    kRanges,
     TERPSVLANUnitForm::kRowStatus,
     "The R-APS VLAN already exists.",
     -1,

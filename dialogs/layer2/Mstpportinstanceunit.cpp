@@ -56,14 +56,6 @@ constexpr qs::BlockGroup kGroups[] = {
 
 constexpr Col kColumns[] = {
     {"VIDEdit", false, "%i{n1x4096l4}", "chkVID", "", kRule, On::Disabled, true},
-    {"VLANRangeEdit1", false, "%s", "cbxVlanRange1", "1-512", kRanges},
-    {"VLANRangeEdit2", false, "%s", "cbxVlanRange2", "513-1024", kRanges},
-    {"VLANRangeEdit3", false, "%s", "cbxVlanRange3", "1025-1536", kRanges},
-    {"VLANRangeEdit4", false, "%s", "cbxVlanRange4", "1537-2048", kRanges},
-    {"VLANRangeEdit5", false, "%s", "cbxVlanRange5", "2049-2560", kRanges},
-    {"VLANRangeEdit6", false, "%s", "cbxVlanRange6", "2561-3072", kRanges},
-    {"VLANRangeEdit7", false, "%s", "cbxVlanRange7", "3073-3584", kRanges},
-    {"VLANRangeEdit8", false, "%s", "cbxVlanRange8", "3585-4094", kRanges},
     {"TypeComboBox", true, nullptr, "cbxType", "Type", kOther, On::Face, true},
     {"StateComboBox", true, nullptr, "cbxState", "State", kOther, On::Face, true},
     {"PriorityEdit", false, "%i{n0x61440l5}", "CheckBoxPriority", "Priority", kOther},
@@ -88,6 +80,7 @@ const qs::VlanBlockTableConfig kConfig = {
     kColumns,
     kGroups,
     TMSTPVLANUnitForm::kFirstBlock,
+    kRanges,
     TMSTPVLANUnitForm::kRowStatus,
     nullptr,
     TMSTPVLANUnitForm::kPriority,

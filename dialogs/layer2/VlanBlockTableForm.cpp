@@ -28,8 +28,21 @@ constexpr int kPriorityStep = 4096;
 constexpr int kAddMode = 1;
 constexpr int kEditMode = 2;
 constexpr int kCreateAndGo = 1; // position in the row-status combo
+constexpr int kCreateAndGoValue = 4;
 constexpr int kAreaWidth = 760;
 constexpr int kLineHeight = 26;
+
+// The eight block columns: editor, include box and its caption, the block's VLANs.
+constexpr BlockColumn kBlockColumns[kBlocks] = {
+    {"VLANRangeEdit1", false, "%s", "cbxVlanRange1", "1-512", 0},
+    {"VLANRangeEdit2", false, "%s", "cbxVlanRange2", "513-1024", 0},
+    {"VLANRangeEdit3", false, "%s", "cbxVlanRange3", "1025-1536", 0},
+    {"VLANRangeEdit4", false, "%s", "cbxVlanRange4", "1537-2048", 0},
+    {"VLANRangeEdit5", false, "%s", "cbxVlanRange5", "2049-2560", 0},
+    {"VLANRangeEdit6", false, "%s", "cbxVlanRange6", "2561-3072", 0},
+    {"VLANRangeEdit7", false, "%s", "cbxVlanRange7", "3073-3584", 0},
+    {"VLANRangeEdit8", false, "%s", "cbxVlanRange8", "3585-4094", 0},
+};
 
 bool IsTicked(const TWinControl* box) {
     const auto* check = dynamic_cast<const TCheckBox*>(box);
@@ -100,7 +113,7 @@ void VlanBlockRequest::BlocksToRangeText() {
 void VlanBlockRequest::RangeTextToBlocks() {
     if (form_->WriteMode == kAddMode) {
         Request.List.GetVar(0)->Value = form_->VIDEdit->Text().toStdString();
-        Request.List.GetVar(form_->RowStatusColumn)->Value = "4";
+        Request.List.GetVar(form_->RowStatusColumn)->Value = std::to_string(kCreateAndGoValue);
         return;
     }
     for (int k = 0; k < kBlocks; ++k) {
@@ -110,14 +123,20 @@ void VlanBlockRequest::RangeTextToBlocks() {
         }
         std::string text = dynamic_cast<TEdit*>(form_->Editor(column))->Text().toStdString();
         if (!ListTextToHexBitmap(text)) {
-            throw QsException("Invalid VLAN list: " + text, 0);
+            throw QsException(std::string("Invalid VLAN list: ").append(text), 0);
         }
         Request.List.GetVar(column)->Value = text;
     }
 }
 
 VlanBlockTableForm::VlanBlockTableForm(TComponent* owner, const VlanBlockTableConfig& config)
-    : TBasicForm(owner, QSize(880, 660)), config_(config), rowButtons_({}, {}) {
+    : TBasicForm(owner, QSize(880, 660)), config_(config),
+      columns_(config.columns.begin(), config.columns.end()), rowButtons_({}, {}) {
+    std::vector<BlockColumn> blocks(std::begin(kBlockColumns), std::end(kBlockColumns));
+    for (BlockColumn& b : blocks) {
+        b.group = config.blockGroup;
+    }
+    columns_.insert(columns_.begin() + config.firstBlock, blocks.begin(), blocks.end());
     SetName(QString::fromLatin1(config.formName));
     SetCaption(QString::fromLatin1(config.caption));
     ScaleForScreen(this); // a second time, on top of the base's
@@ -161,12 +180,12 @@ void VlanBlockTableForm::BuildGroups(TPanel* area) {
     int top = 0;
     for (const BlockGroup& g : config_.groups) {
         auto* group = Make<TPanel>(area, g.name);
-        auto* title = Make<TLabel>(group, (std::string(g.name) + "Title").c_str());
+        auto* title = Make<TLabel>(group, std::string(g.name).append("Title").c_str());
         title->SetCaption(QString::fromLatin1(g.caption));
         title->SetBold(true);
         title->SetBounds(8, 4, 200, 16);
         const int index = static_cast<int>(groups_.size());
-        const auto count = std::count_if(config_.columns.begin(), config_.columns.end(),
+        const auto count = std::count_if(columns_.begin(), columns_.end(),
                                          [index](const BlockColumn& c) { return c.group == index; });
         const int lines = static_cast<int>((count + g.perLine - 1) / g.perLine);
         group->SetBounds(0, top, kAreaWidth, 24 + lines * kLineHeight + 4);
@@ -177,14 +196,14 @@ void VlanBlockTableForm::BuildGroups(TPanel* area) {
     Label1 = Make<TLabel>(groups_.front(), "Label1");
     Label1->SetCaption(QStringLiteral("VLAN ID "));
     std::vector<int> used(config_.groups.size(), 0);
-    for (std::size_t i = 0; i < config_.columns.size(); ++i) {
-        const BlockColumn& c = config_.columns[i];
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const BlockColumn& c = columns_[i];
         TPanel* group = c.group >= 0 ? groups_[static_cast<std::size_t>(c.group)] : nullptr;
         const int perLine = c.group >= 0 ? config_.groups[static_cast<std::size_t>(c.group)].perLine : 1;
         BuildColumn(static_cast<int>(i), c, group,
                     c.group >= 0 ? used[static_cast<std::size_t>(c.group)]++ : 0, perLine);
     }
-    VIDEdit = dynamic_cast<TEdit*>(FindComponent(QString::fromLatin1(config_.columns[0].editorName)));
+    VIDEdit = dynamic_cast<TEdit*>(FindComponent(QString::fromLatin1(columns_[0].editorName)));
     Label1->SetBounds(VIDEdit->Left() - 80, VIDEdit->Top() + 4, 76, 16);
 }
 
@@ -278,10 +297,10 @@ void VlanBlockTableForm::FormCreate() {
 }
 
 void VlanBlockTableForm::BindColumns() {
-    ColumnCount = static_cast<int>(config_.columns.size());
+    ColumnCount = static_cast<int>(columns_.size());
     KeyCount = 1;
     for (int i = 0; i < ColumnCount; ++i) {
-        const BlockColumn& c = config_.columns[static_cast<std::size_t>(i)];
+        const BlockColumn& c = columns_[static_cast<std::size_t>(i)];
         auto* include = dynamic_cast<TWinControl*>(FindComponent(QString::fromLatin1(c.includeName)));
         TComponent* editor = FindComponent(QString::fromLatin1(c.editorName));
         if (c.combo) {
@@ -303,7 +322,7 @@ void VlanBlockTableForm::LockEditors() {
 void VlanBlockTableForm::UnlockEditors() {
     EnableControls(this, true, true, true);
     for (int i = 0; i < ColumnCount; ++i) {
-        const BlockColumn& c = config_.columns[static_cast<std::size_t>(i)];
+        const BlockColumn& c = columns_[static_cast<std::size_t>(i)];
         auto* editor = Editor(i);
         if (c.onRow == BlockColumn::OnRow::Disabled) {
             editor->SetEnabled(false);

@@ -52,9 +52,10 @@ struct VlanBlockTableConfig {
     const char* formName;
     const char* caption;
     const QsSNMPVarDesc* (*table)();
-    std::span<const BlockColumn> columns;
+    std::span<const BlockColumn> columns; // without the eight VLAN blocks
     std::span<const BlockGroup> groups;
     int firstBlock;                            // the column of VLAN block 0
+    int blockGroup;                            // the group box of the eight block editors
     int rowStatus;                             // the row-status column
     const char* existsMessage;                 // non-null: Add refuses while the list shows a row
     int priorityColumn;                        // -1: none; else rounded down to a multiple of 4096 by Edit
@@ -146,6 +147,7 @@ private:
     void Write();
 
     const VlanBlockTableConfig& config_;
+    std::vector<BlockColumn> columns_; // every column, the blocks included
     std::vector<TPanel*> groups_;
     RowButtons rowButtons_;
     RequestShutdown shutdown_;

@@ -13,6 +13,7 @@ krs_library(krs_shell_gui
         DialogHelpers.cpp
         Progress.cpp
         Progress2.cpp
+        StpVersionRecord.cpp
         TBasicFormUnit.cpp
         stackingPortUitFormUnit.cpp
     LIBS krs_shell_dialog_core qs_bind krs_gui

@@ -4,6 +4,7 @@
 #include "Dot1vprotocolportunit.h"
 #include "Dot3controlformunit.h"
 #include "Dot3pauseformunit.h"
+#include "Erpsvlanformunit.h"
 #include "Guestvlanformunit.h"
 #include "Igmp_snoopinggrouptable.h"
 #include "Igmpmulticastvlangroupunit.h"
@@ -22,10 +23,16 @@
 #include "Lldplocalsysdatatable.h"
 #include "Lldpportconfigtable.h"
 #include "Lldpremotetable.h"
+#include "Mstpportinstanceunit.h"
 #include "Multicastfilterinformationformunit.h"
 #include "Nlbmulticastfdbformunit.h"
 #include "Nlbunicastfdbformunit.h"
 #include "Portcapabilities8021dformunit.h"
+#include "Portmirror.h"
+#include "Porttrunk.h"
+#include "Spanningtreealgorithmunit.h"
+#include "Stpinfo.h"
+#include "Trafficforwardunit1.h"
 #include "Unicastfilterinformationformunit.h"
 #include "Vlancurrenttableformunit.h"
 #include "Vlanportinfomationunit.h"
@@ -77,6 +84,15 @@ void RegisterLayer2Dialogs(DialogRegistry& registry) {
                       DialogEntry<TLLDPConfigProtocolVLANForm>(&LLDPConfigProtocolVLANForm));
     registry.Register("TLLDPConfigVLANNameForm",
                       DialogEntry<TLLDPConfigVLANNameForm>(&LLDPConfigVLANNameForm));
+    registry.Register("TPortTrunkForm", DialogEntry<TPortTrunkForm>(nullptr));
+    registry.Register("TSpanningTreeAlgorithmForm",
+                      DialogEntry<TSpanningTreeAlgorithmForm>(&SpanningTreeAlgorithmForm));
+    registry.Register("TSTP_Info", DialogEntry<TSTP_Info>(&STP_Info));
+    registry.Register("TPortMirrorForm", DialogEntry<TPortMirrorForm>(&PortMirrorForm));
+    registry.Register("TTrafficSegmentationForm",
+                      DialogEntry<TTrafficSegmentationForm>(&TrafficSegmentationForm));
+    registry.Register("TMSTPVLANUnitForm", DialogEntry<TMSTPVLANUnitForm>(&MSTPVLANUnitForm));
+    registry.Register("TERPSVLANUnitForm", DialogEntry<TERPSVLANUnitForm>(&ERPSVLANUnitForm));
 }
 
 } // namespace qs

@@ -39,6 +39,12 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TLLDPConfigProtocolForm",
         "TLLDPConfigProtocolVLANForm",
         "TLLDPConfigVLANNameForm",
+        "TSpanningTreeAlgorithmForm",
+        "TSTP_Info",
+        "TPortMirrorForm",
+        "TTrafficSegmentationForm",
+        "TMSTPVLANUnitForm",
+        "TERPSVLANUnitForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;
@@ -56,6 +62,14 @@ TEST(Layer2Dialogs, TheBuiltClassesLeaveTheWaitingList) {
         const qs::DialogClassEntry* entry = registry.Find(name);
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_TRUE(entry->setGlobal) << name << " has a global instance pointer";
+    }
+    const char* const builtWithoutGlobal[] = {
+        "TPortTrunkForm",
+    };
+    for (const char* name : builtWithoutGlobal) {
+        const qs::DialogClassEntry* entry = registry.Find(name);
+        ASSERT_NE(entry, nullptr) << name;
+        EXPECT_FALSE(entry->setGlobal) << name << " has no global instance pointer";
     }
 }
 

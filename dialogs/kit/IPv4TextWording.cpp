@@ -1,6 +1,7 @@
 #include "IPv4TextWording.h"
 
 #include "Dialogs.h"
+#include "Edit.h"
 #include "IPv4Text.h"
 
 #include <string>
@@ -47,6 +48,16 @@ bool IsValidIPv4TextWorded(const QString& text) {
     }
     ShowMessage(refusal == IPv4Refusal::MisplacedDot ? QStringLiteral("Please input a valid IP")
                                                      : QStringLiteral("Please input a valid ip"));
+    return false;
+}
+
+bool IPv4EditAccepted(TEdit* edit) {
+    if (IsValidIPv4TextWorded(edit->Text())) {
+        return true;
+    }
+    if (edit->Enabled()) {
+        edit->SetFocus();
+    }
     return false;
 }
 

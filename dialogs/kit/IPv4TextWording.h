@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+class TEdit;
+
 namespace qs {
 
 enum class IPv4Refusal : std::uint8_t { None, MisplacedDot, Other };
@@ -17,5 +19,7 @@ IPv4Refusal IPv4TextRefusal(std::string_view text);
 // True when accepted, nothing shown; otherwise shows the message of the refusal once and
 // returns false.
 bool IsValidIPv4TextWorded(const QString& text);
+// The same on an editor's text; a refused editor gets the focus when it is enabled.
+bool IPv4EditAccepted(TEdit* edit);
 
 } // namespace qs

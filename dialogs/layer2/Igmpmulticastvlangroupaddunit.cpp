@@ -2,12 +2,12 @@
 
 #include "Button.h"
 #include "ComboBox.h"
-#include "Dialogs.h"
 #include "Edit.h"
 #include "IPv4TextWording.h"
 #include "Igmpmulticastvlangroupunit.h"
 #include "Label.h"
 #include "QsSNMPRequest2Edits.h"
+#include "RequiredText.h"
 
 TIGMPMulticastVLANGroupAddForm* IGMPMulticastVLANGroupAddForm = nullptr;
 
@@ -64,30 +64,12 @@ void TIGMPMulticastVLANGroupAddForm::ShowForAdd() {
     ShowModal();
 }
 
-bool TIGMPMulticastVLANGroupAddForm::Filled(TEdit* edit, const char* message) {
-    if (!edit->Text().isEmpty()) {
-        return true;
-    }
-    ShowMessage(QString::fromLatin1(message));
-    if (edit->Enabled()) {
-        edit->SetFocus();
-    }
-    return false;
-}
-
-bool TIGMPMulticastVLANGroupAddForm::AddressValid(TEdit* edit) {
-    if (qs::IsValidIPv4TextWorded(edit->Text())) {
-        return true;
-    }
-    if (edit->Enabled()) {
-        edit->SetFocus();
-    }
-    return false;
-}
-
 void TIGMPMulticastVLANGroupAddForm::btnAddClick() {
-    if (!Filled(edtVID, "VLAN ID can't be empty.") || !Filled(edtFormIP, "Form IP can't be empty.") ||
-        !AddressValid(edtFormIP) || !Filled(edtToIP, "To IP can't be empty.") || !AddressValid(edtToIP)) {
+    using qs::IPv4EditAccepted;
+    using qs::RequireText;
+    if (!RequireText(edtVID, QStringLiteral("VLAN ID can't be empty.")) ||
+        !RequireText(edtFormIP, QStringLiteral("Form IP can't be empty.")) || !IPv4EditAccepted(edtFormIP) ||
+        !RequireText(edtToIP, QStringLiteral("To IP can't be empty.")) || !IPv4EditAccepted(edtToIP)) {
         return;
     }
     table_->AddRange();

@@ -32,10 +32,6 @@ public:
     TButton* btnClose;
 
 private:
-    // Shows the message, focuses the edit when it is enabled and returns false when it is empty.
-    static bool Filled(TEdit* edit, const char* message);
-    static bool AddressValid(TEdit* edit);
-
     TIGMPMulticastVlanForm* table_;
 };
 

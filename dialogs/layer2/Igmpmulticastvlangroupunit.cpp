@@ -10,6 +10,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "RequestShutdown.h"
 #include "RowSelection.h"
+#include "RowShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
 
@@ -89,11 +90,7 @@ void TIGMPMulticastVlanForm::CreateRequest() {
         GroupRequest->BindEdits(C::kFromIP, "%s", {AddForm->edtFormIP});
         GroupRequest->BindEdits(C::kToIP, "%s", {AddForm->edtToIP});
         GroupRequest->BindComboBox(C::kStatus, AddForm->cbxState);
-        TLVSelectItemEvent shown = ListView1->OnSelectItem;
-        ListView1->OnSelectItem = [this, shown](TObject* sender, TListItem* item, bool selected) {
-            shown(sender, item, selected);
-            Handle([this] { ListView1Click(); });
-        };
+        qs::FollowRowShown(ListView1, [this] { Handle([this] { ListView1Click(); }); });
         StatusOut().AttachTo(*GroupRequest);
         GroupRequest->Refresh();
     });

@@ -2,11 +2,11 @@
 
 #include "Button.h"
 #include "ComboBox.h"
-#include "Dialogs.h"
 #include "Edit.h"
 #include "IPv4TextWording.h"
 #include "Label.h"
 #include "QsSNMPRequest2Edits.h"
+#include "RequiredText.h"
 #include "StatusBar.h"
 
 TIGMPSnoopingClearDnyIpMultForm* IGMPSnoopingClearDnyIpMultForm = nullptr;
@@ -24,18 +24,6 @@ const QsSNMPVarDesc* ClearMulticastVars() {
         {nullptr},
     };
     return table;
-}
-
-// Shows the message and focuses the edit when it is enabled; false when the edit is empty.
-bool Filled(TEdit* edit, const char* message) {
-    if (!edit->Text().isEmpty()) {
-        return true;
-    }
-    ShowMessage(QString::fromLatin1(message));
-    if (edit->Enabled()) {
-        edit->SetFocus();
-    }
-    return false;
 }
 
 } // namespace
@@ -96,14 +84,9 @@ void TIGMPSnoopingClearDnyIpMultForm::FormCreate() {
 }
 
 void TIGMPSnoopingClearDnyIpMultForm::Button1Click() {
-    if (RequestsEnded() || !Filled(edtVID, "VLAN ID can't be empty.") ||
-        !Filled(edtIPAddr, "Multicast IP Address can't be empty.")) {
-        return;
-    }
-    if (!qs::IsValidIPv4TextWorded(edtIPAddr->Text())) {
-        if (edtIPAddr->Enabled()) {
-            edtIPAddr->SetFocus();
-        }
+    if (RequestsEnded() || !qs::RequireText(edtVID, QStringLiteral("VLAN ID can't be empty.")) ||
+        !qs::RequireText(edtIPAddr, QStringLiteral("Multicast IP Address can't be empty.")) ||
+        !qs::IPv4EditAccepted(edtIPAddr)) {
         return;
     }
     ClearRequest->Request.Active = true;

@@ -8,6 +8,7 @@
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RowSelection.h"
+#include "RowShown.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 
@@ -159,11 +160,7 @@ void TIGMPSnoopingDataDrivenLearingGroupForm::CreateRequest() {
         GroupRequest->BindEdits(C::kExpiryTime, "%i", {edtExpiryTime});
         RouterPorts.Bind(*GroupRequest, C::kRouterPorts);
         GroupRequest->BindComboBox(C::kClearGroup, CBoxClear);
-        TLVSelectItemEvent shown = ListView1->OnSelectItem;
-        ListView1->OnSelectItem = [this, shown](TObject* sender, TListItem* item, bool selected) {
-            shown(sender, item, selected);
-            Handle([this] { ListView1Click(); });
-        };
+        qs::FollowRowShown(ListView1, [this] { Handle([this] { ListView1Click(); }); });
         StatusOut().AttachTo(*GroupRequest);
         GroupRequest->Mode = RM_ASYNC;
         GroupRequest->OnGetDone = WalkFinished.Hook();

@@ -7,6 +7,7 @@
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RowSelection.h"
+#include "RowShown.h"
 #include "ScrollBox.h"
 #include "ScrollBoxTab.h"
 #include "StaticText.h"
@@ -148,12 +149,8 @@ void RouterPortsForm::CreateRequest() {
         StaticPorts.Bind(*RouterRequest, kStatic);
         DynamicPorts.Bind(*RouterRequest, kDynamic);
         ForbiddenPorts.Bind(*RouterRequest, kForbidden);
-        // Runs after the framework's own selection step, which enables every bound box.
-        TLVSelectItemEvent shown = ListView1->OnSelectItem;
-        ListView1->OnSelectItem = [this, shown](TObject* sender, TListItem* item, bool selected) {
-            shown(sender, item, selected);
-            Handle([this] { ListView1Click(); });
-        };
+        // After the framework's own selection step, which enables every bound box.
+        FollowRowShown(ListView1, [this] { Handle([this] { ListView1Click(); }); });
         StatusOut().AttachTo(*RouterRequest);
         // The framework has disabled every bound box at the end of the walk.
         RouterRequest->OnGetDone = WalkFinished.Hook([this](QsSNMPError*) {

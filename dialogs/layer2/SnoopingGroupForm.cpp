@@ -9,6 +9,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "RequestShutdown.h"
 #include "RowSelection.h"
+#include "RowShown.h"
 #include "ScrollBox.h"
 #include "ScrollBoxTab.h"
 #include "StaticText.h"
@@ -149,12 +150,7 @@ void SnoopingGroupForm::CreateRequest() {
         GroupRequest->BindListView(ListView1, true);
         GroupRequest->AfterGetHook = [this] { FitColumns(ListView1); };
         BindFields();
-        // Runs after the framework's own selection step, which enables every bound box.
-        TLVSelectItemEvent shown = ListView1->OnSelectItem;
-        ListView1->OnSelectItem = [this, shown](TObject* sender, TListItem* item, bool selected) {
-            shown(sender, item, selected);
-            Handle([this] { ListView1Click(); });
-        };
+        FollowRowShown(ListView1, [this] { Handle([this] { ListView1Click(); }); });
         ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
         StatusOut().AttachTo(*GroupRequest);
         GroupRequest->Mode = RM_ASYNC;

@@ -9,6 +9,7 @@
 #include "Ismvlanformunit.h"
 #include "Layer2Dialogs.h"
 #include "ListView.h"
+#include "MenuEntryCheck.h"
 #include "QsSNMPRequest2Edits.h"
 #include "ScrollBox.h"
 #include "StaticText.h"
@@ -274,25 +275,8 @@ TEST_F(ISMVLANFormTest, AFailedWalkOrSetIsShown) {
 
 TEST_F(ISMVLANFormTest, TheMenuCommandOpensItWithCaptionAndGlobal) {
     ASSERT_TRUE(StartSim()) << sim->lastError();
-    DialogRegistry registry;
-    RegisterLayer2Dialogs(registry);
-    const DialogDef command{"TISMVLANForm", "IGMP Multicast VLAN Table", DialogOwner::Application};
-    QString caption;
-    bool globalSet = false;
-    QTimer::singleShot(0, [&] {
-        if (ISMVLANForm != nullptr) {
-            globalSet = true;
-            caption = ISMVLANForm->Caption();
-            WaitFor([&] { return ISMVLANForm->Ready.Ready(); });
-        }
-        if (QWidget* shown = QApplication::activeModalWidget()) {
-            shown->close();
-        }
-    });
-    RunDialogCommand(command, registry, "10.90.90.90", nullptr);
-    EXPECT_TRUE(globalSet);
-    EXPECT_EQ(caption, QStringLiteral("IGMP Multicast VLAN Table: 10.90.90.90"));
-    EXPECT_EQ(ISMVLANForm, nullptr);
+    ExpectMenuCommandOpens(&ISMVLANForm, "TISMVLANForm", "IGMP Multicast VLAN Table",
+                           [](auto* f) { return f->Ready.Ready(); });
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "Igmprouterportsunit.h"
 #include "Layer2Dialogs.h"
 #include "ListView.h"
+#include "MenuEntryCheck.h"
 #include "Mld_snoopingrouterportsunit.h"
 #include "PageControl.h"
 #include "QsSNMPRequest2Edits.h"
@@ -78,27 +79,6 @@ public: // the cases act on the fixture
     }
 
     RouterPortsForm* dialog = nullptr;
-    template <class Form> void ExpectMenuOpens(Form** global, const char* className, const char* title) {
-        DialogRegistry registry;
-        RegisterLayer2Dialogs(registry);
-        const DialogDef command{className, title, DialogOwner::Application};
-        QString caption;
-        bool globalSet = false;
-        QTimer::singleShot(0, [&] {
-            if (*global != nullptr) {
-                globalSet = true;
-                caption = (*global)->Caption();
-                WaitFor([&] { return (*global)->WalkFinished.Ready(); });
-            }
-            if (QWidget* shown = QApplication::activeModalWidget()) {
-                shown->close();
-            }
-        });
-        RunDialogCommand(command, registry, "10.90.90.90", nullptr);
-        EXPECT_TRUE(globalSet) << className;
-        EXPECT_EQ(caption, QString::fromLatin1(title) + QStringLiteral(": 10.90.90.90"));
-        EXPECT_EQ(*global, nullptr);
-    }
 };
 
 TEST_F(RouterPortsFormTest, AWalkListsTheVlansAndLeavesOnlyStaticAndForbiddenEditable) {
@@ -242,9 +222,10 @@ TEST_F(RouterPortsFormTest, DeletingTheDialogDuringAWalkIsSafe) {
 
 TEST_F(RouterPortsFormTest, TheMenuCommandsOpenThemWithCaptionAndGlobal) {
     ASSERT_TRUE(StartSim()) << sim->lastError();
-    ExpectMenuOpens(&IGMPRouterPortsForm, "TIGMPRouterPortsForm", "IGMP Router Ports");
-    ExpectMenuOpens(&MLD_SnoopingRouterPortsForm, "TMLD_SnoopingRouterPortsForm",
-                    "MLD Snooping Router Ports");
+    ExpectMenuCommandOpens(&IGMPRouterPortsForm, "TIGMPRouterPortsForm", "IGMP Router Ports",
+                           [](auto* f) { return f->WalkFinished.Ready(); });
+    ExpectMenuCommandOpens(&MLD_SnoopingRouterPortsForm, "TMLD_SnoopingRouterPortsForm",
+                           "MLD Snooping Router Ports", [](auto* f) { return f->WalkFinished.Ready(); });
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "Igmp_snoopinggrouptable.h"
 #include "Layer2Dialogs.h"
 #include "ListView.h"
+#include "MenuEntryCheck.h"
 #include "Mld_snoopinggroupunit.h"
 #include "QsSNMPRequest2Edits.h"
 #include "QsValueTexts.h"
@@ -68,27 +69,6 @@ public:
     bool Ticked(std::size_t picker, int port) const { return dialog->Pickers[picker]->Ticked(port); }
 
     SnoopingGroupForm* dialog = nullptr;
-    template <class Form> void ExpectMenuOpens(Form** global, const char* className, const char* title) {
-        DialogRegistry registry;
-        RegisterLayer2Dialogs(registry);
-        const DialogDef command{className, title, DialogOwner::Application};
-        QString caption;
-        bool globalSet = false;
-        QTimer::singleShot(0, [&] {
-            if (*global != nullptr) {
-                globalSet = true;
-                caption = (*global)->Caption();
-                WaitFor([&] { return !(*global)->GroupRequest->Busy; });
-            }
-            if (QWidget* shown = QApplication::activeModalWidget()) {
-                shown->close();
-            }
-        });
-        RunDialogCommand(command, registry, "10.90.90.90", nullptr);
-        EXPECT_TRUE(globalSet) << className;
-        EXPECT_EQ(caption, QString::fromLatin1(title) + QStringLiteral(": 10.90.90.90"));
-        EXPECT_EQ(*global, nullptr);
-    }
 };
 
 TEST_F(SnoopingGroupFormTest, IgmpShowsTheGroupsWithThirtyTwoPortBoxes) {
@@ -206,9 +186,10 @@ TEST_F(SnoopingGroupFormTest, AFailedWalkIsShown) {
 
 TEST_F(SnoopingGroupFormTest, TheMenuCommandsOpenThemWithCaptionAndGlobal) {
     ASSERT_TRUE(StartSim()) << sim->lastError();
-    ExpectMenuOpens(&IGMP_SnoopingGroupTableForm, "TIGMP_SnoopingGroupTableForm",
-                    "IGMP Snooping Group Table");
-    ExpectMenuOpens(&MLD_SnoopingGroupForm, "TMLD_SnoopingGroupForm", "MLD Snooping Group Information");
+    ExpectMenuCommandOpens(&IGMP_SnoopingGroupTableForm, "TIGMP_SnoopingGroupTableForm",
+                           "IGMP Snooping Group Table", [](auto* f) { return !f->GroupRequest->Busy; });
+    ExpectMenuCommandOpens(&MLD_SnoopingGroupForm, "TMLD_SnoopingGroupForm", "MLD Snooping Group Information",
+                           [](auto* f) { return !f->GroupRequest->Busy; });
 }
 
 } // namespace

@@ -2,12 +2,14 @@
 
 #include "Currenttime.h"
 #include "DialogEntry.h"
+#include "Networktimeunit.h"
 
 namespace qs {
 
 void RegisterSecurityDialogs(DialogRegistry& registry) {
     (void)registry;
     registry.Register("TCurrentTimeForm", DialogEntry<TCurrentTimeForm>(&CurrentTimeForm));
+    registry.Register("TfrmNetwroktime", DialogEntry<TfrmNetwroktime>(&frmNetwroktime));
 }
 
 } // namespace qs

@@ -15,6 +15,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
         "TCurrentTimeForm",
+        "TfrmNetwroktime",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -3,6 +3,7 @@
 #include "Currenttime.h"
 #include "DialogEntry.h"
 #include "Networktimeunit.h"
+#include "Summertimeunit.h"
 
 namespace qs {
 
@@ -10,6 +11,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     (void)registry;
     registry.Register("TCurrentTimeForm", DialogEntry<TCurrentTimeForm>(&CurrentTimeForm));
     registry.Register("TfrmNetwroktime", DialogEntry<TfrmNetwroktime>(&frmNetwroktime));
+    registry.Register("TfrmSummerTime", DialogEntry<TfrmSummerTime>(&frmSummerTime));
 }
 
 } // namespace qs

@@ -16,6 +16,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         // one line per registered class
         "TCurrentTimeForm",
         "TfrmNetwroktime",
+        "TfrmSummerTime",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -4,6 +4,7 @@
 #include "DialogEntry.h"
 #include "Networktimeunit.h"
 #include "Summertimeunit.h"
+#include "Systemlogserverunit.h"
 
 namespace qs {
 
@@ -12,6 +13,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TCurrentTimeForm", DialogEntry<TCurrentTimeForm>(&CurrentTimeForm));
     registry.Register("TfrmNetwroktime", DialogEntry<TfrmNetwroktime>(&frmNetwroktime));
     registry.Register("TfrmSummerTime", DialogEntry<TfrmSummerTime>(&frmSummerTime));
+    registry.Register("TSystemLogServerForm", DialogEntry<TSystemLogServerForm>(&SystemLogServerForm));
 }
 
 } // namespace qs

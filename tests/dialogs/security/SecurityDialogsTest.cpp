@@ -17,6 +17,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TCurrentTimeForm",
         "TfrmNetwroktime",
         "TfrmSummerTime",
+        "TSystemLogServerForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -3,6 +3,7 @@
 #include "Currenttime.h"
 #include "DialogEntry.h"
 #include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
 #include "Summertimeunit.h"
 #include "Systemlogserverunit.h"
 
@@ -14,6 +15,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TfrmNetwroktime", DialogEntry<TfrmNetwroktime>(&frmNetwroktime));
     registry.Register("TfrmSummerTime", DialogEntry<TfrmSummerTime>(&frmSummerTime));
     registry.Register("TSystemLogServerForm", DialogEntry<TSystemLogServerForm>(&SystemLogServerForm));
+    registry.Register("TSMTPControlForm", DialogEntry<TSMTPControlForm>(&SMTPControlForm));
 }
 
 } // namespace qs

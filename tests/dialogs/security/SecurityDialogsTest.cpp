@@ -18,6 +18,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TfrmNetwroktime",
         "TfrmSummerTime",
         "TSystemLogServerForm",
+        "TSMTPControlForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

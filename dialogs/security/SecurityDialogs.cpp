@@ -6,6 +6,7 @@
 #include "Smtpcontorlunit.h"
 #include "Summertimeunit.h"
 #include "Systemlogserverunit.h"
+#include "Timerangeformunit.h"
 
 namespace qs {
 
@@ -16,6 +17,7 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TfrmSummerTime", DialogEntry<TfrmSummerTime>(&frmSummerTime));
     registry.Register("TSystemLogServerForm", DialogEntry<TSystemLogServerForm>(&SystemLogServerForm));
     registry.Register("TSMTPControlForm", DialogEntry<TSMTPControlForm>(&SMTPControlForm));
+    registry.Register("TTimeRangeForm", DialogEntry<TTimeRangeForm>(&TimeRangeForm));
 }
 
 } // namespace qs

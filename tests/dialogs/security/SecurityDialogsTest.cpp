@@ -19,6 +19,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TfrmSummerTime",
         "TSystemLogServerForm",
         "TSMTPControlForm",
+        "TTimeRangeForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

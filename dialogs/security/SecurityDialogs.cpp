@@ -1,5 +1,6 @@
 #include "SecurityDialogs.h"
 
+#include "Agentsupportedupdatefiles.h"
 #include "Currenttime.h"
 #include "DialogEntry.h"
 #include "Networktimeunit.h"
@@ -18,6 +19,8 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TSystemLogServerForm", DialogEntry<TSystemLogServerForm>(&SystemLogServerForm));
     registry.Register("TSMTPControlForm", DialogEntry<TSMTPControlForm>(&SMTPControlForm));
     registry.Register("TTimeRangeForm", DialogEntry<TTimeRangeForm>(&TimeRangeForm));
+    registry.Register("TfrmAgentSupportedUpdateFiles",
+                      DialogEntry<TfrmAgentSupportedUpdateFiles>(&frmAgentSupportedUpdateFiles));
 }
 
 } // namespace qs

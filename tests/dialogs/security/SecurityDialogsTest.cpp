@@ -20,6 +20,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSystemLogServerForm",
         "TSMTPControlForm",
         "TTimeRangeForm",
+        "TfrmAgentSupportedUpdateFiles",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -255,6 +255,12 @@ void TfrmAgentSupportedUpdateFiles::EditButtonClick() {
     if (shutdown_.Done() || ListView1->Selected() == nullptr || !PrepareWrite()) {
         return;
     }
+    // A walk under way ends first, so that the walk after the write never runs beside it.
+    if (!qs::WaitUntil([this] { return shutdown_.Done() || !FileRequest->Busy; },
+                       qs::RequestShutdown::kWaitMs) ||
+        shutdown_.Done()) {
+        return;
+    }
     try {
         ExcludedColumnsScope marks(*this, FileRequest);
         FileRequest->Apply(true, true, std::string(), nullptr);

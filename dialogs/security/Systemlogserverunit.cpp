@@ -167,6 +167,12 @@ void TSystemLogServerForm::WalkWhenIdle() {
     }
 }
 
+bool TSystemLogServerForm::WaitUntilIdle() {
+    const bool idle = qs::WaitUntil([this] { return RequestsEnded() || !ServerRequest->Busy; },
+                                    qs::RequestShutdown::kWaitMs);
+    return idle && !RequestsEnded();
+}
+
 void TSystemLogServerForm::Btn_RefreshClick() {
     if (RequestsEnded()) {
         return;
@@ -205,7 +211,7 @@ bool TSystemLogServerForm::AddInputAccepted() {
 }
 
 void TSystemLogServerForm::Btn_AddClick() {
-    if (RequestsEnded() || !AddInputAccepted()) {
+    if (RequestsEnded() || !AddInputAccepted() || !WaitUntilIdle()) {
         return;
     }
     qs::GuardedStatusLine(ServerRequest, [this] {
@@ -241,6 +247,9 @@ void TSystemLogServerForm::Btn_EditClick() {
         FocusIfEnabled(Ed_Port);
         return;
     }
+    if (!WaitUntilIdle()) {
+        return;
+    }
     qs::GuardedStatusLine(ServerRequest, [this] {
         qs::AccessMarks marks(ServerRequest->Request.List);
         // An emptied port would go out as 0, which the device's own rule refuses.
@@ -254,7 +263,7 @@ void TSystemLogServerForm::Btn_EditClick() {
 }
 
 void TSystemLogServerForm::Btn_DelClick() {
-    if (RequestsEnded() || LV_SystemLogServerEntry->Selected() == nullptr) {
+    if (RequestsEnded() || LV_SystemLogServerEntry->Selected() == nullptr || !WaitUntilIdle()) {
         return;
     }
     qs::GuardedStatusLine(ServerRequest, [this] {

@@ -63,6 +63,9 @@ private:
     bool AddInputAccepted();
     // Starts a walk unless one (or a write) is under way.
     void WalkWhenIdle();
+    // Lets a walk under way end first, so that the walk after a write never runs beside it;
+    // false when the request did not become idle or the dialog's requests have ended.
+    bool WaitUntilIdle();
     std::unique_ptr<qs::RowButtons> rowButtons_;
 };
 

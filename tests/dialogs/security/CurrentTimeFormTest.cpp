@@ -3,8 +3,8 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "Currenttime.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
@@ -31,22 +31,7 @@ TEST(TimeCapacityNames, NamesTheSetBitsOfTheLeadingHexDigits) {
     EXPECT_EQ(TimeCapacityNames(QString()), std::nullopt);
 }
 
-class CurrentTimeFormTest : public DialogSimTest {
-public: // the cases act on the fixture
-    void Open(std::vector<std::string> args = {}) {
-        ASSERT_TRUE(StartSim(std::move(args))) << sim->lastError();
-        dialog = CreateForm<TCurrentTimeForm>(nullptr);
-        dialog->Show();
-        ASSERT_TRUE(WaitFor([this] { return !dialog->ClockRequest->Busy; }));
-        Mark();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-
-    TCurrentTimeForm* dialog = nullptr;
-};
+class CurrentTimeFormTest : public FormSimTest<TCurrentTimeForm, &TCurrentTimeForm::ClockRequest> {};
 
 TEST_F(CurrentTimeFormTest, ShowsTheClockAndItsCapabilities) {
     Open();

@@ -3,8 +3,8 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "Networktimeunit.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -13,26 +13,12 @@ namespace {
 
 const std::string kSntp = ".1.3.6.1.4.1.58613.12.10.11.";
 
-class NetworkTimeFormTest : public DialogSimTest {
+class NetworkTimeFormTest : public FormSimTest<TfrmNetwroktime, &TfrmNetwroktime::TimeRequest> {
 public: // the cases act on the fixture
     void SetUp() override {
-        DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TfrmNetwroktime>(nullptr);
-        dialog->Show();
-        ASSERT_TRUE(WaitFor([this] { return !dialog->TimeRequest->Busy; }));
-        Mark();
+        FormSimTest::SetUp();
+        Open();
     }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Settle() {
-        QTest::qWait(100);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->TimeRequest->Busy; }));
-    }
-
-    TfrmNetwroktime* dialog = nullptr;
 };
 
 TEST_F(NetworkTimeFormTest, ShowsTheSettingsWithTheSourceGreyed) {

@@ -2,8 +2,8 @@
 // after the user agreed (the progress box shown meanwhile), and reads the values again.
 #include "Button.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "Label.h"
 #include "Progress.h"
 #include "QsSNMPRequest2Edits.h"
@@ -17,35 +17,17 @@ const std::string kSettings =
     "1.0=INTEGER:3 2.0=IpAddress:10.90.90.25 3.0=INTEGER:25 4.0=STRING:switch@example.net "
     "5.0=STRING:Test 6.0=STRING:Mail from the switch";
 
-class SmtpControlFormTest : public DialogSimTest {
+class SmtpControlFormTest : public FormSimTest<TSMTPControlForm, &TSMTPControlForm::SmtpRequest> {
 public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TSMTPControlForm>(nullptr);
+    // The progress box is looked at, and left as soon as the device answered.
+    void Prepare() override {
         dialog->RunProgress = [this](TProgressForm* progress) {
             progressShown << progress->Caption() << progress->LB_Prompt->Caption();
             EXPECT_EQ(ProgressForm, progress);
             EXPECT_TRUE(WaitFor([this] { return !dialog->SmtpRequest->Busy; }));
         };
-        dialog->Show();
-        Settle();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-        sim.reset();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Settle() {
-        QTest::qWait(100);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->SmtpRequest->Busy; }));
     }
 
-    TSMTPControlForm* dialog = nullptr;
     QStringList progressShown;
 };
 

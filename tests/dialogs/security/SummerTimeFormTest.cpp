@@ -3,8 +3,8 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "Summertimeunit.h"
@@ -14,23 +14,8 @@ namespace {
 
 const std::string kSummer = ".1.3.6.1.4.1.58613.12.10.12.";
 
-class SummerTimeFormTest : public DialogSimTest {
+class SummerTimeFormTest : public FormSimTest<TfrmSummerTime, &TfrmSummerTime::StateRequest> {
 public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TfrmSummerTime>(nullptr);
-        dialog->Show();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-        sim.reset();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
     void ShowStatus(int position) {
         dialog->cbxTimeStatus->SetItemIndex(position);
         dialog->cbxTimeStatusChange();
@@ -49,8 +34,6 @@ public: // the cases act on the fixture
         row.hour->SetText(QStringLiteral("2"));
         row.minute->SetText(QStringLiteral("0"));
     }
-
-    TfrmSummerTime* dialog = nullptr;
 };
 
 TEST_F(SummerTimeFormTest, ShowsTheRepeatingRuleInItsRows) {

@@ -2,8 +2,8 @@
 // createAndGo; Set the row's values; Delete destroy alone; every refused input sends nothing.
 #include "Button.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
@@ -23,37 +23,14 @@ TEST(SyslogPort, IsFiveFourteenOrSixThousandUp) {
     }
 }
 
-class SystemLogServerFormTest : public DialogSimTest {
+class SystemLogServerFormTest
+    : public FormSimTest<TSystemLogServerForm, &TSystemLogServerForm::ServerRequest> {
 public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TSystemLogServerForm>(nullptr);
-        dialog->Show();
-        Settle();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-        sim.reset();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Settle() {
-        QTest::qWait(100);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->ServerRequest->Busy; }));
-        QTest::qWait(50);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->ServerRequest->Busy; }));
-    }
     void SelectRow(int i) {
         dialog->LV_SystemLogServerEntry->SetSelected(dialog->LV_SystemLogServerEntry->Item(i));
         dialog->LV_SystemLogServerEntryClick();
     }
     int Rows() const { return dialog->LV_SystemLogServerEntry->ItemCount(); }
-
-    TSystemLogServerForm* dialog = nullptr;
 };
 
 TEST_F(SystemLogServerFormTest, ListsTheServersAndShowsTheSelectedOne) {
@@ -206,6 +183,20 @@ TEST_F(SystemLogServerFormTest, ARefusedWriteIsShownAndTheListStays) {
     EXPECT_EQ(Sets(kSyslog), std::vector<std::string>{"7.1=INTEGER:6"});
     EXPECT_EQ(messages.boxes.size(), 1);
     EXPECT_EQ(Rows(), 2);
+}
+
+// An Add pressed while the walk runs is sent once the walk has ended; the list shows every row once.
+TEST_F(SystemLogServerFormTest, AnAddDuringAWalkWaitsForIt) {
+    Open({"--delay", "300"}, false);
+    ASSERT_TRUE(dialog->ServerRequest->Busy);
+    dialog->Ed_Index->SetText(QStringLiteral("3"));
+    dialog->Ed_IP->SetText(QStringLiteral("10.0.0.9"));
+    dialog->Btn_Add->Click();
+    Settle();
+    EXPECT_EQ(Sets(kSyslog), std::vector<std::string>{"2.3=IpAddress:10.0.0.9 7.3=INTEGER:4"});
+    EXPECT_EQ(Pdus().front(), "getnext");
+    EXPECT_EQ(Rows(), 3);
+    EXPECT_TRUE(messages.boxes.isEmpty());
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
@@ -18,27 +18,9 @@ const std::string kRange = ".1.3.6.1.4.1.58613.12.50.3.1.1.";
 const std::string kLunch = ".5.108.117.110.99.104";
 const std::string kNight = ".5.110.105.103.104.116";
 
-class TimeRangeFormTest : public DialogSimTest {
+class TimeRangeFormTest : public FormSimTest<TTimeRangeForm, &TTimeRangeForm::RangeRequest> {
 public: // the cases act on the fixture
-    void Open(std::vector<std::string> args = {}, bool settle = true) {
-        ASSERT_TRUE(StartSim(std::move(args))) << sim->lastError();
-        dialog = CreateForm<TTimeRangeForm>(nullptr);
-        dialog->Show();
-        if (settle) {
-            Settle();
-        }
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-        sim.reset();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Settle() {
+    void Settle() override {
         ASSERT_TRUE(WaitFor([this] { return dialog->ReadComplete.Ready(); }));
     }
     void SelectRow(int i) {
@@ -51,8 +33,6 @@ public: // the cases act on the fixture
         }
     }
     int Rows() const { return dialog->ListView1->ItemCount(); }
-
-    TTimeRangeForm* dialog = nullptr;
 };
 
 TEST_F(TimeRangeFormTest, ARowTicksItsWeekdays) {

@@ -5,8 +5,8 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
@@ -16,36 +16,13 @@ namespace {
 
 const std::string kFiles = ".1.3.6.1.4.1.58613.12.1.2.1.1.";
 
-class UpdateFilesFormTest : public DialogSimTest {
+class UpdateFilesFormTest
+    : public FormSimTest<TfrmAgentSupportedUpdateFiles, &TfrmAgentSupportedUpdateFiles::FileRequest> {
 public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TfrmAgentSupportedUpdateFiles>(nullptr);
-        dialog->Show();
-        Settle();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-        sim.reset();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Settle() {
-        QTest::qWait(100);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->FileRequest->Busy; }));
-        QTest::qWait(50);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->FileRequest->Busy; }));
-    }
     void SelectRow(int i) {
         dialog->ListView1->SetSelected(dialog->ListView1->Item(i));
         dialog->ListView1Click();
     }
-
-    TfrmAgentSupportedUpdateFiles* dialog = nullptr;
 };
 
 TEST_F(UpdateFilesFormTest, ARowFillsTheEditors) {

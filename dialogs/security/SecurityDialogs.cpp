@@ -19,6 +19,14 @@
 #include "Mbacontrolunit.h"
 #include "Msinfortable.h"
 #include "Portsercuritydeleteformunit.h"
+#include "Agentsupportedupdatefiles.h"
+#include "Currenttime.h"
+#include "DialogEntry.h"
+#include "Networktimeunit.h"
+#include "Smtpcontorlunit.h"
+#include "Summertimeunit.h"
+#include "Systemlogserverunit.h"
+#include "Timerangeformunit.h"
 
 namespace qs {
 
@@ -47,6 +55,14 @@ void RegisterSecurityDialogs(DialogRegistry& registry) {
     registry.Register("TBOOTCtrlTableForm", DialogEntry<TBOOTCtrlTableForm>(&BOOTCtrlTableForm));
     registry.Register("TMBAControlForm", DialogEntry<TMBAControlForm>(&MBAControlForm));
     registry.Register("TPrtSecDelCtrlForm", DialogEntry<TPrtSecDelCtrlForm>(&PrtSecDelCtrlForm));
+    registry.Register("TCurrentTimeForm", DialogEntry<TCurrentTimeForm>(&CurrentTimeForm));
+    registry.Register("TfrmNetwroktime", DialogEntry<TfrmNetwroktime>(&frmNetwroktime));
+    registry.Register("TfrmSummerTime", DialogEntry<TfrmSummerTime>(&frmSummerTime));
+    registry.Register("TSystemLogServerForm", DialogEntry<TSystemLogServerForm>(&SystemLogServerForm));
+    registry.Register("TSMTPControlForm", DialogEntry<TSMTPControlForm>(&SMTPControlForm));
+    registry.Register("TTimeRangeForm", DialogEntry<TTimeRangeForm>(&TimeRangeForm));
+    registry.Register("TfrmAgentSupportedUpdateFiles",
+                      DialogEntry<TfrmAgentSupportedUpdateFiles>(&frmAgentSupportedUpdateFiles));
 }
 
 } // namespace qs

@@ -33,6 +33,13 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TBOOTCtrlTableForm",     // DHCP relay
         "TMBAControlForm",        // MAC-based access
         "TPrtSecDelCtrlForm",     // port-security deletion
+        "TCurrentTimeForm",
+        "TfrmNetwroktime",
+        "TfrmSummerTime",
+        "TSystemLogServerForm",
+        "TSMTPControlForm",
+        "TTimeRangeForm",
+        "TfrmAgentSupportedUpdateFiles",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -1,37 +1,34 @@
 #include "SecurityDialogs.h"
 
+#include "Agentsupportedupdatefiles.h"
 #include "Arpconfig.h"
 #include "Arpspoofingpreventmgmtformunit.h"
-#include "DialogEntry.h"
-#include "Filterdhcppermitformunit.h"
-#include "Ipmacbindingformunit.h"
-#include "Loginmethodlistunit.h"
-#include "Serverinfounit.h"
-#include "Sshuserctrllistunit.h"
-#include "Sslcertificatefileunit.h"
-#include "Sslmanagementtable.h"
-#include "Tacacsservercontrolunit.h"
 #include "Bootctrltableformunit.h"
 #include "Bulwarkctrlformunit.h"
 #include "Cosbrandctrltable.h"
-#include "DialogEntry.h"
-#include "Ipv6staticrouteunit.h"
-#include "Mbacontrolunit.h"
-#include "Msinfortable.h"
-#include "Portsercuritydeleteformunit.h"
-#include "Agentsupportedupdatefiles.h"
 #include "Currenttime.h"
 #include "DialogEntry.h"
+#include "Filterdhcppermitformunit.h"
+#include "Ipmacbindingformunit.h"
+#include "Ipv6staticrouteunit.h"
+#include "Loginmethodlistunit.h"
+#include "Mbacontrolunit.h"
+#include "Msinfortable.h"
 #include "Networktimeunit.h"
+#include "Portsercuritydeleteformunit.h"
+#include "Serverinfounit.h"
 #include "Smtpcontorlunit.h"
+#include "Sshuserctrllistunit.h"
+#include "Sslcertificatefileunit.h"
+#include "Sslmanagementtable.h"
 #include "Summertimeunit.h"
 #include "Systemlogserverunit.h"
+#include "Tacacsservercontrolunit.h"
 #include "Timerangeformunit.h"
 
 namespace qs {
 
 void RegisterSecurityDialogs(DialogRegistry& registry) {
-    (void)registry;
     registry.Register("TARPConfigForm", DialogEntry<TARPConfigForm>(&ARPConfigForm));
     registry.Register("TIPMACBindingForm", DialogEntry<TIPMACBindingForm>(&IPMACBindingForm));
     registry.Register("TFilterDHCPPermitForm", DialogEntry<TFilterDHCPPermitForm>(nullptr));

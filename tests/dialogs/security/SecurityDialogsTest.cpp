@@ -13,7 +13,6 @@ namespace {
 
 TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
-        // one line per registered class
         // clang-format off
         "TARPConfigForm",
         "TIPMACBindingForm",
@@ -25,14 +24,13 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSSHUserCtrlList",
         "TSSLManagementForm",
         "TCertificateFileForm",
-        // clang-format on
-        "TBulwarkCtrlForm",       // Bulwark engine
-        "TMSInformationForm",     // member switches
-        "TCoSBrandwidthctrlForm", // CoS bandwidth
-        "TIpv6StaticRouteForm",   // IPv6 static routes
-        "TBOOTCtrlTableForm",     // DHCP relay
-        "TMBAControlForm",        // MAC-based access
-        "TPrtSecDelCtrlForm",     // port-security deletion
+        "TBulwarkCtrlForm",
+        "TMSInformationForm",
+        "TCoSBrandwidthctrlForm",
+        "TIpv6StaticRouteForm",
+        "TBOOTCtrlTableForm",
+        "TMBAControlForm",
+        "TPrtSecDelCtrlForm",
         "TCurrentTimeForm",
         "TfrmNetwroktime",
         "TfrmSummerTime",
@@ -40,6 +38,7 @@ TEST(SecurityDialogs, TheBuiltClassesLeaveTheWaitingList) {
         "TSMTPControlForm",
         "TTimeRangeForm",
         "TfrmAgentSupportedUpdateFiles",
+        // clang-format on
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -6,12 +6,12 @@
 
 namespace qs {
 
-bool RefreshShown(QsSNMPRequest2Controls& request) {
+bool RefreshShown(QsSNMPRequest2Controls& request, QsSNMPRequest2Controls* reporter) {
     const std::uint64_t before = request.Request.GetErrorSequence();
     const bool ok = request.Refresh();
     if (!ok && request.Request.GetErrorSequence() != before) {
         QsSNMPError error = request.Request.LastError;
-        ReportReadFailure(&request, &error);
+        ReportReadFailure(reporter ? reporter : &request, &error);
     }
     return ok;
 }
@@ -23,6 +23,14 @@ bool EndRunningRead(QsSNMPRequest2Controls& request) {
         request.Request.Active = true;
     }
     return !request.Busy;
+}
+
+bool AwaitIdleForWrite(QsSNMPRequest2Controls& request) {
+    if (!WaitUntil([&request] { return !request.Busy; }, RequestShutdown::kWaitMs)) {
+        return false;
+    }
+    request.Request.Active = true;
+    return true;
 }
 
 } // namespace qs

@@ -1,7 +1,6 @@
 #include "Portmirror.h"
 
 #include "AccessMarks.h"
-#include "BlockingRead.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
@@ -11,6 +10,7 @@
 #include "Panel.h"
 #include "Porttrunk.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 
 TPortMirrorForm* PortMirrorForm = nullptr;
 
@@ -149,14 +149,14 @@ void TPortMirrorForm::FormCreate() {
         EgressPorts.Bind(*MirrorRequest, C::kTxPorts);
         MirrorRequest->BindComponent(C::kState, CK_Status);
         StatusOut().AttachTo(*MirrorRequest);
-        qs::ReadReportingFailure(*MirrorRequest);
+        qs::RefreshShown(*MirrorRequest);
         TrunkPorts.PlaceOn(StackingPortPanel);
         TrunkRequest->Request.List = QsSNMPVarList(PortTrunkVars(), MVT_UMV, 1);
         TrunkRequest->Mode = RM_BLOCKING;
         TrunkRequest->BindListView(LV_PortTrunk, true);
         TrunkRequest->BindEdits(kTrunkMaster, "%i", {ED_MasterPort});
         TrunkPorts.Bind(*TrunkRequest, kTrunkMembers);
-        qs::ReadReportingFailure(*TrunkRequest, MirrorRequest);
+        qs::RefreshShown(*TrunkRequest, MirrorRequest);
     });
 }
 
@@ -177,9 +177,9 @@ void TPortMirrorForm::BT_RefreshClick() {
         return;
     }
     MirrorRequest->Request.Active = true;
-    qs::ReadReportingFailure(*MirrorRequest);
+    qs::RefreshShown(*MirrorRequest);
     TrunkRequest->Request.Active = true;
-    qs::ReadReportingFailure(*TrunkRequest, MirrorRequest);
+    qs::RefreshShown(*TrunkRequest, MirrorRequest);
 }
 
 // Three SETs, each collecting the controls again: all four values, then the ingress ports alone,

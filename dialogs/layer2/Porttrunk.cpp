@@ -1,6 +1,5 @@
 #include "Porttrunk.h"
 
-#include "BlockingRead.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DeviceModel.h"
@@ -12,6 +11,7 @@
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SelectedRowDelete.h"
 #include "StaticText.h"
 #include "StatusBar.h"
@@ -214,7 +214,7 @@ void TPortTrunkForm::CreateTrunkRequest() {
         ActivePorts.Bind(*TrunkRequest, C::kActive);
         StatusOut().AttachTo(*TrunkRequest);
         TrunkRequest->Request.Timeout = kTimeout;
-        qs::ReadReportingFailure(*TrunkRequest);
+        qs::RefreshShown(*TrunkRequest);
         ActivePorts.SetDisplayOnly(true);
         qs::ShowRowCount(LV_PortTrunk, StaticText1);
     });
@@ -243,7 +243,7 @@ void TPortTrunkForm::BT_GetClick() {
     }
     Guard([this] {
         TrunkRequest->Request.Active = true;
-        qs::ReadReportingFailure(*TrunkRequest);
+        qs::RefreshShown(*TrunkRequest);
         ActivePorts.SetDisplayOnly(true);
         qs::ShowRowCount(LV_PortTrunk, StaticText1);
         ResetIndexEdit();

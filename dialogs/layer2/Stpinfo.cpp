@@ -1,6 +1,5 @@
 #include "Stpinfo.h"
 
-#include "BlockingRead.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Edit.h"
@@ -10,6 +9,7 @@
 #include "Progress2.h"
 #include "QsSNMPError.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "Spanningtreealgorithmunit.h"
 #include "StpVersionRecord.h"
 
@@ -191,7 +191,7 @@ void TSTP_Info::FormCreate() {
         StateRequest->Request.List = QsSNMPVarList(StpStateVars(), SVT_SV, 0);
         StateRequest->BindLabel(0, lbMSTPState);
         StateRequest->Mode = RM_BLOCKING;
-        qs::ReadReportingFailure(*StateRequest);
+        qs::RefreshShown(*StateRequest);
         MainRequest->Mode = RM_BLOCKING;
         MainRequest->Request.List = QsSNMPVarList(BridgeVars(), SVT_SV, 0);
         MainRequest->BindComboBox(0, Combo_STPVersion);
@@ -201,7 +201,7 @@ void TSTP_Info::FormCreate() {
         MainRequest->BindEdits(4, "%i{n6x40l2a}", {ET_Priority});
         MainRequest->BindEdits(5, "%i{n1x10l2a}", {ED_TxHoldCount});
         MainRequest->BindComboBox(6, Combo_BPDU);
-        qs::ReadReportingFailure(*MainRequest);
+        qs::RefreshShown(*MainRequest);
         if (qs::StpVersionText() == QLatin1String(kMstp)) {
             ShowHelloTime(true);
         }
@@ -224,13 +224,13 @@ void TSTP_Info::BT_GetClick() {
     const bool mstp = qs::StpVersionText() == QLatin1String(kMstp);
     qs::GuardedStatusLine(MainRequest, [this, mstp] {
         MainRequest->Request.Active = true;
-        qs::ReadReportingFailure(*MainRequest);
+        qs::RefreshShown(*MainRequest);
         if (mstp && !MstpRequest->Busy) {
             MstpRequest->Request.Active = true;
             MstpRequest->Refresh();
         }
         StateRequest->Request.Active = true;
-        qs::ReadReportingFailure(*StateRequest);
+        qs::RefreshShown(*StateRequest);
         ShowHelloTime(mstp);
     });
 }

@@ -11,11 +11,11 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TARPConfigForm* ARPConfigForm = nullptr;
 TARPAddEdit* ARPAddEdit = nullptr;

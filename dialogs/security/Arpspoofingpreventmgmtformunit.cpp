@@ -13,11 +13,11 @@
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TARPSpoofingPreventMgmtForm* ARPSpoofingPreventMgmtForm = nullptr;
 
@@ -125,7 +125,7 @@ void TARPSpoofingPreventMgmtForm::FormCreate() {
         SpoofRequest->BindComboBox(C::kRowStatus, ComboStatus);
         Ports.Bind(*SpoofRequest, C::kPorts);
         SpoofRequest->Mode = RM_BLOCKING;
-        qs::ReadReported(*SpoofRequest);
+        qs::RefreshShown(*SpoofRequest);
     });
     qs::ShowRowCount(ListView1, StaticText1);
     rowButtons_.Show(false);
@@ -145,7 +145,7 @@ void TARPSpoofingPreventMgmtForm::btnGetClick() {
     if (RequestsEnded() || SpoofRequest->Busy) {
         return;
     }
-    qs::GuardedStatusLine(SpoofRequest, [this] { qs::ReadReported(*SpoofRequest); });
+    qs::GuardedStatusLine(SpoofRequest, [this] { qs::RefreshShown(*SpoofRequest); });
     qs::ShowRowCount(ListView1, StaticText1);
 }
 

@@ -12,11 +12,11 @@
 #include "MacText.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 #include "stackingPortUitFormUnit.h"
 
 namespace {
@@ -133,7 +133,7 @@ void TFilterDHCPPermitForm::FormCreate() {
         PermitRequest->BindControlList(C::kPorts, BoxPositions(),
                                        std::vector<TComponent*>(boxes.begin(), boxes.begin() + kBoxes));
         PermitRequest->Mode = RM_BLOCKING;
-        qs::ReadReported(*PermitRequest);
+        qs::RefreshShown(*PermitRequest);
     });
     qs::ShowRowCount(ListView1, StaticText1);
     rowButtons_.Show(false);
@@ -152,7 +152,7 @@ void TFilterDHCPPermitForm::btnGetClick() {
     if (RequestsEnded() || PermitRequest->Busy) {
         return;
     }
-    qs::GuardedStatusLine(PermitRequest, [this] { qs::ReadReported(*PermitRequest); });
+    qs::GuardedStatusLine(PermitRequest, [this] { qs::RefreshShown(*PermitRequest); });
     ResetEditors();
 }
 

@@ -11,10 +11,10 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TIPMACBindingForm* IPMACBindingForm = nullptr;
 
@@ -127,7 +127,7 @@ void TIPMACBindingForm::FormCreate() {
         Ports.Bind(*BindingRequest, C::kPorts);
         BindingRequest->BindComboBox(C::kAclStatus, cbxActive);
         BindingRequest->Mode = RM_BLOCKING;
-        qs::ReadReported(*BindingRequest);
+        qs::RefreshShown(*BindingRequest);
         cbxActive->SetItemIndex(1);
     });
     rowButtons_.Show(false);
@@ -135,7 +135,7 @@ void TIPMACBindingForm::FormCreate() {
 
 // Reads the table (a failure shown in the status panel) and empties the editing area.
 void TIPMACBindingForm::ReadAndReset() {
-    qs::GuardedStatusLine(BindingRequest, [this] { qs::ReadReported(*BindingRequest); });
+    qs::GuardedStatusLine(BindingRequest, [this] { qs::RefreshShown(*BindingRequest); });
     ResetEditors(true);
 }
 

@@ -11,11 +11,11 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TLoginMethodListForm* LoginMethodListForm = nullptr;
 
@@ -202,7 +202,7 @@ void TLoginMethodListForm::FormCreate() {
         ClearControls(this, true, true, true);
         RowComboBox->SetItemIndex(kCreateAndGo);
         rowButtons_.Show(false);
-        qs::ReadReported(*MethodRequest);
+        qs::RefreshShown(*MethodRequest);
     });
     qs::ShowRowCount(ListView1, StaticText1);
 }
@@ -223,7 +223,7 @@ void TLoginMethodListForm::GetButtonClick() {
     if (RequestsEnded() || MethodRequest->Busy) {
         return;
     }
-    Handle([this] { qs::ReadReported(*MethodRequest); });
+    Handle([this] { qs::RefreshShown(*MethodRequest); });
     AddState();
 }
 
@@ -286,7 +286,7 @@ void TLoginMethodListForm::Write(bool add, bool trim) {
         MethodRequest->Apply(false, true, std::string(), nullptr);
     });
     if (ok) {
-        Handle([this] { qs::ReadReported(*MethodRequest); });
+        Handle([this] { qs::RefreshShown(*MethodRequest); });
     }
     AddState();
 }

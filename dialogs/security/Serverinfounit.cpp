@@ -11,11 +11,11 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TServerInformationForm* ServerInformationForm = nullptr;
 
@@ -145,7 +145,7 @@ void TServerInformationForm::FormCreate() {
         RowComboBox->SetItemIndex(kCreateAndGo);
         ClearEditors();
         rowButtons_.Show(false);
-        qs::ReadReported(*ServerRequest);
+        qs::RefreshShown(*ServerRequest);
     });
     qs::ShowRowCount(ListView1, Static);
 }
@@ -168,7 +168,7 @@ void TServerInformationForm::GetButtonClick() {
     if (RequestsEnded() || ServerRequest->Busy) {
         return;
     }
-    Handle([this] { qs::ReadReported(*ServerRequest); });
+    Handle([this] { qs::RefreshShown(*ServerRequest); });
     AddState();
 }
 
@@ -240,7 +240,7 @@ void TServerInformationForm::Write(bool add) {
         ServerRequest->Apply(false, true, std::string(), nullptr);
     });
     if (ok) {
-        Handle([this] { qs::ReadReported(*ServerRequest); });
+        Handle([this] { qs::RefreshShown(*ServerRequest); });
     }
     AddState();
 }

@@ -11,11 +11,11 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
-#include "TableReads.h"
 
 TSSHUserCtrlList* SSHUserCtrlList = nullptr;
 TSSHUserCtrlEdit* SSHUserCtrlEdit = nullptr;

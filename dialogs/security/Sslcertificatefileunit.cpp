@@ -9,8 +9,8 @@
 #include "KeyText.h"
 #include "Label.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "StatusBar.h"
-#include "TableReads.h"
 
 TCertificateFileForm* CertificateFileForm = nullptr;
 
@@ -104,7 +104,7 @@ void TCertificateFileForm::FormCreate() {
         CertRequest->BindComboBox(C::kFileControl, Combox_FileControl);
         CertRequest->BindEdits(C::kShowStatus, "%s", {ED_Status});
         StatusOut().AttachTo(*CertRequest);
-        qs::ReadReported(*CertRequest);
+        qs::RefreshShown(*CertRequest);
     });
 }
 
@@ -118,7 +118,7 @@ void TCertificateFileForm::Button_RefreshClick() {
     if (RequestsEnded() || CertRequest->Busy) {
         return;
     }
-    Handle([this] { qs::ReadReported(*CertRequest); });
+    Handle([this] { qs::RefreshShown(*CertRequest); });
     TickAll(false);
 }
 
@@ -148,7 +148,7 @@ void TCertificateFileForm::Button_SetCheckedClick() {
         CertRequest->Apply(false, true, std::string(), nullptr);
     });
     if (ok) {
-        Handle([this] { qs::ReadReported(*CertRequest); });
+        Handle([this] { qs::RefreshShown(*CertRequest); });
     }
     TickAll(false);
 }

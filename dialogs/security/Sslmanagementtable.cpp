@@ -8,9 +8,9 @@
 #include "Label.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
-#include "TableReads.h"
 
 TSSLManagementForm* SSLManagementForm = nullptr;
 

@@ -8,8 +8,8 @@
 #include "Label.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "StatusBar.h"
-#include "TableReads.h"
 
 TAAASrvCtrlForm* AAASrvCtrlForm = nullptr;
 

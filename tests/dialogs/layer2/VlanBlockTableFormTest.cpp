@@ -180,6 +180,8 @@ TEST_F(MstpTest, WritesSendTheirColumnsOnly) {
         Open();
         c.act(*this);
         Settle();
+        // The walk after a write may start a moment later on a loaded machine.
+        WaitFor([&] { return Rows() == c.rowsAfter && !dialog->Request->Busy; });
         EXPECT_EQ(Sets(kMstp), c.sets);
         for (const JournalRecord& r : Sent()) {
             EXPECT_EQ(r.errorStatus, "noError");

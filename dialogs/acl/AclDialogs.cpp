@@ -1,13 +1,38 @@
 #include "AclDialogs.h"
 
+#include "Cpuethernetinformaitonrule.h"
+#include "Cpuethernetinformationformunit.h"
 #include "Cpufilteripv6ruleunit.h"
+#include "Cpuipmaskinformationformunit.h"
+#include "Cpuipruleformunit.h"
+#include "Cpuusermaskinforunit.h"
+#include "Cpuusermaskruleunit.h"
 #include "DialogEntry.h"
+#include "Ethernetinformationruleunit.h"
+#include "Ethernetmaskinformationformunit.h"
+#include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
 #include "Packetcontentruleunit.h"
 
 namespace qs {
 
 void RegisterAclDialogs(DialogRegistry& registry) {
     (void)registry;
+    registry.Register("TEthernetMaskInformationForm",
+                      DialogEntry<TEthernetMaskInformationForm>(&EthernetMaskInformationForm));
+    registry.Register("TCPUEthernetInformationForm",
+                      DialogEntry<TCPUEthernetInformationForm>(&CPUEthernetInformationForm));
+    registry.Register("TEthernetInformationRuleForm",
+                      DialogEntry<TEthernetInformationRuleForm>(&EthernetInformationRuleForm));
+    registry.Register("TCPUEthernetInformationRuleForm",
+                      DialogEntry<TCPUEthernetInformationRuleForm>(&CPUEthernetInformationRuleForm));
+    registry.Register("TIPMaskInformationForm", DialogEntry<TIPMaskInformationForm>(&IPMaskInformationForm));
+    registry.Register("TCPUIPMaskInformationForm",
+                      DialogEntry<TCPUIPMaskInformationForm>(&CPUIPMaskInformationForm));
+    registry.Register("TIPRuleForm", DialogEntry<TIPRuleForm>(&IPRuleForm));
+    registry.Register("TCPUIPRuleForm", DialogEntry<TCPUIPRuleForm>(&CPUIPRuleForm));
+    registry.Register("TCPUUserMaskInfoForm", DialogEntry<TCPUUserMaskInfoForm>(&CPUUserMaskInfoForm));
+    registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
     registry.Register("TPacketContentRuleForm", DialogEntry<TPacketContentRuleForm>(&PacketContentRuleForm));
     registry.Register("TCPUFilterIPV6RuleForm", DialogEntry<TCPUFilterIPV6RuleForm>(&CPUFilterIPV6RuleForm));
 }

@@ -14,8 +14,9 @@ namespace {
 TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
-        "TPacketContentRuleForm",
-        "TCPUFilterIPV6RuleForm",
+        "TEthernetMaskInformationForm",    "TCPUEthernetInformationForm", "TEthernetInformationRuleForm",
+        "TCPUEthernetInformationRuleForm", "TIPMaskInformationForm",      "TCPUIPMaskInformationForm",
+        "TPacketContentRuleForm",          "TCPUFilterIPV6RuleForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

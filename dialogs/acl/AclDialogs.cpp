@@ -12,6 +12,7 @@
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
 #include "Packetcontentruleunit.h"
 
 namespace qs {
@@ -34,6 +35,7 @@ void RegisterAclDialogs(DialogRegistry& registry) {
     registry.Register("TCPUUserMaskInfoForm", DialogEntry<TCPUUserMaskInfoForm>(&CPUUserMaskInfoForm));
     registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
     registry.Register("TPacketContentRuleForm", DialogEntry<TPacketContentRuleForm>(&PacketContentRuleForm));
+    registry.Register("TIPv6MaskInfoForm", DialogEntry<TIPv6MaskInfoForm>(&IPv6MaskInfoForm));
     registry.Register("TCPUFilterIPV6RuleForm", DialogEntry<TCPUFilterIPV6RuleForm>(&CPUFilterIPV6RuleForm));
 }
 

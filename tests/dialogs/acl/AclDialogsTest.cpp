@@ -16,7 +16,7 @@ TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
         // one line per registered class
         "TEthernetMaskInformationForm",    "TCPUEthernetInformationForm", "TEthernetInformationRuleForm",
         "TCPUEthernetInformationRuleForm", "TIPMaskInformationForm",      "TCPUIPMaskInformationForm",
-        "TPacketContentRuleForm",          "TCPUFilterIPV6RuleForm",
+        "TPacketContentRuleForm",          "TCPUFilterIPV6RuleForm",      "TIPv6MaskInfoForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

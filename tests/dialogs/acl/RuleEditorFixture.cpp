@@ -14,6 +14,7 @@
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -39,6 +40,7 @@ std::map<std::string, RuleEditorTest::Factory>& RuleEditorTest::Factories() {
         {"TCPUIPRuleForm", Maker<TCPUIPRuleForm>()},
         {"TCPUUserMaskInfoForm", Maker<TCPUUserMaskInfoForm>()},
         {"TCPUUserMaskRuleForm", Maker<TCPUUserMaskRuleForm>()},
+        {"TIPv6MaskInfoForm", Maker<TIPv6MaskInfoForm>()},
     };
     return factories;
 }

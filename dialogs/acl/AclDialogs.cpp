@@ -13,6 +13,7 @@
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
 #include "Packetcontentruleunit.h"
 
 namespace qs {
@@ -36,6 +37,7 @@ void RegisterAclDialogs(DialogRegistry& registry) {
     registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
     registry.Register("TPacketContentRuleForm", DialogEntry<TPacketContentRuleForm>(&PacketContentRuleForm));
     registry.Register("TIPv6MaskInfoForm", DialogEntry<TIPv6MaskInfoForm>(&IPv6MaskInfoForm));
+    registry.Register("TIpv6RuleForm", DialogEntry<TIpv6RuleForm>(&Ipv6RuleForm));
     registry.Register("TCPUFilterIPV6RuleForm", DialogEntry<TCPUFilterIPV6RuleForm>(&CPUFilterIPV6RuleForm));
 }
 

@@ -15,6 +15,7 @@
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -41,6 +42,7 @@ std::map<std::string, RuleEditorTest::Factory>& RuleEditorTest::Factories() {
         {"TCPUUserMaskInfoForm", Maker<TCPUUserMaskInfoForm>()},
         {"TCPUUserMaskRuleForm", Maker<TCPUUserMaskRuleForm>()},
         {"TIPv6MaskInfoForm", Maker<TIPv6MaskInfoForm>()},
+        {"TIpv6RuleForm", Maker<TIpv6RuleForm>()},
     };
     return factories;
 }

@@ -2,6 +2,7 @@
 
 #include "Cpuethernetinformaitonrule.h"
 #include "Cpuethernetinformationformunit.h"
+#include "Cpufilteripv6ruleunit.h"
 #include "Cpuipmaskinformationformunit.h"
 #include "Cpuipruleformunit.h"
 #include "Cpuusermaskinforunit.h"
@@ -11,6 +12,9 @@
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentruleunit.h"
 
 namespace qs {
 
@@ -31,6 +35,10 @@ void RegisterAclDialogs(DialogRegistry& registry) {
     registry.Register("TCPUIPRuleForm", DialogEntry<TCPUIPRuleForm>(&CPUIPRuleForm));
     registry.Register("TCPUUserMaskInfoForm", DialogEntry<TCPUUserMaskInfoForm>(&CPUUserMaskInfoForm));
     registry.Register("TCPUUserMaskRuleForm", DialogEntry<TCPUUserMaskRuleForm>(&CPUUserMaskRuleForm));
+    registry.Register("TPacketContentRuleForm", DialogEntry<TPacketContentRuleForm>(&PacketContentRuleForm));
+    registry.Register("TIPv6MaskInfoForm", DialogEntry<TIPv6MaskInfoForm>(&IPv6MaskInfoForm));
+    registry.Register("TIpv6RuleForm", DialogEntry<TIpv6RuleForm>(&Ipv6RuleForm));
+    registry.Register("TCPUFilterIPV6RuleForm", DialogEntry<TCPUFilterIPV6RuleForm>(&CPUFilterIPV6RuleForm));
 }
 
 } // namespace qs

@@ -14,8 +14,16 @@ namespace {
 TEST(AclDialogs, TheBuiltClassesLeaveTheWaitingList) {
     const std::vector<std::string> built = {
         // one line per registered class
-        "TEthernetMaskInformationForm",    "TCPUEthernetInformationForm", "TEthernetInformationRuleForm",
-        "TCPUEthernetInformationRuleForm", "TIPMaskInformationForm",      "TCPUIPMaskInformationForm",
+        "TEthernetMaskInformationForm",
+        "TCPUEthernetInformationForm",
+        "TEthernetInformationRuleForm",
+        "TCPUEthernetInformationRuleForm",
+        "TIPMaskInformationForm",
+        "TCPUIPMaskInformationForm",
+        "TPacketContentRuleForm",
+        "TCPUFilterIPV6RuleForm",
+        "TIPv6MaskInfoForm",
+        "TIpv6RuleForm",
     };
     qs::DialogRegistry registry;
     std::vector<qs::DialogDef> defs;

@@ -14,6 +14,8 @@
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 
@@ -39,6 +41,8 @@ std::map<std::string, RuleEditorTest::Factory>& RuleEditorTest::Factories() {
         {"TCPUIPRuleForm", Maker<TCPUIPRuleForm>()},
         {"TCPUUserMaskInfoForm", Maker<TCPUUserMaskInfoForm>()},
         {"TCPUUserMaskRuleForm", Maker<TCPUUserMaskRuleForm>()},
+        {"TIPv6MaskInfoForm", Maker<TIPv6MaskInfoForm>()},
+        {"TIpv6RuleForm", Maker<TIpv6RuleForm>()},
     };
     return factories;
 }

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 const QEvent::Type kUserMessage = static_cast<QEvent::Type>(QEvent::registerEventType());
 
@@ -81,12 +83,22 @@ void TForm::resizeEvent(QResizeEvent* event) {
 
 void TForm::CenterOnMainForm() {
     QRect around;
+    const QScreen* screen = QGuiApplication::primaryScreen();
     if (Application->MainForm && Application->MainForm != this) {
         around = Application->MainForm->frameGeometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        screen = Application->MainForm->screen();
+    } else if (screen) {
         around = screen->availableGeometry();
     }
-    move(around.center() - QPoint(width() / 2, height() / 2));
+    QPoint at = around.center() - QPoint(width() / 2, height() / 2);
+    // A form taller or wider than a short main window would start off the screen, its caption
+    // out of reach: keep its top-left corner on the screen.
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height())));
+    }
+    move(at);
 }
 
 void TForm::PerformCreate() {

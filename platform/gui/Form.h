@@ -67,7 +67,7 @@ public:
     void PostMessage(unsigned msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
     // Fires OnCreate when it has not fired yet.
     void PerformCreate();
-    // Centres the form on the main form (on the screen without one).
+    // Centres the form on the main form (on the screen without one), keeping it on the screen.
     void CenterOnMainForm();
     // The menu bar shown above the client area (owned by the form; null = none).
     void SetMenuBar(QMenuBar* bar);

@@ -22,6 +22,22 @@ protected:
 
 using FormTest = GuiTest;
 
+// A dialog centred on a short main window at the top of the screen would start above the
+// screen, its caption out of reach; it is kept on the screen instead.
+TEST_F(FormTest, CentringOnAShortMainWindowKeepsTheFormOnTheScreen) {
+    TForm mainForm(nullptr);
+    mainForm.setGeometry(0, 0, 400, 60);
+    TForm* const previous = Application->MainForm;
+    Application->MainForm = &mainForm;
+    form->resize(300, 400);
+    form->CenterOnMainForm();
+    Application->MainForm = previous;
+    const QRect area = mainForm.screen()->availableGeometry();
+    EXPECT_GE(form->y(), area.top());
+    EXPECT_GE(form->x(), area.left());
+    EXPECT_EQ(form->x(), mainForm.frameGeometry().center().x() - 150) << "still centred where there is room";
+}
+
 TEST_F(FormTest, ShowModalReturnsTheResultOfTheButtonPressed) {
     auto* ok = new TButton(form);
     ok->SetName(QStringLiteral("OkButton"));

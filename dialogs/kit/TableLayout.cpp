@@ -49,6 +49,27 @@ ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const 
     return made;
 }
 
+SamplesCount MakeSamplesCount(TComponent* owner, TWinControl* column, const char* labelName,
+                              const char* countName) {
+    auto* label = new TLabel(owner, column);
+    label->SetName(QString::fromLatin1(labelName));
+    label->SetCaption(QStringLiteral("Samples"));
+    label->SetBounds(kLeft, 8, kWidth, 16);
+    auto* count = new TStaticText(owner, column);
+    count->SetName(QString::fromLatin1(countName));
+    count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    count->SetCaption(QStringLiteral("0"));
+    count->SetBounds(kLeft, 26, kWidth, 22);
+    return {label, count};
+}
+
+void StackButtons(std::initializer_list<TButton*> buttons, int top) {
+    for (TButton* b : buttons) {
+        b->SetBounds(kLeft, top, kWidth, kButtonHeight);
+        top += kButtonStep;
+    }
+}
+
 AddressKeys FillAddressKeys(TForm& form, TWinControl* row) {
     auto make = [&](auto* control, const char* name, int left, int width) {
         control->SetName(QString::fromLatin1(name));

@@ -1,15 +1,17 @@
 // The parts table dialogs are laid out from: the button column at the right (an optional
 // "Samples" label over the sunken row count, then the buttons one under another, each running
-// its work without letting an exception out), and controls placed at fixed positions on an
-// add/edit dialog.
+// its work without letting an exception out; or the same built piece by piece by forms that are
+// no feature dialogs), and controls placed at fixed positions on an add/edit dialog.
 #pragma once
 
 #include "FailureReport.h"
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class TButton;
+class TComponent;
 class TEdit;
 class TForm;
 class TLabel;
@@ -36,6 +38,18 @@ struct ButtonColumn {
 ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const char* samplesName,
                               const char* samplesCaption, const char* countName,
                               const std::vector<ColumnButton>& buttons);
+
+struct SamplesCount {
+    TLabel* label;
+    TStaticText* count;
+};
+
+// The "Samples" label over the sunken row count (showing "0"), both owned by owner on column,
+// named labelName and countName.
+SamplesCount MakeSamplesCount(TComponent* owner, TWinControl* column, const char* labelName,
+                              const char* countName);
+// Places the buttons of a column one under another from top, as FillButtonColumn does.
+void StackButtons(std::initializer_list<TButton*> buttons, int top = 62);
 
 // The "IP Address" and "MAC Address" edits (Label1, edtIpAddr, Label2, edtMacAddr) of the
 // dialogs whose rows an IPv4 and a MAC address name, side by side on row.

@@ -1,7 +1,6 @@
 #include "Agentsupportedupdatefiles.h"
 
 #include "Button.h"
-#include "ButtonColumn.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
@@ -14,6 +13,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TfrmAgentSupportedUpdateFiles* frmAgentSupportedUpdateFiles = nullptr;
 

@@ -2,7 +2,6 @@
 
 #include "AccessMarks.h"
 #include "Button.h"
-#include "ButtonColumn.h"
 #include "ComboBox.h"
 #include "Dialogs.h"
 #include "Edit.h"
@@ -14,6 +13,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TSystemLogServerForm* SystemLogServerForm = nullptr;
 

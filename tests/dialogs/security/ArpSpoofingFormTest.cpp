@@ -1,9 +1,9 @@
 // The ARP spoofing prevention dialog against krs-sim: Add leaves the ports out when none is
 // ticked, Set sends them with the row's status, Delete asks and destroys the selected row; the
 // address and MAC are checked before anything is sent.
+#include "AddressPortTableTest.h"
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "Button.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
@@ -15,34 +15,7 @@ namespace {
 const std::string kSpoof = ".1.3.6.1.4.1.58613.12.62.3.1.1.";
 const std::string kRow = ".10.90.90.254.0.28.35.69.103.254";
 
-class ArpSpoofingFormTest : public DialogSimTest {
-public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TARPSpoofingPreventMgmtForm>(nullptr);
-        dialog->Show();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Select(int row) {
-        dialog->ListView1->SetSelected(dialog->ListView1->Item(row));
-        dialog->ListView1Click();
-    }
-    void Type(const char* ip, const char* mac) {
-        dialog->edtIpAddr->SetText(QString::fromLatin1(ip));
-        dialog->edtMacAddr->SetText(QString::fromLatin1(mac));
-    }
-    int Rows() const { return dialog->ListView1->ItemCount(); }
-
-    TARPSpoofingPreventMgmtForm* dialog = nullptr;
-};
+using ArpSpoofingFormTest = AddressPortTableTest<TARPSpoofingPreventMgmtForm>;
 
 TEST_F(ArpSpoofingFormTest, ARowFillsTheKeysAndThePorts) {
     Open();

@@ -1,7 +1,7 @@
 // The DHCP server screening permit dialog against krs-sim: the exact SETs of Add, Set and
 // Delete (7-octet port lists), and the port, address and MAC checks before any of them.
+#include "AddressPortTableTest.h"
 #include "Button.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
 #include "Filterdhcppermitformunit.h"
 #include "ListView.h"
@@ -13,34 +13,7 @@ namespace {
 
 const std::string kPermit = ".1.3.6.1.4.1.58613.12.37.1.1.1.";
 
-class FilterDhcpPermitFormTest : public DialogSimTest {
-public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TFilterDHCPPermitForm>(nullptr);
-        dialog->Show();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Select(int row) {
-        dialog->ListView1->SetSelected(dialog->ListView1->Item(row));
-        dialog->ListView1Click();
-    }
-    void Type(const char* ip, const char* mac) {
-        dialog->edtIpAddr->SetText(QString::fromLatin1(ip));
-        dialog->edtMacAddr->SetText(QString::fromLatin1(mac));
-    }
-    int Rows() const { return dialog->ListView1->ItemCount(); }
-
-    TFilterDHCPPermitForm* dialog = nullptr;
-};
+using FilterDhcpPermitFormTest = AddressPortTableTest<TFilterDHCPPermitForm>;
 
 TEST_F(FilterDhcpPermitFormTest, ARowFillsTheKeysAndThePorts) {
     Open();

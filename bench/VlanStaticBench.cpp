@@ -8,7 +8,7 @@
 #include "QsSNMPSession.h"
 #include "QsSNMPTarget.h"
 #include "SimProcess.h"
-#include "Vlanstaticformunit.h"
+#include "VlanStaticForm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // The CPU-filter IPv6 rule dialog against krs-sim: what it lists, the exact SETs of Add, Edit and
 // Delete, the refusals that send nothing, and clicks and closing during its blocking walk.
+#include "CPUFilterIPV6RuleForm.h"
 #include "AclDialogs.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "Cpufilteripv6ruleunit.h"
 #include "DialogCommand.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"

@@ -4,7 +4,7 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "Edit.h"
-#include "Ethernetmaskinformationformunit.h"
+#include "EthernetMaskInformationForm.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RuleEditorFixture.h"

@@ -1,11 +1,11 @@
 // The IPv4 rule dialogs of the access lists and of the CPU interface filter against krs-sim, both
 // asynchronous: the ticked columns that the chosen protocol keeps, the read-only protocol never
 // sent, the priority dependency, and the checks that refuse and send nothing.
+#include "IPRuleForm.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
-#include "Ipruleunit.h"
 #include "ListView.h"
 #include "RuleEditorFixture.h"
 

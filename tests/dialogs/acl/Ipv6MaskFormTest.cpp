@@ -4,7 +4,7 @@
 #include "Colors.h"
 #include "ComboBox.h"
 #include "Edit.h"
-#include "Ipv6maskinfoformunit.h"
+#include "IPv6MaskInfoForm.h"
 #include "ListView.h"
 #include "RuleEditorFixture.h"
 #include "StaticText.h"

@@ -1,11 +1,11 @@
 // The ACL IPv6 rule dialog against krs-sim: the exact SETs of Add and Delete, its own checks,
 // the walk-complete flag that refuses operations while a walk or a write is under way, the
 // awaited write that Stop and Close end safely, and its Check All and dependency rules.
+#include "Ipv6RuleForm.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
-#include "Ipv6ruleinfoformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RuleEditorFixture.h"

@@ -1,5 +1,6 @@
 // The packet-content rule dialog against krs-sim: what it lists, the exact SETs of Add and Delete,
 // the refusals that send nothing, the dependency rules, Stop, a write during a walk and closing.
+#include "PacketContentRuleForm.h"
 #include "AclDialogs.h"
 #include "Button.h"
 #include "CheckBox.h"
@@ -8,7 +9,6 @@
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
-#include "Packetcontentruleunit.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"

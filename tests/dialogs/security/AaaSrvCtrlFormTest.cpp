@@ -1,11 +1,11 @@
 // The AAA server group host dialog against krs-sim: one SET of the host row's state at the
 // typed instance, the inputs checked in order before it, and nothing read again.
+#include "AAASrvCtrlForm.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "QsSNMPRequest2Edits.h"
-#include "Tacacsservercontrolunit.h"
 
 namespace qs::test {
 namespace {

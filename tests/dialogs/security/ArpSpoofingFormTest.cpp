@@ -1,8 +1,8 @@
 // The ARP spoofing prevention dialog against krs-sim: Add leaves the ports out when none is
 // ticked, Set sends them with the row's status, Delete asks and destroys the selected row; the
 // address and MAC are checked before anything is sent.
+#include "ARPSpoofingPreventMgmtForm.h"
 #include "AddressPortTableTest.h"
-#include "Arpspoofingpreventmgmtformunit.h"
 #include "Button.h"
 #include "Edit.h"
 #include "ListView.h"

@@ -1,7 +1,7 @@
 // The Bulwark engine dialog against krs-sim: what it shows on opening, the one-variable SETs in
 // the order that keeps rising above falling, the range refusals that send nothing, a refused SET
 // that does not stop the next, and the order when no read has succeeded yet.
-#include "Bulwarkctrlformunit.h"
+#include "BulwarkCtrlForm.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"

@@ -1,9 +1,9 @@
 // The DHCP server screening permit dialog against krs-sim: the exact SETs of Add, Set and
 // Delete (7-octet port lists), and the port, address and MAC checks before any of them.
+#include "FilterDHCPPermitForm.h"
 #include "AddressPortTableTest.h"
 #include "Button.h"
 #include "Edit.h"
-#include "Filterdhcppermitformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"

@@ -1,10 +1,10 @@
 // The IP-MAC-port binding dialog against krs-sim: the exact SETs of Add, Edit and Delete, the
 // address and MAC checks before any of them, the key sent in plain decimal form, and a failed
 // read shown in the status panel.
+#include "IPMACBindingForm.h"
 #include "Button.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
-#include "Ipmacbindingformunit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StatusBar.h"

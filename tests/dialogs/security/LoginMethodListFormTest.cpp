@@ -1,12 +1,12 @@
 // The login and enable method list dialog: the method-order rule and the trimmed write as pure
 // logic, and against krs-sim the exact SETs of Add, Edit and Delete in both modes, the order
 // question, and the type combos' rule, which runs on the user's choice only.
+#include "LoginMethodListForm.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
-#include "Loginmethodlistunit.h"
 #include "QsSNMPRequest2Edits.h"
 
 namespace qs::test {

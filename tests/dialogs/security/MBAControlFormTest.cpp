@@ -1,11 +1,11 @@
 // The MAC-based access control dialog against krs-sim: the four reads on opening in their order,
 // Set's settings SET and guest VLAN SET by the current and the typed name, a clear-all "start"
 // sent once only, the refusals, Delete of the guest VLAN name, and a failed read shown.
+#include "MBAControlForm.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
-#include "Mbacontrolunit.h"
 #include "QsSNMPRequest2Edits.h"
 
 namespace qs::test {

@@ -1,13 +1,13 @@
 // The AAA server host dialog against krs-sim: Add sends the filled-in fields with createAndGo,
 // Edit the filled-in fields alone, Delete asks and destroys the selected row; the keys are
 // checked before anything is sent.
+#include "ServerInformationForm.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
-#include "Serverinfounit.h"
 #include "StaticText.h"
 
 namespace qs::test {

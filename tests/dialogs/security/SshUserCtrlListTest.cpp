@@ -1,13 +1,13 @@
 // The SSH user dialogs against krs-sim: Set sends the mode alone, or with host-based
 // authentication the host too; the edit dialog is made once, shown again, closes only on a
 // write that was sent, and is freed with the list.
+#include "SSHUserCtrlList.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
-#include "Sshuserctrllistunit.h"
 #include "StaticText.h"
 
 #include <QPointer>

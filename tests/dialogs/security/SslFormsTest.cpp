@@ -2,13 +2,13 @@
 // write with its empty-field refusal, a failed read shown, and the certificate file write of the
 // ticked fields only.
 #include "Button.h"
+#include "CertificateFileForm.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"
 #include "Edit.h"
 #include "QsSNMPRequest2Edits.h"
-#include "Sslcertificatefileunit.h"
-#include "Sslmanagementtable.h"
+#include "SSLManagementForm.h"
 
 namespace qs::test {
 namespace {

@@ -1,0 +1,289 @@
+#include "ARPConfigForm.h"
+
+#include "AccessMarks.h"
+#include "Button.h"
+#include "ComboBox.h"
+#include "DeviceModel.h"
+#include "Dialogs.h"
+#include "Edit.h"
+#include "KeyText.h"
+#include "Label.h"
+#include "ListView.h"
+#include "Panel.h"
+#include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
+#include "SharedOptions.h"
+#include "StaticText.h"
+#include "StatusBar.h"
+#include "TableLayout.h"
+
+TARPConfigForm* ARPConfigForm = nullptr;
+TARPAddEdit* ARPAddEdit = nullptr;
+
+namespace {
+
+const QsOption AddressTypeOptions[] = {{0, "unknown"}, {1, "ipv4"}, {2, "ipv6"}, {3, "ipv4z"},
+                                       {4, "ipv6z"},   {16, "dns"}, {}};
+const QsOption ArpTypeOptions[] = {{1, "other"},  {2, "invalid"}, {3, "dynamic"},
+                                   {4, "static"}, {5, "local"},   {}};
+const QsOption ArpStateOptions[] = {{1, "reachable"}, {2, "stale"},   {3, "delay"},      {4, "probe"},
+                                    {5, "invalid"},   {6, "unknown"}, {7, "incomplete"}, {}};
+
+const QsSNMPVarDesc* ArpVars() {
+    static const QsOptionList addressType(AddressTypeOptions, OVT_INT);
+    static const QsOptionList type(ArpTypeOptions, OVT_INT);
+    static const QsOptionList state(ArpStateOptions, OVT_INT);
+    static const QsOptionList rowStatus(RowStatusShortOptions, OVT_INT);
+    static const QsSNMPVarDesc table[] = {
+        {"1.3.6.1.2.1.4.35.1.1", "Interface Index", SYN_INTEGER, ACC_NOTACCESS},
+        {"1.3.6.1.2.1.4.35.1.2", "IP Type", SYN_INTEGER, ACC_NOTACCESS, &addressType},
+        {"1.3.6.1.2.1.4.35.1.3", "IP", SYN_OCTETSTR, ACC_NOTACCESS},
+        {"1.3.6.1.2.1.4.35.1.4", "MAC", SYN_MACADDRESS, ACC_READWRITE},
+        {"1.3.6.1.2.1.4.35.1.6", "Type", SYN_INTEGER, ACC_READWRITE, &type},
+        {"1.3.6.1.2.1.4.35.1.7", "State", SYN_INTEGER, ACC_READONLY, &state},
+        {"1.3.6.1.2.1.4.35.1.8", "Row Status", SYN_INTEGER, ACC_READWRITE, &rowStatus},
+        {nullptr},
+    };
+    return table;
+}
+
+using C = TARPConfigForm::Column;
+constexpr int kActive = 0; // positions in the row-status combo
+constexpr int kCreateAndGo = 1;
+constexpr int kDestroy = 2;
+constexpr int kIpv4 = 1; // positions in the address-type and type combos
+constexpr int kIpv6 = 2;
+constexpr int kStatic = 3;
+const char* const kBusy = "Get data not complete";
+
+} // namespace
+
+TARPConfigForm::TARPConfigForm(TComponent* owner)
+    : FeatureDialog(owner, "ARPConfigForm", QStringLiteral("ARP"), QSize(640, 360)), rowButtons_({}, {}) {
+    BuildControls();
+    rowButtons_ = qs::RowButtons({EditBtn, DelBtn}, {});
+    OnCreate = [this](TObject*) { FormCreate(); };
+}
+
+TARPConfigForm::~TARPConfigForm() {
+    Shutdown.Run();
+    ARPAddEdit = nullptr;
+}
+
+void TARPConfigForm::BuildControls() {
+    MakeStatusBar(true);
+    auto* column = Make<TPanel>(nullptr, "Panel1");
+    column->SetAlign(alRight);
+    column->SetWidth(110);
+    ListView1 = Make<TListView>(nullptr, "ListView1");
+    ListView1->SetAlign(alClient);
+    ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
+    ListView1->OnDblClick = [this](TObject*) {
+        Handle([this] {
+            if (ListView1->Selected() != nullptr) {
+                EditBtnClick();
+            }
+        });
+    };
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, nullptr, nullptr, "StaticText",
+                             {{"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"EditBtn", "Edit", [this] { EditBtnClick(); }},
+                              {"DelBtn", "Delete", [this] { DelBtnClick(); }},
+                              {"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"CloseBtn", "Close", [this] { Close(); }}});
+    StaticText = made.count;
+    AddBtn = made.buttons[0];
+    EditBtn = made.buttons[1];
+    DelBtn = made.buttons[2];
+    RefreshBtn = made.buttons[3];
+    CloseBtn = made.buttons[4];
+    qs::FollowRowCount(ListView1, StaticText);
+}
+
+void TARPConfigForm::FormCreate() {
+    rowButtons_.Show(false);
+    Editor = new TARPAddEdit(this, this);
+    ARPAddEdit = Editor;
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    ArpRequest = request.get();
+    Shutdown.SetListView(ListView1);
+    Shutdown.AddRequest(std::move(request));
+    Handle([this] {
+        ArpRequest->Request.List = QsSNMPVarList(ArpVars(), MVT_UMV, 3);
+        ArpRequest->BindListView(ListView1, true);
+        ArpRequest->AfterGetHook = [this] { qs::FitColumns(ListView1); };
+        BindEditor();
+        StatusOut().AttachTo(*ArpRequest);
+        ArpRequest->Refresh();
+    });
+}
+
+void TARPConfigForm::BindEditor() {
+    ArpRequest->BindEdits(C::kIndex, "%i{n1x65535}", {Editor->IndexEdit});
+    ArpRequest->BindComboBox(C::kIpType, Editor->IpTypeComb);
+    ArpRequest->BindEdits(C::kIp, "%s", {Editor->IPEdit});
+    ArpRequest->BindEdits(C::kMac, "%s{M}", {Editor->MACEdit});
+    ArpRequest->BindComboBox(C::kType, Editor->TypeComb);
+    ArpRequest->BindComboBox(C::kState, Editor->StateComb);
+    ArpRequest->BindComboBox(C::kRowStatus, Editor->RowStatus);
+}
+
+void TARPConfigForm::RefreshBtnClick() {
+    if (RequestsEnded()) {
+        return;
+    }
+    ArpRequest->Request.Active = true;
+    if (!ArpRequest->Busy) {
+        Handle([this] { ArpRequest->Refresh(); });
+        rowButtons_.Show(false); // the list is read anew: no row stays selected
+    }
+}
+
+void TARPConfigForm::ListView1Click() {
+    rowButtons_.Show(ListView1->Selected() != nullptr);
+    saved_.valid = false;
+}
+
+void TARPConfigForm::AddBtnClick() {
+    Editor->SetCaption(QStringLiteral("ARP Add:") + QString::fromStdString(DeviceAddressText));
+    Editor->AddBtn->SetCaption(QStringLiteral("Add"));
+    Editor->IndexEdit->SetEnabled(true);
+    Editor->IPEdit->SetEnabled(true);
+    Editor->AddMode = true;
+    saved_ = {Editor->IndexEdit->Text(),
+              Editor->IPEdit->Text(),
+              Editor->MACEdit->Text(),
+              Editor->TypeComb->ItemIndex(),
+              Editor->StateComb->ItemIndex(),
+              Editor->RowStatus->ItemIndex(),
+              false};
+    Editor->IndexEdit->SetText(QString());
+    Editor->IPEdit->SetText(QString());
+    Editor->MACEdit->SetText(QString());
+    Editor->TypeComb->SetItemIndex(kStatic);
+    Editor->IpTypeComb->SetItemIndex(kIpv4);
+    saved_.valid = true;
+    ShowEditor();
+}
+
+void TARPConfigForm::EditBtnClick() {
+    Editor->SetCaption(QStringLiteral("ARP Edit:") + QString::fromStdString(DeviceAddressText));
+    Editor->AddBtn->SetCaption(QStringLiteral("Set"));
+    Editor->IndexEdit->SetEnabled(false);
+    Editor->IPEdit->SetEnabled(false);
+    Editor->AddMode = false;
+    if (saved_.valid) {
+        Editor->IndexEdit->SetText(saved_.index);
+        Editor->IPEdit->SetText(saved_.address);
+        Editor->MACEdit->SetText(saved_.mac);
+        Editor->TypeComb->SetItemIndex(saved_.type);
+        Editor->StateComb->SetItemIndex(saved_.state);
+        Editor->RowStatus->SetItemIndex(saved_.rowStatus);
+        Editor->TypeComb->SetEnabled(true);
+    }
+    ShowEditor();
+}
+
+void TARPConfigForm::ShowEditor() {
+    Editor->ShowModal();
+    // Back in the list: its activation greys the row buttons until a row is clicked again.
+    rowButtons_.Show(false);
+}
+
+// The typed keys become the row's instance: an interface index of 1 to 65535 and an address of
+// exactly 8 (IPv4) or 32 (IPv6) hex digits, so that no text can name another row.
+bool TARPConfigForm::KeysValid() const {
+    bool number = false;
+    const int index = Editor->IndexEdit->Text().toInt(&number);
+    if (!number || index < 1 || index > 65535) {
+        ShowMessage(QStringLiteral("Please input an index from 1 to 65535."));
+        return false;
+    }
+    const QString address = Editor->IPEdit->Text();
+    const int type = Editor->IpTypeComb->ItemIndex();
+    const bool fits = type == kIpv4   ? qs::IsHexKey(address, 8)
+                      : type == kIpv6 ? qs::IsHexKey(address, 32)
+                                      : qs::IsHexKey(address, 8) || qs::IsHexKey(address, 32);
+    if (!fits) {
+        ShowMessage(
+            QStringLiteral("Please input the IP address as 8 hex digits (IPv4) or 32 hex digits (IPv6)."));
+        return false;
+    }
+    return true;
+}
+
+bool TARPConfigForm::WriteFromEditor(bool addMode) {
+    if (RequestsEnded() || (!addMode && ListView1->Selected() == nullptr) || !KeysValid()) {
+        return false;
+    }
+    if (!qs::AwaitIdleForWrite(*ArpRequest)) {
+        ShowMessage(QString::fromLatin1(kBusy));
+        return false;
+    }
+    Editor->RowStatus->SetItemIndex(addMode ? kCreateAndGo : kActive);
+    bool sent = false;
+    Handle([&] {
+        qs::AccessMarks marks(ArpRequest->Request.List);
+        marks.Exclude({C::kState});
+        if (!addMode) {
+            marks.Exclude({C::kRowStatus});
+        }
+        sent = ArpRequest->Apply(true, true, std::string(), nullptr);
+    });
+    return sent;
+}
+
+// Delete destroys the selected row, with the keys taken from that row (never from the editors,
+// which an abandoned Add may have changed); it asks nothing.
+void TARPConfigForm::DelBtnClick() {
+    if (RequestsEnded() || ListView1->Selected() == nullptr) {
+        return;
+    }
+    if (!qs::AwaitIdleForWrite(*ArpRequest)) {
+        ShowMessage(QString::fromLatin1(kBusy));
+        return;
+    }
+    Editor->RowStatus->SetItemIndex(kDestroy);
+    Handle([this] {
+        qs::AccessMarks marks(ArpRequest->Request.List);
+        marks.Exclude({C::kMac, C::kType, C::kState});
+        ArpRequest->RowToValues();
+        ArpRequest->Request.List.GetVar(C::kRowStatus)->Value = "destroy";
+        ArpRequest->Apply(true, false, std::string(), nullptr);
+    });
+    rowButtons_.Show(false);
+}
+
+TARPAddEdit::TARPAddEdit(TComponent* owner, TARPConfigForm* table) : TForm(owner), table_(table) {
+    SetName(QStringLiteral("ARPAddEdit"));
+    SetCaption(QStringLiteral("ARP Add:"));
+    SetClientWidth(320);
+    SetClientHeight(200);
+    IndexLabel = qs::LabelOn(this, "IndexLabel", "Index", 16, 16, 90);
+    IndexEdit = qs::PlaceOn<TEdit>(this, "IndexEdit", 110, 16, 190);
+    IndexEdit->SetEnabled(false);
+    IPLabel = qs::LabelOn(this, "IPLabel", "IP Address", 16, 48, 90);
+    IPEdit = qs::PlaceOn<TEdit>(this, "IPEdit", 110, 48, 190);
+    MACLabel = qs::LabelOn(this, "MACLabel", "MAC", 16, 80, 90);
+    MACEdit = qs::PlaceOn<TEdit>(this, "MACEdit", 110, 80, 190);
+    TypeLabel = qs::LabelOn(this, "TypeLabel", "Type", 16, 112, 90);
+    TypeComb = qs::PlaceOn<TComboBox>(this, "TypeComb", 110, 112, 190);
+    IpTypeComb = qs::PlaceOn<TComboBox>(this, "IpTypeComb", 0, 0, 10);
+    StateComb = qs::PlaceOn<TComboBox>(this, "StateComb", 0, 0, 10);
+    RowStatus = qs::PlaceOn<TComboBox>(this, "RowStatus", 0, 0, 10);
+    for (TComboBox* hidden : {IpTypeComb, StateComb, RowStatus}) {
+        hidden->SetVisible(false);
+    }
+    AddBtn = qs::ButtonOn(
+        this, "AddBtn", "Add", 120, 156, [this] { AddBtnClick(); }, table->StatusOut());
+    CloseBtn = qs::ButtonOn(
+        this, "CloseBtn", "Close", 216, 156, [this] { Close(); }, table->StatusOut());
+}
+
+// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
+void TARPAddEdit::AddBtnClick() {
+    if (table_->WriteFromEditor(AddMode)) {
+        Close();
+    }
+}

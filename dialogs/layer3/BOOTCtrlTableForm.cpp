@@ -1,0 +1,150 @@
+#include "BOOTCtrlTableForm.h"
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "DeviceModel.h"
+#include "Edit.h"
+#include "ListView.h"
+#include "NewBootpCtrlForm.h"
+#include "Panel.h"
+#include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
+#include "SharedOptions.h"
+#include "StatusBar.h"
+
+TBOOTCtrlTableForm* BOOTCtrlTableForm = nullptr;
+
+namespace {
+
+const QsSNMPVarDesc* RelayVars() {
+    static const QsOptionList rowStatus(RowStatusOptions, OVT_INT);
+    static const QsSNMPVarDesc table[] = {
+        {"1.3.6.1.4.1.58613.12.42.3.1.1.1", "Interface Name", SYN_DISPLAYSTR, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.58613.12.42.3.1.1.2", "DHCP Server IP", SYN_IPADDRESS, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.58613.12.42.3.1.1.3", "Row Status", SYN_INTEGER, ACC_READWRITE, &rowStatus},
+        {nullptr},
+    };
+    return table;
+}
+
+constexpr int kCreateAndGo = 3; // positions in ComboBox1
+constexpr int kDestroy = 5;
+
+} // namespace
+
+TBOOTCtrlTableForm::TBOOTCtrlTableForm(TComponent* owner)
+    : FeatureDialog(owner, "BOOTCtrlTableForm", QStringLiteral("BOOTCtrlTableForm"), QSize(520, 300), 0),
+      rowButtons_({}, {}) {
+    BuildControls();
+    rowButtons_ = qs::RowButtons({DeleteBtn}, {});
+    OnCreate = [this](TObject*) { FormCreate(); };
+}
+
+TBOOTCtrlTableForm::~TBOOTCtrlTableForm() {
+    Shutdown.Run();
+    delete Editor;
+    NewBootpCtrlForm = nullptr;
+}
+
+void TBOOTCtrlTableForm::BuildControls() {
+    MakeStatusBar(true);
+    auto* column = Make<TPanel>(nullptr, "Panel1");
+    column->SetAlign(alRight);
+    column->SetWidth(110);
+    ListView1 = Make<TListView>(nullptr, "ListView1");
+    ListView1->SetAlign(alClient);
+    // Delete works on the selected row only, so it is enabled exactly while one is selected.
+    ListView1->OnSelectItem = [this](TObject*, TListItem*, bool) {
+        rowButtons_.Show(ListView1->Selected() != nullptr);
+    };
+    ComboBox1 = Make<TComboBox>(column, "ComboBox1");
+    ComboBox1->SetVisible(false);
+    int top = 12;
+    auto place = [&](TButton* b) {
+        b->SetBounds(12, top, 86, 28);
+        top += 36;
+        return b;
+    };
+    RefreshBtn = place(MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }));
+    AddBtn = place(MakeButton(column, "AddBtn", "Add", [this] { AddBtnClick(); }));
+    DeleteBtn = place(MakeButton(column, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }));
+    CloseBtn = place(MakeButton(column, "CloseBtn", "Close", [this] { Close(); }));
+}
+
+void TBOOTCtrlTableForm::FormCreate() {
+    Editor = new TNewBootpCtrlForm(this, this);
+    NewBootpCtrlForm = Editor;
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    RelayRequest = request.get();
+    Shutdown.SetListView(ListView1);
+    Shutdown.AddRequest(std::move(request));
+    rowButtons_.Show(false);
+    qs::GuardedStatusLine(RelayRequest, [this] {
+        BindRequest();
+        RelayRequest->Refresh();
+    });
+}
+
+void TBOOTCtrlTableForm::BindRequest() {
+    RelayRequest->Request.List = QsSNMPVarList(RelayVars(), MVT_FMV, 2);
+    RelayRequest->BindListView(ListView1, true);
+    RelayRequest->AfterGetHook = [this] { qs::FitColumns(ListView1); };
+    RelayRequest->BindEdits(kInterface, "%s", {Editor->Edit1});
+    RelayRequest->BindEdits(kServer, "%s", {Editor->Edit2});
+    RelayRequest->BindComboBox(kRowStatus, ComboBox1);
+    StatusOut().AttachTo(*RelayRequest);
+}
+
+void TBOOTCtrlTableForm::RefreshBtnClick() {
+    if (RequestsEnded()) {
+        return;
+    }
+    qs::GuardedStatusLine(RelayRequest, [this] {
+        qs::EndRunningRead(*RelayRequest);
+        RelayRequest->Refresh();
+    });
+}
+
+void TBOOTCtrlTableForm::AddBtnClick() {
+    if (RequestsEnded()) {
+        return;
+    }
+    Editor->SetCaption(QStringLiteral("New DHCP Control: ") + QString::fromStdString(DeviceAddressText));
+    Editor->FormActivate();
+    Editor->ShowModal();
+}
+
+int TBOOTCtrlTableForm::ServersOf(const QString& name) const {
+    int count = 0;
+    for (int i = 0; i < ListView1->ItemCount(); ++i) {
+        count += ListView1->Item(i)->Caption() == name ? 1 : 0;
+    }
+    return count;
+}
+
+void TBOOTCtrlTableForm::AddServer() {
+    if (RequestsEnded()) {
+        return;
+    }
+    qs::EndRunningRead(*RelayRequest);
+    ComboBox1->SetItemIndex(kCreateAndGo);
+    RelayRequest->Apply(true, true, std::string(), nullptr);
+}
+
+// The SET names the selected row: its key values are copied from the row itself, never taken
+// from the add dialog's edits, which may hold an abandoned Add.
+void TBOOTCtrlTableForm::DeleteBtnClick() {
+    if (RequestsEnded() || ListView1->Selected() == nullptr) {
+        return;
+    }
+    qs::GuardedStatusLine(RelayRequest, [this] {
+        qs::EndRunningRead(*RelayRequest);
+        if (ListView1->Selected() == nullptr) {
+            return; // the walk that just ended emptied the list
+        }
+        ComboBox1->SetItemIndex(kDestroy);
+        RelayRequest->RowToValues();
+        RelayRequest->Request.List.GetVar(kRowStatus)->Value = "destroy";
+        RelayRequest->Apply(true, false, std::string(), nullptr);
+    });
+}

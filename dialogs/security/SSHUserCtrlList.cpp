@@ -1,0 +1,188 @@
+#include "SSHUserCtrlList.h"
+
+#include "AccessMarks.h"
+#include "AddressValidators.h"
+#include "Button.h"
+#include "ComboBox.h"
+#include "Dialogs.h"
+#include "Edit.h"
+#include "KeyText.h"
+#include "Label.h"
+#include "ListView.h"
+#include "Panel.h"
+#include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
+#include "RowSelection.h"
+#include "StaticText.h"
+#include "StatusBar.h"
+#include "TableLayout.h"
+
+TSSHUserCtrlList* SSHUserCtrlList = nullptr;
+TSSHUserCtrlEdit* SSHUserCtrlEdit = nullptr;
+
+namespace {
+
+const QsOption AuthModeOptions[] = {{1, "hostbased"}, {2, "password"}, {3, "publickey"}, {}};
+
+const QsSNMPVarDesc* UserVars() {
+    static const QsOptionList mode(AuthModeOptions, OVT_INT);
+    static const QsSNMPVarDesc table[] = {
+        {"1.3.6.1.4.1.58613.12.6.4.1.1.1", "UserName", SYN_DISPLAYSTR, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.58613.12.6.4.1.1.2", "Authentication Mode", SYN_INTEGER, ACC_READWRITE, &mode},
+        {"1.3.6.1.4.1.58613.12.6.4.1.1.3", "Host Name", SYN_DISPLAYSTR, ACC_READWRITE},
+        {"1.3.6.1.4.1.58613.12.6.4.1.1.4", "Host IP", SYN_IPADDRESS, ACC_READWRITE},
+        {nullptr},
+    };
+    return table;
+}
+
+using C = TSSHUserCtrlList::Column;
+
+} // namespace
+
+TSSHUserCtrlList::TSSHUserCtrlList(TComponent* owner)
+    : FeatureDialog(owner, "SSHUserCtrlList", QStringLiteral("SSHUserCtrlList"), QSize(560, 320)) {
+    BuildControls();
+    OnCreate = [this](TObject*) { FormCreate(); };
+}
+
+TSSHUserCtrlList::~TSSHUserCtrlList() {
+    Shutdown.Run();
+    SSHUserCtrlEdit = nullptr;
+}
+
+void TSSHUserCtrlList::BuildControls() {
+    MakeStatusBar(true)->SetName(QStringLiteral("statBar"));
+    auto* column = Make<TPanel>(nullptr, "Panel1");
+    column->SetAlign(alRight);
+    column->SetWidth(110);
+    lvData = Make<TListView>(nullptr, "lvData");
+    lvData->SetAlign(alClient);
+    lvData->OnClick = [this](TObject*) { Handle([this] { lvDataClick(); }); };
+    lvData->OnDblClick = [this](TObject*) { Handle([this] { btnEditClick(); }); };
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "SampleLabel", "Sample", "StaticText",
+                             {{"btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
+                              {"btnEdit", "Edit", [this] { btnEditClick(); }},
+                              {"btnClose", "Close", [this] { Close(); }}});
+    SampleLabel = made.samples;
+    StaticText = made.count;
+    btnRefresh = made.buttons[0];
+    btnEdit = made.buttons[1];
+    btnClose = made.buttons[2];
+    qs::FollowRowCount(lvData, StaticText);
+}
+
+// The edit dialog is made once, shown again by every Edit, and freed with this dialog.
+void TSSHUserCtrlList::FormCreate() {
+    Editor = new TSSHUserCtrlEdit(this, this);
+    SSHUserCtrlEdit = Editor;
+    Editor->FormCreate();
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    UserRequest = request.get();
+    Shutdown.SetListView(lvData);
+    Shutdown.AddRequest(std::move(request));
+    Handle([this] {
+        UserRequest->Request.List = QsSNMPVarList(UserVars(), MVT_UMV, 1);
+        UserRequest->BindListView(lvData, true);
+        UserRequest->AfterGetHook = [this] { qs::FitColumns(lvData); };
+        UserRequest->BindEdits(C::kUserName, "%s", {Editor->edtUserName});
+        UserRequest->BindComboBox(C::kAuthMode, Editor->cbbAuthMode);
+        UserRequest->BindEdits(C::kHostName, "%s{l32}", {Editor->edtHostName});
+        UserRequest->BindEdits(C::kHostIp, "%s{I}", {Editor->edtHostIPAddr});
+        StatusOut().AttachTo(*UserRequest);
+        UserRequest->Refresh();
+    });
+    btnEdit->SetEnabled(false);
+    qs::ShowRowCount(lvData, StaticText);
+}
+
+void TSSHUserCtrlList::btnRefreshClick() {
+    if (RequestsEnded()) {
+        return;
+    }
+    UserRequest->Request.Active = true;
+    // A walk still running already reads every row; a second one over it would list rows twice.
+    if (!UserRequest->Busy) {
+        Handle([this] { UserRequest->Refresh(); });
+    }
+    btnEdit->SetEnabled(false);
+    qs::ShowRowCount(lvData, StaticText);
+}
+
+void TSSHUserCtrlList::btnEditClick() {
+    Editor->ShowModal();
+}
+
+void TSSHUserCtrlList::lvDataClick() {
+    if (lvData->Selected() != nullptr) {
+        btnEdit->SetEnabled(true);
+        Editor->cbbAuthModeChange();
+    }
+}
+
+bool TSSHUserCtrlList::WriteFromEditor() {
+    if (RequestsEnded()) {
+        return false;
+    }
+    const bool hostBased = Editor->HostBased();
+    if (hostBased) {
+        if (!IsValidIPv4Control(Editor->edtHostIPAddr)) {
+            return false;
+        }
+        Editor->edtHostIPAddr->SetText(qs::DottedQuadKey(Editor->edtHostIPAddr->Text()).value_or(QString()));
+    }
+    if (!qs::AwaitIdleForWrite(*UserRequest)) {
+        ShowMessage(QStringLiteral("Get data not complete"));
+        return false;
+    }
+    bool sent = false;
+    Handle([&] {
+        qs::AccessMarks marks(UserRequest->Request.List);
+        if (!hostBased) {
+            marks.Exclude({C::kHostName, C::kHostIp});
+        }
+        sent = UserRequest->Apply(true, true, std::string(), nullptr);
+    });
+    return sent;
+}
+
+TSSHUserCtrlEdit::TSSHUserCtrlEdit(TComponent* owner, TSSHUserCtrlList* list) : TForm(owner), list_(list) {
+    SetName(QStringLiteral("SSHUserCtrlEdit"));
+    SetCaption(QStringLiteral("SSH User Control Edit Table"));
+    SetClientWidth(340);
+    SetClientHeight(200);
+    UserLabel = qs::LabelOn(this, "UserLabel", "User Name", 16, 16, 110);
+    edtUserName = qs::PlaceOn<TEdit>(this, "edtUserName", 130, 16, 190);
+    ModeLabel = qs::LabelOn(this, "ModeLabel", "Auth Mode", 16, 48, 110);
+    cbbAuthMode = qs::PlaceOn<TComboBox>(this, "cbbAuthMode", 130, 48, 190);
+    cbbAuthMode->OnChange = [this](TObject*) { cbbAuthModeChange(); };
+    HostNameLabel = qs::LabelOn(this, "HostNameLabel", "Host Name", 16, 80, 110);
+    edtHostName = qs::PlaceOn<TEdit>(this, "edtHostName", 130, 80, 190);
+    HostIpLabel = qs::LabelOn(this, "HostIpLabel", "Host IP Address", 16, 112, 110);
+    edtHostIPAddr = qs::PlaceOn<TEdit>(this, "edtHostIPAddr", 130, 112, 190);
+    btnSet = qs::ButtonOn(
+        this, "btnSet", "Set", 140, 156, [this] { btnSetClick(); }, list->StatusOut());
+    btnClose = qs::ButtonOn(
+        this, "btnClose", "Close", 236, 156, [this] { Close(); }, list->StatusOut());
+}
+
+void TSSHUserCtrlEdit::FormCreate() {
+    cbbAuthModeChange();
+}
+
+bool TSSHUserCtrlEdit::HostBased() const {
+    return cbbAuthMode->ItemIndex() == 0;
+}
+
+void TSSHUserCtrlEdit::cbbAuthModeChange() {
+    edtHostName->SetEnabled(HostBased());
+    edtHostIPAddr->SetEnabled(HostBased());
+}
+
+// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
+void TSSHUserCtrlEdit::btnSetClick() {
+    if (list_->WriteFromEditor()) {
+        Close();
+    }
+}

@@ -1,0 +1,72 @@
+#include "PortCapabilities8021dForm.h"
+
+#include "Button.h"
+#include "Label.h"
+#include "ListView.h"
+#include "Panel.h"
+#include "QsSNMPRequest2Edits.h"
+#include "RowSelection.h"
+#include "StaticText.h"
+#include "StatusBar.h"
+
+TPortCapabilities8021dForm* PortCapabilities8021dForm = nullptr;
+
+namespace {
+const QsSNMPVarDesc PortCapabilityVars[] = {
+    {kIndexOid, "Port", SYN_INTEGER, ACC_NOTACCESS},
+    {"1.3.6.1.2.1.17.6.1.1.4.1.1", "Port Capabilities", SYN_OCTETSTR, ACC_READONLY},
+    {nullptr},
+};
+} // namespace
+
+TPortCapabilities8021dForm::TPortCapabilities8021dForm(TComponent* owner)
+    : FeatureDialog(owner, "PortCapabilities8021dForm", QStringLiteral("Port Capability Form"),
+                    QSize(420, 420), 0) {
+    MakeStatusBar(true);
+    auto* column = Make<TPanel>(nullptr, "Panel1");
+    column->SetAlign(alRight);
+    column->SetWidth(110);
+    LV_dot1dPortCapabilitiesEntry = Make<TListView>(nullptr, "LV_dot1dPortCapabilitiesEntry");
+    LV_dot1dPortCapabilitiesEntry->SetAlign(alClient);
+    Label2 = Make<TLabel>(column, "Label2");
+    Label2->SetCaption(QStringLiteral("Samples"));
+    Label2->SetBounds(12, 8, 86, 16);
+    ST_Count = Make<TStaticText>(column, "ST_Count");
+    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ST_Count->SetBounds(12, 26, 86, 22);
+    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
+    RefreshBtn->SetBounds(12, 62, 86, 28);
+    qs::FollowRowCount(LV_dot1dPortCapabilitiesEntry, ST_Count);
+    OnCreate = [this](TObject*) { FormCreate(); };
+}
+
+TPortCapabilities8021dForm::~TPortCapabilities8021dForm() {
+    Shutdown.Run();
+}
+
+void TPortCapabilities8021dForm::FormCreate() {
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    CapabilityRequest = request.get();
+    Shutdown.SetListView(LV_dot1dPortCapabilitiesEntry);
+    Shutdown.AddRequest(std::move(request));
+    CapabilityRequest->Request.List = QsSNMPVarList(PortCapabilityVars, MVT_FMV, 1);
+    qs::GuardedStatusLine(CapabilityRequest, [this] {
+        CapabilityRequest->BindListView(LV_dot1dPortCapabilitiesEntry, true);
+        CapabilityRequest->AfterGetHook = [this] { qs::FitColumns(LV_dot1dPortCapabilitiesEntry); };
+        StatusOut().AttachTo(*CapabilityRequest);
+        CapabilityRequest->Refresh();
+        qs::ShowRowCount(LV_dot1dPortCapabilitiesEntry, ST_Count);
+    });
+}
+
+// A walk still running is not started again: it lists every row once, and a second walk over it
+// would list rows twice.
+void TPortCapabilities8021dForm::RefreshBtnClick() {
+    if (RequestsEnded() || CapabilityRequest->Busy) {
+        return;
+    }
+    qs::GuardedStatusLine(CapabilityRequest, [this] {
+        CapabilityRequest->Refresh();
+        qs::ShowRowCount(LV_dot1dPortCapabilitiesEntry, ST_Count);
+    });
+}

@@ -1,0 +1,168 @@
+#include "VLanPortInfomationForm.h"
+
+#include "Button.h"
+#include "ComboBox.h"
+#include "Dialogs.h"
+#include "Edit.h"
+#include "Label.h"
+#include "ListView.h"
+#include "Panel.h"
+#include "QsSNMPRequest2Edits.h"
+#include "RowSelection.h"
+#include "SharedOptions.h"
+#include "StaticText.h"
+#include "StatusBar.h"
+
+TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
+
+namespace {
+
+const QsOption FrameTypeOptions[] = {{1, "admitAll"}, {2, "admitOnlyVlanTagged"}, {}};
+
+const QsSNMPVarDesc* PortVlanVars() {
+    static const QsOptionList frameTypes(FrameTypeOptions, OVT_INT);
+    static const QsOptionList trueFalse(TrueFalseOptions, OVT_INT);
+    static const QsOptionList enabledDisabled(EnabledDisabledOptions, OVT_INT);
+    static const QsSNMPVarDesc table[] = {
+        {kIndexOid, "Port", SYN_INTEGER, ACC_NOTACCESS},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.1", "VLAN ID", SYN_GUAGE, ACC_READWRITE},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", SYN_INTEGER, ACC_READWRITE, &frameTypes},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", SYN_INTEGER, ACC_READWRITE, &trueFalse},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.4", "GVRP Status", SYN_INTEGER, ACC_READWRITE, &enabledDisabled},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.5", "GVRP Failed Registrations", SYN_COUNTER, ACC_READONLY},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.6", "GVRP Last PDU Origin", SYN_MACADDRESS, ACC_READONLY},
+        {nullptr},
+    };
+    return table;
+}
+
+// Refresh and Set refuse while the request is busy; there is no walk flag of its own.
+qs::WalkGateConfig BusyGate() {
+    qs::WalkGateConfig config;
+    config.writeMessage = QStringLiteral("Refresh Not Complete");
+    config.refresh = qs::WalkGateConfig::Refresh::Message;
+    config.refreshMessage = config.writeMessage;
+    config.refreshChecksBusy = true;
+    return config;
+}
+
+} // namespace
+
+TVLanPortInfomationForm::TVLanPortInfomationForm(TComponent* owner)
+    : FeatureDialog(owner, "VLanPortInfomationForm", QStringLiteral("VLAN Port Information Form"),
+                    QSize(760, 480)),
+      busyGate_(BusyGate(), nullptr) {
+    BuildControls();
+    busyGate_.Raise();
+    OnCreate = [this](TObject*) { FormCreate(); };
+}
+
+TVLanPortInfomationForm::~TVLanPortInfomationForm() {
+    Shutdown.Run();
+}
+
+void TVLanPortInfomationForm::BuildControls() {
+    MakeStatusBar(false);
+    auto* strip = Make<TPanel>(nullptr, "Panel1");
+    strip->SetAlign(alBottom);
+    strip->SetHeight(72);
+    auto* column = Make<TPanel>(nullptr, "Panel2");
+    column->SetAlign(alRight);
+    column->SetWidth(110);
+    LV_dot1qPortVlanEntry = Make<TListView>(nullptr, "LV_dot1qPortVlanEntry");
+    LV_dot1qPortVlanEntry->SetAlign(alClient);
+    BuildEditors(strip);
+    BuildButtonColumn(column);
+    qs::FollowRowCount(LV_dot1qPortVlanEntry, ST_Count);
+}
+
+void TVLanPortInfomationForm::BuildEditors(TPanel* strip) {
+    struct Field {
+        TLabel** label;
+        const char* labelName;
+        const char* caption;
+        int left, top;
+    };
+    const Field fields[] = {
+        {&Label1, "Label1", "Port VLAN ID", 8, 10},
+        {&Label2, "Label2", "Acceptable Frame Types", 300, 10},
+        {&Label3, "Label3", "Ingress Filtering", 8, 42},
+        {&Label4, "Label4", "GVRP Status", 300, 42},
+    };
+    for (const Field& f : fields) {
+        *f.label = Make<TLabel>(strip, f.labelName);
+        (*f.label)->SetCaption(QString::fromLatin1(f.caption));
+        (*f.label)->SetBounds(f.left, f.top, 150, 16);
+    }
+    PortVLanID = Make<TEdit>(strip, "PortVLanID");
+    PortVLanID->SetBounds(160, 6, 120, 22);
+    AcceptableFrameTypes = Make<TComboBox>(strip, "AcceptableFrameTypes");
+    AcceptableFrameTypes->SetBounds(452, 6, 180, 22);
+    IngressFiltering = Make<TComboBox>(strip, "IngressFiltering");
+    IngressFiltering->SetBounds(160, 38, 120, 22);
+    GvrpStatus = Make<TComboBox>(strip, "GvrpStatus");
+    GvrpStatus->SetBounds(452, 38, 180, 22);
+}
+
+void TVLanPortInfomationForm::BuildButtonColumn(TPanel* column) {
+    Label5 = Make<TLabel>(column, "Label5");
+    Label5->SetCaption(QStringLiteral("Samples"));
+    Label5->SetBounds(12, 8, 86, 16);
+    ST_Count = Make<TStaticText>(column, "ST_Count");
+    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ST_Count->SetBounds(12, 26, 86, 22);
+    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
+    RefreshBtn->SetBounds(12, 62, 86, 28);
+    SetBtn = MakeButton(column, "SetBtn", "Set", [this] { SetBtnClick(); });
+    SetBtn->SetBounds(12, 98, 86, 28);
+    Closebtn = MakeButton(column, "Closebtn", "Close", [this] { Close(); });
+    Closebtn->SetBounds(12, 134, 86, 28);
+}
+
+void TVLanPortInfomationForm::FormCreate() {
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    PortRequest = request.get();
+    Shutdown.SetListView(LV_dot1qPortVlanEntry);
+    Shutdown.AddRequest(std::move(request));
+    busyGate_.Attach(PortRequest);
+    Handle([this] {
+        PortRequest->Request.List = QsSNMPVarList(PortVlanVars(), MVT_FMV, 1);
+        StatusOut().AttachTo(*PortRequest);
+        PortRequest->BindListView(LV_dot1qPortVlanEntry, true);
+        PortRequest->AfterGetHook = [this] { qs::FitColumns(LV_dot1qPortVlanEntry); };
+        PortRequest->BindEdits(1, "%i{}", {PortVLanID});
+        PortRequest->BindComboBox(2, AcceptableFrameTypes);
+        PortRequest->BindComboBox(3, IngressFiltering);
+        PortRequest->BindComboBox(4, GvrpStatus);
+        PortRequest->Refresh();
+        PortVLanID->SetText(QString());
+        qs::ShowRowCount(LV_dot1qPortVlanEntry, ST_Count);
+    });
+}
+
+void TVLanPortInfomationForm::RefreshBtnClick() {
+    if (RequestsEnded() || !busyGate_.AllowRefresh()) {
+        return;
+    }
+    PortRequest->Refresh();
+    qs::ShowRowCount(LV_dot1qPortVlanEntry, ST_Count);
+}
+
+void TVLanPortInfomationForm::SetBtnClick() {
+    if (RequestsEnded() || !busyGate_.AllowWrite()) {
+        return;
+    }
+    const TListItem* selected = LV_dot1qPortVlanEntry->Selected();
+    const QString port = selected ? selected->Caption() : QString();
+    PortRequest->Apply(true, true, std::string(), nullptr);
+    SelectPort(port);
+}
+
+void TVLanPortInfomationForm::SelectPort(const QString& port) {
+    for (int i = 0; i < LV_dot1qPortVlanEntry->ItemCount(); ++i) {
+        if (LV_dot1qPortVlanEntry->Item(i)->Caption() == port) {
+            LV_dot1qPortVlanEntry->SetSelected(LV_dot1qPortVlanEntry->Item(i));
+            return;
+        }
+    }
+}

@@ -4,6 +4,11 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KRS_BUILD_DIR:-$top/build}
 extra=()
+if command -v ccache >/dev/null; then
+    # Worktrees of one checkout share compiled objects through ccache.
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$top")} CCACHE_NOHASHDIR=1
+    extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 if [ "${CI:-}" = "true" ]; then
     extra+=(-DKRS_WERROR=ON)
 fi

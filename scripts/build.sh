@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (or $KRS_BUILD_DIR).
+# Configures and builds the project into build/ (or $KRS_BUILD_DIR): everything, or only the
+# targets named in $KRS_TARGETS (space-separated).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${KRS_BUILD_DIR:-$top/build}
@@ -13,4 +14,6 @@ if [ "${CI:-}" = "true" ]; then
     extra+=(-DKRS_WERROR=ON)
 fi
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${KRS_BUILD_TYPE:-RelWithDebInfo} "${extra[@]}" "$@" >/dev/null
-cmake --build "$build"
+targets=()
+for t in ${KRS_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build" "${targets[@]}"

@@ -6,7 +6,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/deps.sh"
-"$top/scripts/build.sh"
+# Only the program and the simulator: the test suite is built by scripts/test.sh.
+KRS_TARGETS="krs-manager krs-sim" "$top/scripts/build.sh"
 build=${KRS_BUILD_DIR:-$top/build}
 run=$build/run
 mkdir -p "$run/conf"

@@ -1,0 +1,69 @@
+// The value texts of every syntax: a received value of any type read by a variable of any syntax,
+// its text sent back, an arbitrary text sent, and the byte forms of both.
+#include "FuzzInput.h"
+#include "QsByteForms.h"
+#include "QsException.h"
+#include "QsValueTexts.h"
+#include "SyntaxChoice.h"
+
+#include <array>
+
+namespace {
+
+using qs::SnmpType;
+using qs::SnmpValue;
+
+constexpr std::array<SnmpType, 13> kTypes = {
+    SnmpType::Null,        SnmpType::Integer,   SnmpType::OctetString,  SnmpType::ObjectId,
+    SnmpType::IpAddress,   SnmpType::Counter32, SnmpType::Gauge32,      SnmpType::TimeTicks,
+    SnmpType::Opaque,      SnmpType::Counter64, SnmpType::NoSuchObject, SnmpType::NoSuchInstance,
+    SnmpType::EndOfMibView};
+
+// A value as the adapter could hand it over: any type, with any payload.
+SnmpValue ValueFrom(qs::fuzz::FuzzInput& in) {
+    SnmpValue v;
+    v.type = kTypes[in.Byte() % kTypes.size()];
+    v.integer = static_cast<std::int32_t>(in.Uint32());
+    v.unsigned32 = in.Uint32();
+    v.counter64 = (static_cast<std::uint64_t>(in.Uint32()) << 32) | in.Uint32();
+    v.bytes = in.Bytes(in.Byte());
+    const std::size_t subIds = in.Byte() % 16;
+    for (std::size_t i = 0; i < subIds; ++i) {
+        v.oid.push_back(in.Uint32());
+    }
+    return v;
+}
+
+void SendText(QsSNMPVar& var, const std::string& text) {
+    var.Value = text;
+    try {
+        FillVb(var);
+    } catch (const QsException&) {
+    }
+    try {
+        const QsOctets octets = TextToOctets(text, var.Syntax);
+        OctetsToText(octets, var.Syntax);
+    } catch (const QsException&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    qs::fuzz::FuzzInput in(data, size);
+    QsSNMPVar var;
+    var.Syntax = qs::fuzz::PickSyntax(in, false);
+    const int position = in.Byte();
+    const SnmpValue value = ValueFrom(in);
+    try {
+        SendText(var, StoreVbText(var, value));
+    } catch (const QsException&) {
+    }
+    try {
+        OctetsToText(value.bytes, var.Syntax);
+        ExtractPart(value.bytes, position, var.Syntax);
+    } catch (const QsException&) {
+    }
+    SendText(var, in.Rest());
+    return 0;
+}

@@ -208,10 +208,11 @@ void StartupRow(int version, bool upFront) {
     clock.restart();
     const bool ok = LoopUntil([&] { return front->Status().startsWith(QStringLiteral("Get: Ok!")); }, 20000);
     std::printf(
-        "  v%s  start-up pause %5lld ms; status \"%s\"; after the agent continues, \"Get: Ok!\" %s %lld "
+        "  v%s%s start-up pause %5lld ms; status \"%s\"; after the agent continues, \"Get: Ok!\" %s %lld "
         "ms later\n",
-        version == 3 ? "3 " : "2c", static_cast<long long>(pause), qPrintable(failed.left(40)),
-        ok ? "came" : "did not come in", static_cast<long long>(clock.elapsed()));
+        version == 3 ? "3 " : "2c", upFront ? " (target opened first)" : "", static_cast<long long>(pause),
+        qPrintable(failed.left(40)), ok ? "came" : "did not come in",
+        static_cast<long long>(clock.elapsed()));
     front.reset();
     ::kill(sim.pid(), SIGCONT);
 }

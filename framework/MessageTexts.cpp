@@ -153,6 +153,7 @@ constexpr const char* kQsSnmpErr[] = {
     "Bad syntax for the history chart of log!",
     "Unknown error code!",
     "The agent's reply does not match the request!",
+    "The SNMPv3 pass phrase must have at least 8 characters.",
 };
 
 constexpr const char* kSnmpMsg[] = {

@@ -128,6 +128,7 @@ void QsSNMPRequest2Leds::Paint() {
 }
 
 void QsSNMPRequest2Leds::OnRow() {
+    pollFailed_ = false;
     BlinkCount = 0;
     try {
         DecodeAll();
@@ -139,6 +140,7 @@ void QsSNMPRequest2Leds::OnRow() {
 }
 
 void QsSNMPRequest2Leds::OnGetError(QsSNMPError* error) {
+    pollFailed_ = true;
     ResetLeds();
     LastOperation = 0;
     ShowStatus(error->message);
@@ -148,6 +150,7 @@ void QsSNMPRequest2Leds::OnPollTimer() {
     try {
         Refresh();
     } catch (const QsException& e) {
+        pollFailed_ = true;
         ResetLeds();
         ShowStatus(e.what());
     }

@@ -33,11 +33,15 @@ public:
     void StopPolling();
     // Refresh; an exception first resets the LEDs, then goes on to the caller.
     void RefreshOrReset();
+    // One poll as the poll timer makes it: an exception resets the LEDs and goes to the status.
+    void OnPollTimer();
     void ResetLeds();
     void DecodeAll();
     void Paint();
 
     int LedCount() const { return static_cast<int>(Leds.size()); }
+    // True after a poll that failed, until one succeeds.
+    bool LastPollFailed() const { return pollFailed_; }
     const QsSNMPLed& Led(int i) const { return *Leds[static_cast<std::size_t>(i)]; }
 
     QPointer<TTimer> PollTimer;
@@ -53,13 +57,13 @@ protected:
     // A failed poll: LEDs back to their default colours, the message to the status output only.
     void OnGetError(QsSNMPError* error) override;
     virtual void DecodeLed(QsSNMPLed* led);
-    void OnPollTimer();
 
 private:
     // Paints LED i's shape in color, or in the LED's own colour.
     void PaintShape(std::size_t i, std::optional<int> color = std::nullopt);
 
     bool blinkStopped_ = false; // StopPolling ends blinking for good
+    bool pollFailed_ = false;
 
     std::vector<std::unique_ptr<QsSNMPLed>> Leds;
     std::vector<QPointer<TShape>> shapesAlive_;

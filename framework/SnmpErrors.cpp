@@ -18,7 +18,7 @@ const CodeRange* FindRange(int code) {
     static const CodeRange ranges[] = {
         {0, 0, QsSnmpErrTable, 0},       {-1, -25, CommonErrTable, 1},     {-101, -118, SnmpErrTable, 0},
         {-201, -217, SnmpV3ErrTable, 0}, {-301, -314, SnmpUsmErrTable, 0}, {-401, -423, SnmpClassErrTable, 0},
-        {-501, -529, QsSnmpErrTable, 1},
+        {-501, -530, QsSnmpErrTable, 1},
     };
     for (const auto& range : ranges) {
         if (code <= range.first && code >= range.last) {
@@ -50,6 +50,9 @@ namespace {
 int FrameworkCodeOf(int status) {
     if (status == 0 || status == 1400 || status == -1401) {
         return qs::err::Ok;
+    }
+    if (status == 1407) {
+        return qs::err::ShortPassPhrase; // a plain word, not the library's "authentication error"
     }
     if (status >= 1401 && status <= 1414) {
         return 1100 - status;

@@ -7,7 +7,7 @@
 //   -201 .. -217   SNMPv3 message processing       SnmpV3ErrTable entry -code - 201
 //   -301 .. -314   user-based security             SnmpUsmErrTable entry -code - 301
 //   -401 .. -423   SNMP library failures           SnmpClassErrTable entry -code - 401
-//   -501 .. -529   the framework's own errors      QsSnmpErrTable entry -code - 500
+//   -501 .. -530   the framework's own errors      QsSnmpErrTable entry -code - 500
 #pragma once
 
 #include <string>
@@ -38,6 +38,7 @@ inline constexpr int BindControlType = -521;  // binding: control of a type that
 inline constexpr int BindControlCount = -522; // binding: not enough controls
 inline constexpr int UnknownStatus = -528;    // library status outside every range
 inline constexpr int ReplyMismatch = -529;    // a reply whose bindings do not answer the request
+inline constexpr int ShortPassPhrase = -530;  // an SNMPv3 pass phrase too short to make a key of
 } // namespace err
 
 struct MappedStatus {
@@ -55,6 +56,6 @@ std::string FrameworkErrorText(int code);
 } // namespace qs
 
 // The framework code and text of a status number of the SNMP adapter: 0, 1400 and -1401 are
-// success; 1401..1414 user-based security; -1418..-1402 SNMPv3 message processing; 1..18 agent
-// error-status; -23..-1 library failures; anything else -528.
+// success; 1407 (a pass phrase too short) -530; other 1401..1414 user-based security; -1418..-1402 SNMPv3
+// message processing; 1..18 agent error-status; -23..-1 library failures; anything else -528.
 qs::MappedStatus MapSnmpStatus(int status);

@@ -139,10 +139,8 @@ void TMainForm::StartUp(const std::vector<std::string>& parameters) {
     if (VACM1 != nullptr) {
         VACM1->SetEnabled(DefaultSecurity.version == 3);
     }
-    // Engine discovery of an SNMPv3 agent happens now, not inside the first read.
-    if (!parameters.empty()) {
-        qs::OpenDefaultTarget();
-    }
+    // An SNMPv3 agent's engine is discovered by the front panel's first read, a blocking one:
+    // discovering it here as well would make a silent agent cost two time-outs at start-up.
 }
 
 void TMainForm::FormCreate(TObject*) {

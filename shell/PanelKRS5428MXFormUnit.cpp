@@ -123,13 +123,18 @@ void TPanelKRS5428MX_Form::StartRequests() {
 }
 
 void TPanelKRS5428MX_Form::Timer1Timer(TObject*) {
+    bool answered = false;
     if (StatusRequest) {
         try {
-            StatusRequest->Refresh();
+            answered = StatusRequest->Refresh();
         } catch (const std::exception&) {
         }
     }
     ApplyLinkPicturesOrHide();
+    // The device answers again: the LEDs and the status line say so now, not a poll later.
+    if (answered && LedRequest && LedRequest->LastPollFailed() && !LedRequest->Busy) {
+        LedRequest->OnPollTimer();
+    }
 }
 
 void TPanelKRS5428MX_Form::ApplyLinkPicturesOrHide() {

@@ -64,4 +64,11 @@ bool MibStore::hasUnder(const Oid& prefix) const {
     return it != values_.end() && startsWith(it->first, prefix);
 }
 
+void MibStore::eraseUnder(const Oid& prefix) {
+    auto it = values_.lower_bound(prefix);
+    while (it != values_.end() && startsWith(it->first, prefix)) {
+        it = values_.erase(it);
+    }
+}
+
 } // namespace krssim

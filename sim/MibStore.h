@@ -43,6 +43,8 @@ public:
     std::vector<Oid> rowCells(const Oid& entry, const Oid& suffix) const;
     // True when some instance lies under the prefix.
     bool hasUnder(const Oid& prefix) const;
+    // Removes every instance under the prefix (the rules stay).
+    void eraseUnder(const Oid& prefix);
 
 private:
     Map values_;

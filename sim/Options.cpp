@@ -91,6 +91,12 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
         auto oid = parseOid(value);
         ok = oid.has_value();
         o.dropUnder = oid.value_or(Oid{});
+    } else if (name == "--without") {
+        auto oid = parseOid(value);
+        ok = oid.has_value() && !oid->empty();
+        if (ok) {
+            o.without.push_back(*oid);
+        }
     } else if (name == "--flip-links") {
         ok = parseInt(value, 1, 3600, o.flipSeconds);
     } else {
@@ -111,7 +117,7 @@ const char* usageText() {
            "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
            "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
-           "               [--bad-next OID] [--drop-under OID]\n"
+           "               [--bad-next OID] [--drop-under OID] [--without OID]\n"
            "Serves the data file (or every *.walk file of a folder) on udp:127.0.0.1 (and udp6:[::1]\n"
            "with --ipv6). --port 0 picks a free port; the port is printed on the first line of standard\n"
            "output once the agent answers.\n";

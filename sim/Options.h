@@ -32,6 +32,8 @@ struct Options {
     std::vector<SetFault> setFaults;
     Oid brokenNext;
     Oid dropUnder; // requests naming an object under this OID get no answer
+    // Served as if the device lacked them: every instance under these OIDs is left out.
+    std::vector<Oid> without;
     // Demo: flip a few ports' links every this many seconds (0: off).
     int flipSeconds = 0;
 };

@@ -40,6 +40,9 @@ int main(int argc, char** argv) {
     if (!krssim::loadWalkFile(options.dataFile, store, error)) {
         return fail(error);
     }
+    for (const krssim::Oid& subtree : options.without) {
+        store.eraseUnder(subtree);
+    }
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGPIPE, SIG_IGN);

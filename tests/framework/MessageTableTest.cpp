@@ -120,8 +120,10 @@ INSTANTIATE_TEST_SUITE_P(
                     BuiltInCase{SnmpUsmErrTable, 14, 13, "(SNMPv3USM) Address error!"},
                     BuiltInCase{SnmpClassErrTable, 23, 19, "(SNMP Class) Transport is not supported!"},
                     BuiltInCase{SnmpClassErrTable, 23, 22, "(SNMPClass) Blocked Mode Shutdown!"},
-                    BuiltInCase{QsSnmpErrTable, 30, 28, "Unknown error code!"},
-                    BuiltInCase{QsSnmpErrTable, 30, 29, "The agent's reply does not match the request!"},
+                    BuiltInCase{QsSnmpErrTable, 31, 28, "Unknown error code!"},
+                    BuiltInCase{QsSnmpErrTable, 31, 29, "The agent's reply does not match the request!"},
+                    BuiltInCase{QsSnmpErrTable, 31, 30,
+                                "The SNMPv3 pass phrase must have at least 8 characters."},
                     BuiltInCase{SnmpMsgTable, 2, 0, "Get: [ERROR] Request:[VARLIST]. Receive at [TIME]."},
                     BuiltInCase{SnmpMsgTable, 2, 1, "Set: [ERROR] Request:[VARLIST]. Receive at [TIME]."}));
 

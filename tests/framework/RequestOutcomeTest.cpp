@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SimOutcome,
     testing::Values(
         SimCase{"ShortAuthPassPhrase", kV3Agent, V3ShortAuth, kScalars, SVT_SV,
-                "(SNMPv3USM) Authentication error!"},
+                "The SNMPv3 pass phrase must have at least 8 characters."},
         SimCase{"V3WithCommunityModel", kV3Agent, V3CommunityModel, kScalars, SVT_SV,
                 "(SNMPv3) Unsupported Security Model!"},
         SimCase{"V3ImpossibleAuthProtocol", kV3Agent, V3AuthProtocolNine, kScalars, SVT_SV,

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{-23, -423, "(SNMPClass) Blocked Mode Shutdown!"},
         StatusCase{-24, -528, "Unknown error code!"}, StatusCase{1401, -301, "(SNMPv3USM) error!"},
         StatusCase{1402, -302, "(SNMPv3USM) Configfile write error!"},
+        StatusCase{1407, -530, "The SNMPv3 pass phrase must have at least 8 characters."},
+        StatusCase{1408, -308, "(SNMPv3USM) Authentication failure!"},
         StatusCase{1414, -314, "(SNMPv3USM) Address error!"}, StatusCase{1415, -528, "Unknown error code!"},
         StatusCase{-1402, -201, "(SNMPv3) Unsupported Security Model!"},
         StatusCase{-1418, -217, "(SNMPv3) Report sent!"}, StatusCase{-1419, -528, "Unknown error code!"},
@@ -70,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CodeCase{-522, "Count of the associated visual controls is not enough!"},
                     CodeCase{-26, "Unknown error code!"}, CodeCase{-119, "Unknown error code!"},
                     CodeCase{-529, "The agent's reply does not match the request!"},
-                    CodeCase{-530, "Unknown error code!"}, CodeCase{7, "Unknown error code!"}));
+                    CodeCase{-530, "The SNMPv3 pass phrase must have at least 8 characters."},
+                    CodeCase{-531, "Unknown error code!"}, CodeCase{7, "Unknown error code!"}));
 
 class RaisedError : public testing::TestWithParam<CodeCase> {};
 

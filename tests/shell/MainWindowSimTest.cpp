@@ -12,12 +12,16 @@
 #include "QsSNMPTarget.h"
 #include "Shape.h"
 #include "SimProcess.h"
+#include "SnmpAdapter.h"
 #include "StatusBar.h"
 #include "TempDir.h"
+#include "Timer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 namespace qs::test {
@@ -232,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
                          nullptr,
                          "(SNMPv3) Unsupported Security Model!"},
         PanelFailureCase{"V3ShortPassPhrase", kCommunities, kV3ShortPhrase,
-                         "(SNMPv3USM) Authentication error!"},
+                         "The SNMPv3 pass phrase must have at least 8 characters."},
         PanelFailureCase{"V3ImpossibleProtocols", kCommunities, kV3ImpossibleProtocols,
                          "(SNMPv3USM) Unsupported AuthProtocol!"},
         PanelFailureCase{"MissingObjectV1", kCommunities, kV1, "(SNMP) Variable does not exist!"},
@@ -290,6 +294,90 @@ TEST_F(MainWindowSim, StartUpThatCannotGoOnEndsWithOneBox) {
         EXPECT_EQ(Application->Title, "KRS-5400MX-28Module");
         EXPECT_EQ(MainForm, nullptr);
     }
+}
+
+const char* const kLedObject = ".1.3.6.1.4.1.58613.11.113.1.6.3.1.1.1.2";
+
+// The requests of the journal that name the front panel's status object.
+std::size_t PanelReads(const std::vector<JournalRecord>& journal) {
+    return static_cast<std::size_t>(std::count_if(journal.begin(), journal.end(), [](const JournalRecord& r) {
+        return !r.varbinds.empty() && r.varbinds[0].oid.starts_with(kLedObject);
+    }));
+}
+
+// An asynchronous walk of the interface names, as a list page reads.
+class NameWalk : public QsSNMPRequest2Controls {
+public:
+    explicit NameWalk(TWinControl* owner) : QsSNMPRequest2Controls(owner) {
+        static const QsSNMPVarDesc columns[] = {
+            {"1.3.6.1.2.1.2.2.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+            {"1.3.6.1.2.1.2.2.1.2", "Name", SYN_DISPLAYSTR, ACC_READONLY},
+            {nullptr},
+        };
+        Request.List = QsSNMPVarList(columns, MVT_FMV, 1);
+        Mode = RM_ASYNC;
+    }
+    int rows = 0;
+
+protected:
+    void OnRow() override { ++rows; }
+};
+
+// A device without the front panel's object: the panel's reads fail, and a page's read still
+// ends on its own reply, never on the panel's next poll. The panel polls no more here, so a read
+// that waited for a poll would not end at all.
+TEST_F(MainWindowSim, PageReadsEndWithoutThePanelsPollOnADeviceWithoutItsObject) {
+    ASSERT_TRUE(StartSim({"--without", kLedObject}));
+    TPanelKRS5428MX_Form* panel = OpenPanel();
+    ASSERT_TRUE(
+        WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().contains("does not exist"); }, 8000))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    panel->LedRequest->PollTimer->SetEnabled(false);
+    panel->Timer1->SetEnabled(false);
+    const std::size_t polls = PanelReads(sim->journal());
+    for (int opening = 1; opening <= 4; ++opening) {
+        NameWalk page(MainForm);
+        page.Refresh();
+        EXPECT_TRUE(WaitFor([&] { return !page.Busy; }, 8000)) << "opening " << opening;
+        EXPECT_GT(page.rows, 0) << "opening " << opening;
+    }
+    EXPECT_EQ(PanelReads(sim->journal()), polls);
+}
+
+// Continues a stopped agent whatever the test's outcome, so it can be stopped at the end.
+struct Continue {
+    pid_t pid;
+    ~Continue() { ::kill(pid, SIGCONT); }
+};
+
+// An SNMPv3 device silent at start-up costs one time-out, the front panel's first read: the
+// main window itself sends nothing. Once it answers, the first poll says so.
+TEST_F(MainWindowSim, SnmpV3DeviceSilentAtStartUpIsShownAnsweringByTheFirstPollAfterIt) {
+    SimOptions options;
+    options.args = {"--user", "alice:MD5:alicepass1:DES:aliceprivpass"};
+    sim = std::make_unique<SimProcess>(options);
+    ASSERT_TRUE(sim->start()) << sim->lastError();
+    dir.Write("conf/127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim->port()) + "\n" +
+                                        "Version=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=alice\n"
+                                        "AuthProtocol=1\nPrivProtocol=1\nAuthPassword=alicepass1\n"
+                                        "PrivPassword=aliceprivpass\n");
+    ASSERT_EQ(::kill(sim->pid(), SIGSTOP), 0);
+    const Continue later{sim->pid()};
+    const std::size_t sockets = AsyncSocketDescriptors().size();
+    MainForm =
+        qs::CreateForm<TMainForm>(nullptr, std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
+    EXPECT_EQ(AsyncSocketDescriptors().size(), sockets);
+    MainForm->ShowFrontPanel();
+    TPanelKRS5428MX_Form* panel = MainForm->FrontPanels.at(0);
+    ASSERT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().contains("timed out"); }, 8000))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    panel->LedRequest->PollTimer->SetEnabled(false);
+    panel->Timer1->SetEnabled(false);
+    ASSERT_EQ(::kill(sim->pid(), SIGCONT), 0);
+    panel->Timer1Timer(panel);
+    EXPECT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 8000))
+        << MainForm->StatusBar->Panels(0)->Text().toStdString();
+    EXPECT_EQ(LedColour(panel, 0), kLedLime);
 }
 
 } // namespace

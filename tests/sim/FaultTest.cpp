@@ -91,6 +91,20 @@ TEST(FaultTest, DropUnderLeavesThatSubtreeUnanswered) {
     EXPECT_EQ(journal[2].why, "dropped");
 }
 
+// An agent without the front-panel status object: it answers for it as for any object it lacks,
+// and everything else as before; a walk passes over it.
+TEST(FaultTest, WithoutLeavesTheSubtreeOutOfTheData) {
+    const std::string panel = ".1.3.6.1.4.1.58613.11.113.1.6.3.1.1.1.2";
+    SimProcess sim({{}, {"--without", panel, "--without", ".1.3.6.1.2.1.1.6"}});
+    ASSERT_TRUE(sim.start()) << sim.lastError();
+    const std::string target = "-t 0.3 -On -v2c -c lumpet " + sim.address();
+    EXPECT_THAT(snmp("snmpget", target + " " + panel + ".1"), HasSubstr("No Such Object"));
+    EXPECT_THAT(snmp("snmpget", target + " .1.3.6.1.2.1.1.6.0"), HasSubstr("No Such Object"));
+    EXPECT_THAT(get(sim), HasSubstr("core-sw-1"));
+    EXPECT_THAT(snmp("snmpgetnext", target + " " + panel), Not(HasSubstr(panel)));
+    EXPECT_EQ(qs::test::runSimToExit({"--without", "x.y"}).exitCode, 2);
+}
+
 TEST(FaultTest, BadFaultOptionsStopStartUp) {
     for (const auto& args : std::vector<std::vector<std::string>>{{"--set-error", ".1.3.6=noSuchStatus"},
                                                                   {"--drop-every", "0"},

@@ -19,7 +19,8 @@ std::function<void(const PageDef&)>& PageOpener() {
     return opener;
 }
 
-// One blocking GET of the RMON state; an answer replaces the holder's text, no answer leaves it.
+// One blocking GET of the RMON state; an answer replaces the holder's text, no answer leaves it
+// and shows why in the main window's status line.
 std::string ReadRmonState(TMainForm& form) {
     QsSNMPRequest request;
     request.List = QsSNMPVarList(RmonStateVars, SVT_SV, 0);
@@ -27,6 +28,8 @@ std::string ReadRmonState(TMainForm& form) {
     request.GetSync(ok, true);
     if (ok) {
         form.ST_RmonState->SetCaption(QString::fromStdString(request.List.GetVar(0)->Value));
+    } else if (request.GetErrorSequence() > 0) {
+        form.SetStatusText(QString::fromStdString(request.LastError.message)); // the menu says why
     }
     return form.ST_RmonState->Caption().toStdString();
 }

@@ -1,5 +1,7 @@
 #include "DialogCommand.h"
 
+#include "BlockingAction.h"
+
 #include <exception>
 
 namespace qs {
@@ -27,7 +29,12 @@ private:
 };
 
 void OpenDialog(const DialogDef& command, const DialogClassEntry& cls, const std::string& deviceAddress) {
-    std::unique_ptr<CatalogueDialog> dialog = cls.create(command.owner, command.mode);
+    std::unique_ptr<CatalogueDialog> dialog;
+    {
+        // The reads a dialog makes while it opens are one user action: one time-out at most.
+        const BlockingAction opening;
+        dialog = cls.create(command.owner, command.mode);
+    }
     const bool publish = command.global == GlobalPolicy::Set && cls.setGlobal;
     if (publish) {
         cls.setGlobal(dialog.get());

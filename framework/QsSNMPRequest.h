@@ -33,6 +33,8 @@ public:
     void LoadDefaults();
 
     // One blocking GET or GET-NEXT step; true when a table row was read and the walk goes on.
+    // Not sent (ok false, nothing reported) inside a user action whose earlier blocking request
+    // timed out (qs::BlockingAction).
     bool GetSync(bool& ok, bool first);
     void GetAsync(bool& ok, QsSNMPCompletion completion, void* driver, bool first);
     // selection: variable indices joined by commas; values: the texts to send, by selection
@@ -118,6 +120,10 @@ private:
     static qs::MappedStatus ReplyStatus(qs::PduKind kind, const std::vector<qs::SnmpVarBind>& asked,
                                         const qs::SnmpReply& reply);
     bool CheckItemType(bool& ok);
+    // A blocking request of a user action whose earlier blocking request timed out is not sent:
+    // ok := false, nothing counted or reported.
+    static bool SkippedInAction(bool& ok);
+    static void NoteBlockingReply(int status);
     std::string ReferenceText(int d, bool quoteTexts);
 
     std::shared_ptr<int> alive_; // callback records of this request check it before running

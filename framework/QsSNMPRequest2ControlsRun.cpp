@@ -1,6 +1,7 @@
 // The read and write drivers of QsSNMPRequest2Controls: blocking, asynchronous, stop.
 #include "QsSNMPRequest2Controls.h"
 
+#include "BlockingAction.h"
 #include "QsException.h"
 #include "SnmpErrors.h"
 #include "Strings.h"
@@ -254,8 +255,8 @@ bool QsSNMPRequest2Controls::WriteBlocking(const std::string& selection,
     Busy = false;
     if (ok) {
         ShowStatus(OkText());
-    } else {
-        ShowSetError(&error);
+    } else if (error.code != 0 || !qs::BlockingAction::Stopped()) {
+        ShowSetError(&error); // a write skipped after the action's time-out shows nothing more
     }
     return ok;
 }

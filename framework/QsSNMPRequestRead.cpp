@@ -1,4 +1,5 @@
 // Reads of QsSNMPRequest: blocking and asynchronous GET / GET-NEXT steps and the decode pass.
+#include "BlockingAction.h"
 #include "QsException.h"
 #include "QsSNMPRequest.h"
 #include "SnmpAdapter.h"
@@ -126,6 +127,21 @@ bool QsSNMPRequest::FinishRow(const DecodeResult& pass) {
     return List.IsTable();
 }
 
+bool QsSNMPRequest::SkippedInAction(bool& ok) {
+    if (!qs::BlockingAction::Stopped()) {
+        return false;
+    }
+    qs::BlockingAction::NoteSkipped();
+    ok = false;
+    return true;
+}
+
+void QsSNMPRequest::NoteBlockingReply(int status) {
+    if (status == qs::status::Timeout) {
+        qs::BlockingAction::NoteTimeout();
+    }
+}
+
 bool QsSNMPRequest::GetSync(bool& ok, bool first) {
     ok = true;
     if (!Active) {
@@ -137,7 +153,11 @@ bool QsSNMPRequest::GetSync(bool& ok, bool first) {
     if (!CheckItemType(ok)) {
         return false;
     }
+    if (SkippedInAction(ok)) {
+        return false;
+    }
     qs::SnmpReply reply = qs::SendBlocking(target, ReadKind(), asked);
+    NoteBlockingReply(reply.status);
     const qs::MappedStatus mapped = ReplyStatus(ReadKind(), asked, reply);
     const bool v1End = mapped.code == kNoSuchName && List.IsTable();
     if (mapped.code != 0) {

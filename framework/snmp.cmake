@@ -1,5 +1,6 @@
 krs_library(qs_snmp NO_WIDGETS
     SOURCES
+        BlockingAction.cpp
         BootCounterFile.cpp
         QsSNMPRequest.cpp
         QsSNMPRequestExpr.cpp

@@ -10,6 +10,7 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "stackingPortUitFormUnit.h"
@@ -269,7 +270,11 @@ void IncludeRuleForm::StartWalk() {
     }
     walking_ = !config_.blocking && Request->Request.Active;
     try {
-        Request->Refresh();
+        if (config_.blocking) {
+            RefreshShown(*Request); // an asynchronous walk reports through WalkEnded
+        } else {
+            Request->Refresh();
+        }
     } catch (...) {
         walking_ = false;
         throw;

@@ -12,6 +12,7 @@
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 
@@ -268,7 +269,7 @@ void RuleEditorForm::Open() {
         ResetEditors();
         InitialSelections();
         ShowRowState(false);
-        Request->Refresh();
+        RefreshShown(*Request);
     });
     ShowRowCount(ListView1, count_);
 }
@@ -299,13 +300,13 @@ void RuleEditorForm::RefreshClick() {
     if (Busy() || Request->Busy || !OperationAllowed()) {
         return; // a walk still running already reads every row
     }
-    Handle([this] { Request->Refresh(); });
+    Handle([this] { RefreshShown(*Request); });
     ShowRowState(false);
     ResetEditors();
 }
 
 void RuleEditorForm::ReadAgain() {
-    Handle([this] { Request->Refresh(); });
+    Handle([this] { RefreshShown(*Request); });
 }
 
 void RuleEditorForm::RowClick() {

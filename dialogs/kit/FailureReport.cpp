@@ -1,6 +1,7 @@
 #include "FailureReport.h"
 
 #include "Application.h"
+#include "BlockingAction.h"
 #include "Dialogs.h"
 #include "QsSNMPError.h"
 #include "QsSNMPRequest2Controls.h"
@@ -70,6 +71,11 @@ bool Guarded(const StatusArea& status, const std::function<void()>& work) {
         status.Show(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+bool GuardedAction(const StatusArea& status, const std::function<void()>& work) {
+    const BlockingAction action;
+    return Guarded(status, work);
 }
 
 bool GuardedStatusLine(QsSNMPRequest2Controls* request, const std::function<void()>& work) {

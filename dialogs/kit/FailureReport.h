@@ -38,6 +38,9 @@ bool ReportWriteFailure(QsSNMPRequest2Controls* request, const QsSNMPError* erro
 // Runs an event handler's work; an exception's text goes to the status area instead of leaving
 // the handler. Returns false when one was caught.
 bool Guarded(const StatusArea& status, const std::function<void()>& work);
+// A button's handler: Guarded, run as one user action (qs::BlockingAction), so that after the
+// first blocking request that timed out the rest of the click is skipped.
+bool GuardedAction(const StatusArea& status, const std::function<void()>& work);
 // The same for dialogs that show an exception through the request's status line (the read or
 // write template with the text in it).
 bool GuardedStatusLine(QsSNMPRequest2Controls* request, const std::function<void()>& work);

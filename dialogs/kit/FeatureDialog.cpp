@@ -39,7 +39,7 @@ TButton* FeatureDialog::MakeButton(TWinControl* parent, const char* name, const 
                                    std::function<void()> click) {
     auto* button = Make<TButton>(parent, name);
     button->SetCaption(QString::fromLatin1(caption));
-    button->OnClick = [this, click = std::move(click)](TObject*) { Handle(click); };
+    button->OnClick = [this, click = std::move(click)](TObject*) { GuardedAction(StatusOut(), click); };
     return button;
 }
 

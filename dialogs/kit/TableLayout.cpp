@@ -41,7 +41,7 @@ ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const 
         auto* button = new TButton(&dialog, column);
         button->SetName(QString::fromLatin1(b.name));
         button->SetCaption(QString::fromLatin1(b.caption));
-        button->OnClick = [&dialog, click = b.click](TObject*) { Guarded(dialog.StatusOut(), click); };
+        button->OnClick = [&dialog, click = b.click](TObject*) { GuardedAction(dialog.StatusOut(), click); };
         button->SetBounds(kLeft, top, kWidth, kButtonHeight);
         top += kButtonStep;
         made.buttons.push_back(button);
@@ -113,7 +113,7 @@ TButton* ButtonOn(TForm* form, const char* name, const char* caption, int left, 
                   std::function<void()> click, const StatusArea& status) {
     auto* button = PlaceOn<TButton>(form, name, left, top, 84);
     button->SetCaption(QString::fromLatin1(caption));
-    button->OnClick = [click = std::move(click), status](TObject*) { Guarded(status, click); };
+    button->OnClick = [click = std::move(click), status](TObject*) { GuardedAction(status, click); };
     return button;
 }
 

@@ -12,6 +12,7 @@
 #include "QsSNMPTarget.h"
 #include "SimProcess.h"
 #include "StaticText.h"
+#include "StatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +105,16 @@ TEST_F(CatalogueMenu, RmonMenuFollowsTheDeviceState) {
     emit rmon->aboutToShow();
     EXPECT_EQ(form_->ST_RmonState->Caption(), QStringLiteral("enabled"));
     EXPECT_TRUE(Item("History1")->Enabled());
+}
+
+// A device that stopped answering: the menu keeps its items and says why in the status line.
+TEST_F(CatalogueMenu, RmonMenuShowsAFailedStateReadInTheStatusLine) {
+    QMenu* rmon = Item("Menu_RMON")->Action()->menu<QMenu*>();
+    ASSERT_NE(rmon, nullptr);
+    ASSERT_TRUE(sim_->pause());
+    emit rmon->aboutToShow();
+    EXPECT_TRUE(form_->StatusBar->Panels(0)->Text().contains(QStringLiteral("timed out")))
+        << form_->StatusBar->Panels(0)->Text().toStdString();
 }
 
 class CaptionRecorder : public qs::CatalogueDialog {

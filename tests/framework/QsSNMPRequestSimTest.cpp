@@ -1,5 +1,6 @@
 // QsSNMPRequest against the simulated switch on loopback: every version and security level,
 // table walks, SETs of every wire type, agent errors, time-outs and broken agents.
+#include "BlockingAction.h"
 #include "QsSNMPRequest.h"
 #include "QsSNMPSession.h"
 #include "RequestTestSupport.h"
@@ -357,6 +358,44 @@ TEST_F(Sim, OneSecondAndOneRetryGiveUpAfterAboutTwoSecondsAsTimeOut) {
     EXPECT_NEAR(static_cast<double>(clock.elapsed()), 2000.0, 300.0);
     EXPECT_EQ(result.code, -405);
     EXPECT_EQ(sim_->journal().size(), 2u);
+}
+
+// One user action waits for one time-out at most: after a blocking read timed out, the action's
+// further blocking reads and writes are not sent and report nothing; the next action, and
+// requests outside any action, are sent again.
+TEST_F(Sim, ABlockingTimeOutEndsTheBlockingRequestsOfItsAction) {
+    ASSERT_TRUE(Start({"--no-answer"}));
+    QsSNMPRequest request;
+    Aim(request, 1, 10);
+    request.Retries = 0;
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    bool ok = true;
+    const std::uint64_t timeouts = BlockingAction::Timeouts();
+    {
+        const BlockingAction action;
+        request.GetSync(ok, true);
+        EXPECT_FALSE(ok);
+        const std::uint64_t errors = request.GetErrorSequence();
+        EXPECT_EQ(request.LastError.code, -405);
+        ok = true;
+        request.GetSync(ok, true);
+        EXPECT_FALSE(ok);
+        QsSNMPError error;
+        ok = true;
+        request.SetSync(ok, error, false, "", nullptr);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(error.code, 0);
+        EXPECT_EQ(request.GetErrorSequence(), errors);
+        EXPECT_EQ(sim_->journal().size(), 1u);
+        EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 1u);
+    }
+    {
+        const BlockingAction next;
+        request.GetSync(ok, true);
+    }
+    request.GetSync(ok, true);
+    EXPECT_EQ(sim_->journal().size(), 3u);
+    EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 3u);
 }
 
 TEST_F(Sim, WrongCommunityTimesOut) {

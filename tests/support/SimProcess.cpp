@@ -158,9 +158,18 @@ int SimProcess::stop() {
         return -1;
     }
     kill(pid_, SIGTERM);
+    kill(pid_, SIGCONT); // a paused agent ends at once instead of after the SIGKILL wait
     int code = waitExit(pid_, 5000);
     pid_ = -1;
     return code;
+}
+
+bool SimProcess::pause() {
+    return pid_ > 0 && kill(pid_, SIGSTOP) == 0;
+}
+
+bool SimProcess::resume() {
+    return pid_ > 0 && kill(pid_, SIGCONT) == 0;
 }
 
 std::string SimProcess::address() const {

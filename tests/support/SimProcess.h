@@ -85,6 +85,9 @@ public:
     bool start();
     // SIGTERM, then waits for the exit (SIGKILL after 5 s). Returns the exit status, or -1.
     int stop();
+    // SIGSTOP: the agent stays bound but answers nothing (a silent device) until resume (SIGCONT).
+    bool pause();
+    bool resume();
     bool running() const { return pid_ > 0; }
     pid_t pid() const { return pid_; }
 

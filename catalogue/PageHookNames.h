@@ -9,5 +9,7 @@ inline constexpr char kMulticastFilterPortColumnsHook[] = "MulticastFilterPortCo
 // The Add hooks of the CFM MA Net and MA Component tables.
 inline constexpr char kCfmNetTableAddHooks[] = "CfmNetTableAddHooks";
 inline constexpr char kCfmComponentTableAddHooks[] = "CfmComponentTableAddHooks";
+// The VLAN Multiply page's VLAN list is checked before Set sends it.
+inline constexpr char kVlanMultiplyListHook[] = "VlanMultiplyList";
 
 } // namespace qs

@@ -2,6 +2,8 @@
 // built it, installed by the name the page definition gives (PageHookNames.h).
 #pragma once
 
+#include <string_view>
+
 class TEditsPanel;
 class TSNMPEditorPanel;
 class TSNMPListViewPanel;
@@ -25,5 +27,11 @@ void CfmComponentTableAfterAdd(TEditsPanel& grid);
 // The Multicast Filter Port Table shows its index and add-or-delete columns; the last two
 // columns get no width but are still read and edited.
 void RebuildMulticastFilterPortColumns(TSNMPListViewPanel& page);
+
+// A VLAN list: VLAN IDs 1 to 4094 and ranges of them ("2,5-10"), joined by commas, nothing else.
+bool IsVlanIdListText(std::string_view text);
+// Set checks the ticked item var as a VLAN list first: any other text shows a message naming
+// the field, takes the focus to it and sends nothing.
+void CheckVlanListBeforeSet(TSNMPEditorPanel& page, int var);
 
 } // namespace qs

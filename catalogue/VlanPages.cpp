@@ -1,5 +1,6 @@
 #include "VlanPages.h"
 
+#include "PageHookNames.h"
 #include "PageMakers.h"
 #include "QBridgeMib.h"
 #include "VlanMib.h"
@@ -53,6 +54,7 @@ const PageDef VlanAdvertisementPage = ListPage("VLAN Advertisement Table", VlanA
 const PageDef VlanMultiplyPage = [] {
     PageDef page = ScalarPage("VLAN Multiply Management", VlanMultiplyVars);
     page.portList = {2, 14, 28};
+    page.hook = kVlanMultiplyListHook;
     return page;
 }();
 

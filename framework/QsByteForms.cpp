@@ -59,13 +59,18 @@ QsOctets DottedBytes(const std::string& text) {
     return out;
 }
 
-// Each sub-identifier as a 4-byte little-endian integer; the empty text has none.
+// Each sub-identifier as a 4-byte little-endian integer; the empty text has none. Any other text
+// that is not a dotted OID raises the OID error rather than give sub-identifiers nobody typed.
 QsOctets OidBytes(const std::string& text) {
     QsOctets out;
+    qs::OidVector oid;
     if (text.empty()) {
         return out;
     }
-    for (const std::uint32_t n : DottedNumbers(text)) {
+    if (!qs::OidFromText(text, oid)) {
+        qs::RaiseFrameworkError(qs::kBadOidText);
+    }
+    for (const std::uint32_t n : oid) {
         const QsOctets sub = LittleEndian(n, 4);
         out.insert(out.end(), sub.begin(), sub.end());
     }

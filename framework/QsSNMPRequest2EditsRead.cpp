@@ -1,5 +1,6 @@
 // Bound controls to value texts. Every value passes through its byte form, so reading a control
 // normalises it (an integer edit holding 007 gives 7).
+#include "ByteQStrings.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "EditGroups.h"
@@ -42,8 +43,21 @@ bool IsReadKind(TComponent* c) {
            dynamic_cast<TComboBox*>(c) || dynamic_cast<TRadioGroup*>(c) || dynamic_cast<TEdit*>(c);
 }
 
+// Values of any length, where a shorter text would leave the tail of the bytes the value had.
+bool IsByteStringSyntax(std::uint32_t syntax) {
+    return syntax == SYN_OBJECTID || syntax == SYN_BITSTR || syntax == SYN_OCTETSTR || syntax == SYN_OPAQUE ||
+           syntax == SYN_MACADDRESS || syntax == SYN_IPV6ADDRESS;
+}
+
+// A control that shows a whole byte string (not bits of it) gives the value alone: what it holds
+// is never merged into the bytes the value had (an OID "1.3" over 1.3.6.1 stays 1.3).
+bool HoldsWholeValue(const _ControlAssociation_s& a, const QsSNMPVar& var) {
+    return IsByteStringSyntax(var.Syntax) && a.Position == 0 && a.PartSyntax == var.Syntax &&
+           a.BitPositions.empty() && !a.Controls.empty() && IsReadKind(a.Controls.front());
+}
+
 std::string Text(const QString& s) {
-    return s.toStdString();
+    return qs::QStringToBytes(s);
 }
 
 } // namespace
@@ -63,8 +77,11 @@ void QsSNMPRequest2Edits::ReadVariable(int v) {
         return; // a variable without controls keeps its value text
     }
     QsSNMPVar& var = *Request.List.GetVar(v);
+    const bool replaced = std::any_of(Associations.begin(), Associations.end(), [v, &var](const auto& a) {
+        return a->VarIndex == v && HoldsWholeValue(*a, var);
+    });
     const std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
-    QsOctets whole = var.Syntax == SYN_DISPLAYSTR ? QsOctets() : CurrentBytes(text, var.Syntax);
+    QsOctets whole = var.Syntax == SYN_DISPLAYSTR || replaced ? QsOctets() : CurrentBytes(text, var.Syntax);
     for (std::size_t i = 0; i < Associations.size(); ++i) {
         _ControlAssociation_s& a = *Associations[i];
         if (a.VarIndex != v) {

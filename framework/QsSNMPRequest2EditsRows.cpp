@@ -1,6 +1,7 @@
 // The read and write steps of the request-to-edits driver, and the list-view rows: columns in a
 // fixed order (hidden columns first), one item per row, the selected row back into the values.
 #include "Application.h"
+#include "ByteQStrings.h"
 #include "PortListTexts.h"
 #include "QsByteForms.h"
 #include "QsSNMPRequest2Edits.h"
@@ -139,7 +140,7 @@ void QsSNMPRequest2Edits::AddRow() {
     for (const int v : columnVars_) {
         const QsSNMPVar& var = *Request.List.GetVar(v);
         const bool portList = var.Syntax == SYN_BITLIST && !qs::IsValueMarker(var.Value);
-        texts << QString::fromStdString(portList ? BitListToPortText(var.Value, true) : var.Value);
+        texts << qs::BytesToQString(portList ? BitListToPortText(var.Value, true) : var.Value);
     }
     ListView->AddItem(texts);
 }
@@ -155,7 +156,7 @@ void QsSNMPRequest2Edits::RowToValues() {
             break;
         }
         QsSNMPVar& var = *Request.List.GetVar(columnVars_[c]);
-        const std::string text = (c == 0 ? item->Caption() : item->SubItem(sub)).toStdString();
+        const std::string text = qs::QStringToBytes(c == 0 ? item->Caption() : item->SubItem(sub));
         var.Value = var.Syntax == SYN_BITLIST ? TextInBrackets(text) : text;
     }
 }

@@ -1,4 +1,5 @@
 // Value texts to bound controls.
+#include "ByteQStrings.h"
 #include "CheckBox.h"
 #include "ControlChoosers.h"
 #include "EditGroups.h"
@@ -31,7 +32,7 @@ bool CheckedFor(const QsOptionList* options, std::uint32_t syntax, const std::st
 }
 
 QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+    return qs::BytesToQString(s);
 }
 
 } // namespace

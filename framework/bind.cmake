@@ -3,6 +3,7 @@
 krs_library(qs_bind
     SOURCES
         AddressValidators.cpp
+        ByteQStrings.cpp
         QsEditConstraint.cpp
         QsEditConstraintEvents.cpp
         QsSNMPRequest2Controls.cpp

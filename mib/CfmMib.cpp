@@ -194,7 +194,7 @@ const QsSNMPVarDesc CfmMepVars[] = {
      &MepTransmitLbmStatusList},
     {"1.3.111.2.802.1.1.8.1.7.1.1.27", "Transmit LBM Destination MAC Address", SYN_MACADDRESS, ACC_READWRITE},
     {"1.3.111.2.802.1.1.8.1.7.1.1.30", "Transmit LBM Messages", SYN_INTEGER, ACC_READWRITE},
-    {"1.3.111.2.802.1.1.8.1.7.1.1.31", "Transmit LBM Data TLV", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.111.2.802.1.1.8.1.7.1.1.31", "Transmit LBM Data TLV", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.111.2.802.1.1.8.1.7.1.1.32", "Transmit LBM VLAN Priority", SYN_INTEGER, ACC_READWRITE},
     {"1.3.111.2.802.1.1.8.1.7.1.1.34", "Transmit LBM Result OK", SYN_INTEGER, ACC_READONLY,
      &MepTransmitLbmResultList},

@@ -33,6 +33,8 @@ const QsOptionList TraceHopTargetTypeList(kAddressType, OVT_INT);
 
 } // namespace
 
+// The results' addresses are InetAddress values and their times DateAndTime values: binary
+// strings, shown in their own forms.
 const QsSNMPVarDesc PingMaxConcurrentVars[] = {
     {"1.3.6.1.2.1.80.1.1", "Max Concurrent Requests", SYN_GUAGE, ACC_READONLY},
     {nullptr},
@@ -54,14 +56,14 @@ const QsSNMPVarDesc PingResultsVars[] = {
     {kIndexOid, "Test Name", SYN_DISPLAYSTR, ACC_NOTACCESS},
     {"1.3.6.1.2.1.80.1.3.1.1", "Operational Status", SYN_INTEGER, ACC_READONLY, &PingOperStatusList},
     {"1.3.6.1.2.1.80.1.3.1.2", "IP Target Address Type", SYN_INTEGER, ACC_READONLY, &PingTargetTypeList},
-    {"1.3.6.1.2.1.80.1.3.1.3", "IP Target Address", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.80.1.3.1.3", "IP Target Address", SYN_INETADDRESS, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.4", "Min RTT", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.5", "Max RTT", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.6", "Average Rtt", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.7", "Probe Responses", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.8", "Sent Probes", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.3.1.9", "RTT Sum Of Squares", SYN_GUAGE, ACC_READONLY},
-    {"1.3.6.1.2.1.80.1.3.1.10", "Last Good Probe", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.80.1.3.1.10", "Last Good Probe", SYN_DATETIME, ACC_READONLY},
     {nullptr},
 };
 
@@ -72,7 +74,7 @@ const QsSNMPVarDesc PingProbeHistoryVars[] = {
     {"1.3.6.1.2.1.80.1.4.1.2", "History Response", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.80.1.4.1.3", "History Status", SYN_INTEGER, ACC_READONLY, &PingHistoryStatusList},
     {"1.3.6.1.2.1.80.1.4.1.4", "History Last RC", SYN_INTEGER, ACC_READONLY},
-    {"1.3.6.1.2.1.80.1.4.1.5", "History Time", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.80.1.4.1.5", "History Time", SYN_DATETIME, ACC_READONLY},
     {nullptr},
 };
 
@@ -101,10 +103,10 @@ const QsSNMPVarDesc TraceRouteResultsVars[] = {
     {"1.3.6.1.2.1.81.1.3.1.2", "Current Hop Count", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.3.1.3", "Current Probe Count", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.3.1.4", "IP Target Address Type", SYN_INTEGER, ACC_READONLY, &TraceTargetTypeList},
-    {"1.3.6.1.2.1.81.1.3.1.5", "IP Target Address", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.3.1.5", "IP Target Address", SYN_INETADDRESS, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.3.1.6", "Test Attempts", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.3.1.7", "Test Successes", SYN_GUAGE, ACC_READONLY},
-    {"1.3.6.1.2.1.81.1.3.1.8", "Last Good Path", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.3.1.8", "Last Good Path", SYN_DATETIME, ACC_READONLY},
     {nullptr},
 };
 
@@ -116,11 +118,11 @@ const QsSNMPVarDesc TraceRouteProbeHistoryVars[] = {
     {"1.3.6.1.2.1.81.1.4.1.3", "History Probe Index", SYN_GUAGE, ACC_NOTACCESS},
     {"1.3.6.1.2.1.81.1.4.1.4", "History Hop Address Type", SYN_INTEGER, ACC_READONLY,
      &TraceHopAddressTypeList},
-    {"1.3.6.1.2.1.81.1.4.1.5", "History Hop Address", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.4.1.5", "History Hop Address", SYN_INETADDRESS, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.4.1.6", "History Response", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.4.1.7", "History Status", SYN_INTEGER, ACC_READONLY, &TraceHistoryStatusList},
     {"1.3.6.1.2.1.81.1.4.1.8", "History Last RC", SYN_INTEGER, ACC_READONLY},
-    {"1.3.6.1.2.1.81.1.4.1.9", "History Time", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.4.1.9", "History Time", SYN_DATETIME, ACC_READONLY},
     {nullptr},
 };
 
@@ -129,13 +131,13 @@ const QsSNMPVarDesc TraceRouteHopsVars[] = {
     {kIndexOid, "Test Name", SYN_DISPLAYSTR, ACC_NOTACCESS},
     {"1.3.6.1.2.1.81.1.5.1.1", "Hop Index", SYN_GUAGE, ACC_NOTACCESS},
     {"1.3.6.1.2.1.81.1.5.1.2", "IP Target Address Type", SYN_INTEGER, ACC_READONLY, &TraceHopTargetTypeList},
-    {"1.3.6.1.2.1.81.1.5.1.3", "IP Target Address", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.5.1.3", "IP Target Address", SYN_INETADDRESS, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.4", "Min Rtt", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.5", "Max Rtt", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.6", "Average Rtt", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.7", "Rtt Sum Of Squares", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.8", "Sent Probes", SYN_GUAGE, ACC_READONLY},
     {"1.3.6.1.2.1.81.1.5.1.9", "Probe Responses", SYN_GUAGE, ACC_READONLY},
-    {"1.3.6.1.2.1.81.1.5.1.10", "Last Good Probe", SYN_DISPLAYSTR, ACC_READONLY},
+    {"1.3.6.1.2.1.81.1.5.1.10", "Last Good Probe", SYN_DATETIME, ACC_READONLY},
     {nullptr},
 };

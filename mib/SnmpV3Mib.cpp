@@ -47,6 +47,8 @@ const QsOptionList CommunityStatusList(RowStatusOptions, OVT_INT);
 
 } // namespace
 
+// Engine IDs, addresses, masks, key changes and the public value are binary OCTET STRINGs: they
+// read and write as hex texts, so a value that is not text goes back byte for byte.
 const QsSNMPVarDesc SnmpEngineVars[] = {
     {"1.3.6.1.6.3.10.2.1.1", "Engine ID", SYN_OCTETSTR, ACC_READONLY},
     {"1.3.6.1.6.3.10.2.1.2", "Engine Boot Numbers", SYN_INTEGER, ACC_READONLY},
@@ -110,12 +112,12 @@ const QsSNMPVarDesc UsmUserVars[] = {
     {"1.3.6.1.6.3.15.1.2.2.1.4", "Clone From", SYN_OBJECTID, ACC_READWRITE},
     {"1.3.6.1.6.3.15.1.2.2.1.5", "Authentication Protocol", SYN_OBJECTID, ACC_READWRITE,
      &UserAuthProtocolList},
-    {"1.3.6.1.6.3.15.1.2.2.1.6", "Authentication Key Change", SYN_DISPLAYSTR, ACC_READWRITE},
-    {"1.3.6.1.6.3.15.1.2.2.1.7", "Own Authentication Key Change", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.15.1.2.2.1.6", "Authentication Key Change", SYN_OCTETSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.15.1.2.2.1.7", "Own Authentication Key Change", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.6.1.6.3.15.1.2.2.1.8", "Privacy Protocol", SYN_OBJECTID, ACC_READWRITE, &UserPrivProtocolList},
-    {"1.3.6.1.6.3.15.1.2.2.1.9", "Privacy Key Change", SYN_DISPLAYSTR, ACC_READWRITE},
-    {"1.3.6.1.6.3.15.1.2.2.1.10", "Own Privacy Key Change", SYN_DISPLAYSTR, ACC_READWRITE},
-    {"1.3.6.1.6.3.15.1.2.2.1.11", "Public", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.15.1.2.2.1.9", "Privacy Key Change", SYN_OCTETSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.15.1.2.2.1.10", "Own Privacy Key Change", SYN_OCTETSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.15.1.2.2.1.11", "Public", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.6.1.6.3.15.1.2.2.1.12", "Storage Type", SYN_INTEGER, ACC_READWRITE, &UserStorageList},
     {"1.3.6.1.6.3.15.1.2.2.1.13", "Status", SYN_INTEGER, ACC_READWRITE, &UserStatusList},
     {nullptr},
@@ -148,7 +150,7 @@ const QsSNMPVarDesc VacmAccessVars[] = {
 const QsSNMPVarDesc VacmViewTreeVars[] = {
     {"1.3.6.1.6.3.16.1.5.2.1.1", "VACM View Tree Family ViewName", SYN_DISPLAYSTR, ACC_NOTACCESS},
     {"1.3.6.1.6.3.16.1.5.2.1.2", "VACM View Tree Family Subtree", SYN_OBJECTID, ACC_NOTACCESS},
-    {"1.3.6.1.6.3.16.1.5.2.1.3", "VACM View Tree Family Mask", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.16.1.5.2.1.3", "VACM View Tree Family Mask", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.6.1.6.3.16.1.5.2.1.4", "VACM View Tree Family Type", SYN_INTEGER, ACC_READWRITE, &ViewTypeList},
     {"1.3.6.1.6.3.16.1.5.2.1.5", "VACM View Tree Family Storage Type", SYN_INTEGER, ACC_READWRITE,
      &ViewStorageList},
@@ -180,7 +182,7 @@ const QsSNMPVarDesc SnmpNotifyFilterProfileVars[] = {
 const QsSNMPVarDesc SnmpNotifyFilterVars[] = {
     {"1.3.6.1.6.3.13.1.2.1.1", "Profile Name", SYN_DISPLAYSTR, ACC_NOTACCESS},
     {"1.3.6.1.6.3.13.1.3.1.1", "Subtree", SYN_OBJECTID, kImpliedKey},
-    {"1.3.6.1.6.3.13.1.3.1.2", "Mask", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.13.1.3.1.2", "Mask", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.6.1.6.3.13.1.3.1.3", "Type", SYN_INTEGER, ACC_READWRITE, &FilterTypeList},
     {"1.3.6.1.6.3.13.1.3.1.4", "Storage Type", SYN_INTEGER, ACC_READWRITE, &FilterStorageList},
     {"1.3.6.1.6.3.13.1.3.1.5", "Row Status", SYN_INTEGER, ACC_READWRITE, &FilterStatusList},
@@ -202,7 +204,7 @@ const QsSNMPVarDesc SnmpCommunityVars[] = {
 // Extends the target address table: indexed by the target address's name.
 const QsSNMPVarDesc SnmpTargetAddrExtVars[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Target Address Name", SYN_DISPLAYSTR, kImpliedKey},
-    {"1.3.6.1.6.3.18.1.2.1.1", "TMask", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.6.3.18.1.2.1.1", "TMask", SYN_OCTETSTR, ACC_READWRITE},
     {"1.3.6.1.6.3.18.1.2.1.2", "MMS", SYN_INTEGER, ACC_READWRITE},
     {nullptr},
 };

@@ -4,6 +4,7 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
+#include "DeviceModel.h"
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
@@ -11,6 +12,7 @@
 #include "PortTrunkForm.h"
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
+#include "RequiredText.h"
 
 TPortMirrorForm* PortMirrorForm = nullptr;
 
@@ -182,11 +184,19 @@ void TPortMirrorForm::BT_RefreshClick() {
     qs::RefreshShown(*TrunkRequest, MirrorRequest);
 }
 
+// The target port must be one of the device's ports.
+bool TPortMirrorForm::TargetPortValid() {
+    const int ports = PortCountOfModel(DeviceModelName);
+    const QString message = QStringLiteral("Please enter a valid Target Port: a port number from 1 to %1.");
+    return qs::RequireNumber(PortEdit, 1, ports, message.arg(ports)).has_value();
+}
+
 // Three SETs, each collecting the controls again: all four values, then the ingress ports alone,
 // then the egress ports alone. A refused SET is reported and the next one still goes out; an
 // exception ends the sequence. The marks are put back and everything is read again in any case.
+// A target port that is not one of the device's ports sends nothing.
 void TPortMirrorForm::BT_SetClick() {
-    if (RequestsEnded()) {
+    if (RequestsEnded() || !TargetPortValid()) {
         return;
     }
     qs::GuardedStatusLine(MirrorRequest, [this] {

@@ -66,6 +66,7 @@ private:
     void BuildHiddenControls();
     void CreateMirrorRequest();
     void CreateTrunkRequest();
+    bool TargetPortValid();
 };
 
 extern TPortMirrorForm* PortMirrorForm;

@@ -49,7 +49,7 @@ UnitPortVerdict CheckUnitPort(const std::vector<UnitInfo>& units, int unit, int 
 }
 
 bool IsValidMacHexText(std::string_view text) {
-    return text.size() >= kMacDigits && std::all_of(text.begin(), text.begin() + kMacDigits, [](char c) {
+    return text.size() == kMacDigits && std::all_of(text.begin(), text.end(), [](char c) {
                return std::isxdigit(static_cast<unsigned char>(c)) != 0;
            });
 }

@@ -1,5 +1,6 @@
 #include "PrtSecDelCtrlForm.h"
 
+#include "AddressChecks.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DeviceModel.h"
@@ -9,6 +10,7 @@
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
+#include "RequiredText.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
 #include "StrToInt.h"
@@ -157,16 +159,18 @@ bool TPrtSecDelCtrlForm::CheckUnitPort() {
 }
 
 bool TPrtSecDelCtrlForm::CheckDeleteInput() {
-    if (edtVlan->Text().isEmpty()) {
-        ShowMessage(QStringLiteral("You should input VLAN name."));
+    if (!qs::RequireText(edtVlan, QStringLiteral("You should input VLAN name."))) {
         return false;
     }
     if (!CheckUnitPort()) {
         ShowMessage(QStringLiteral("You should input valid port."));
         return false;
     }
-    if (!qs::IsValidMacHexText(edtMac->Text().toStdString())) {
+    // A port-security entry is a station's address: twelve hex digits, not a group address.
+    const std::string mac = edtMac->Text().toStdString();
+    if (!qs::IsValidMacHexText(mac) || !qs::IsUnicastMacText(mac)) {
         ShowMessage(QStringLiteral("You should input valid MAC address."));
+        edtMac->SetFocus();
         return false;
     }
     cbxOper->SetItemIndex(kStart);

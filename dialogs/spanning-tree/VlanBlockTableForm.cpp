@@ -397,7 +397,7 @@ void VlanBlockTableForm::RoundPriority() {
     }
     auto* edit = dynamic_cast<TEdit*>(Editor(config_.priorityColumn));
     const int priority = StrToInt(edit->Text());
-    if (priority % kPriorityStep != 0) {
+    if (priority >= 0 && priority % kPriorityStep != 0) { // a negative text is left to be refused
         edit->SetText(QString::number(priority - priority % kPriorityStep));
     }
 }

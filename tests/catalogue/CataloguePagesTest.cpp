@@ -1,6 +1,7 @@
 // Every page of the menu built from its definition, opened against the simulated switch, read
 // and closed again, as a user clicking through the menu would; the SNMP v3 menu's pages over an
-// authPriv SNMPv3 session.
+// authPriv SNMPv3 session; binary masks round trip through an Edit, and VLAN Multiply refuses a
+// text that is no VLAN list.
 #include "CataloguePageTest.h"
 #include "CatalogueWalk.h"
 #include "ComboBox.h"
@@ -14,6 +15,7 @@
 #include "ListView.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
+#include "PageHooks.h"
 #include "PortMib.h"
 #include "QsSNMPRequest2Edits.h"
 #include "QsSNMPSession.h"
@@ -698,6 +700,156 @@ TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
     }
     EXPECT_EQ(sent[".1.3.6.1.4.1.58613.12.9.4.4.1.5.4"], "FFFFFFFF000000000000000000000000");
     EXPECT_EQ(sent[".1.3.6.1.4.1.58613.12.9.4.4.1.7.4"], "4");
+    pageForm->Close();
+    QCoreApplication::processEvents();
+}
+
+// The binary masks of the SNMP v3 tables read as hex texts, and an Edit that leaves a mask as it
+// was writes its very bytes back: bytes that are no text, and a zero byte, included.
+TEST_F(CataloguePagesV3, EditWritesAnUnchangedBinaryMaskBackByteForByte) {
+    struct Case {
+        const char* page;
+        QStringList keys;
+        int mask;
+        std::string oid;
+        QString hex;
+    };
+    const Case cases[] = {
+        {"ViewTable1",
+         {"restricted", "1.3.6.1.2.1.2.2.1.1.1"},
+         2,
+         ".1.3.6.1.6.3.16.1.5.2.1.3.10.114.101.115.116.114.105.99.116.101.100.11.1.3.6.1.2.1.2.2.1.1.1",
+         "FFA0"},
+        {"NotifyFilterEntryTable1",
+         {"filter1", "1.3.6.1.6.3.1.1.5"},
+         2,
+         ".1.3.6.1.6.3.13.1.3.1.2.7.102.105.108.116.101.114.49.1.3.6.1.6.3.1.1.5",
+         "FFC0"},
+        {"TargetAddressTable1", {"nms2"}, 1, ".1.3.6.1.6.3.18.1.2.1.1.110.109.115.50", "FFFFFF000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed(c.page));
+        pageForm->Show();
+        ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+        TSNMPListViewPanel* panel = ListPanelOn(*pageForm, 0);
+        ASSERT_TRUE(SelectRow(*panel, c.keys));
+        EXPECT_EQ(Cell(panel->ListPanel->ListView->Selected(), c.mask), c.hex);
+        const std::size_t before = sim->journal().size();
+        OnSubForm([&](TForm*, TSNMPPanel* frame) {
+            panel->EditsPanel->Items[static_cast<std::size_t>(c.mask)].CheckBox->SetChecked(true);
+            frame->BtnPanel->SetCheckedBtn->Click();
+        });
+        panel->BtnPanel->EditBtn->Click();
+        const auto journal = sim->journal();
+        std::vector<std::string> sent;
+        for (std::size_t i = before; i < journal.size(); ++i) {
+            for (std::size_t v = 0; journal[i].pdu == "set" && v < journal[i].varbinds.size(); ++v) {
+                sent.push_back(journal[i].varbinds[v].oid + "=" + journal[i].varbinds[v].hex);
+            }
+        }
+        EXPECT_EQ(sent, std::vector<std::string>{c.oid + "=" + c.hex.toStdString()});
+        pageForm->Close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+}
+
+// The target address's domain is an OID: a text that is none is refused with the OID error in
+// the status line and nothing is sent; a shorter OID goes out as typed, never merged into the domain shown
+// before.
+TEST_F(CataloguePagesV3, TargetDomainTakesOnlyAWellFormedOid) {
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("CommunityTargetAddressTable"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    TSNMPListViewPanel* panel = ListPanelOn(*pageForm, 0);
+    const std::string domain = ".1.3.6.1.6.3.12.1.2.1.2.110.109.115.49";
+    struct Case {
+        QString text;
+        std::vector<std::string> sent;
+    };
+    const Case cases[] = {
+        {QStringLiteral("zz"), {}},
+        {QStringLiteral("-1"), {}},
+        {QStringLiteral("1..2"), {}},
+        {QString(300, u'9'), {}},
+        {QStringLiteral("1.3.6.1.6.1"), {domain + "=1.3.6.1.6.1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.left(20).toStdString());
+        FirstReadStatus(*pageForm); // the list is read again after each Edit
+        ASSERT_TRUE(SelectRow(*panel, {QStringLiteral("nms1")}));
+        const std::size_t before = sim->journal().size();
+        QString status;
+        OnSubForm([&](TForm*, TSNMPPanel* frame) {
+            dynamic_cast<TEdit*>(panel->EditsPanel->Items[1].Control)->SetText(c.text);
+            panel->EditsPanel->Items[1].CheckBox->SetChecked(true);
+            frame->BtnPanel->SetCheckedBtn->Click();
+            status = frame->StatusBar->SimpleText() + " " + panel->StatusBar->SimpleText();
+        });
+        panel->BtnPanel->EditBtn->Click();
+        const auto journal = sim->journal();
+        std::vector<std::string> sent;
+        for (std::size_t i = before; i < journal.size(); ++i) {
+            for (std::size_t v = 0; journal[i].pdu == "set" && v < journal[i].varbinds.size(); ++v) {
+                const std::string& value = journal[i].varbinds[v].value;
+                sent.push_back(journal[i].varbinds[v].oid + "=" + value.substr(value.find_first_not_of('.')));
+            }
+        }
+        EXPECT_EQ(sent, c.sent);
+        EXPECT_EQ(status.contains(QStringLiteral("Invalid Object Identifier")), c.sent.empty())
+            << status.toStdString();
+    }
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
+    pageForm->Close();
+    QCoreApplication::processEvents();
+}
+
+// VLAN Multiply's VLAN list is a list of VLAN IDs and ranges: anything else is refused on Set
+// with a message naming the field and the focus on it, and nothing is sent.
+TEST(VlanListText, ListsOfVlanIdsAndRangesOnly) {
+    for (const char* text : {"1", "4094", "10", "2,5-10", "1-4094", "7-7,9"}) {
+        EXPECT_TRUE(qs::IsVlanIdListText(text)) << text;
+    }
+    const std::string nines(300, '9');
+    for (const std::string& text :
+         {std::string("zz"), std::string(), std::string("-1"), nines, std::string("1.2.3.4.5"),
+          std::string("0"), std::string("4095"), std::string("9-3"), std::string("2,,5"), std::string("2,"),
+          std::string("1-2-3"), std::string(" 5"), std::string("+5"), std::string("05x")}) {
+        EXPECT_FALSE(qs::IsVlanIdListText(text)) << text.substr(0, 20);
+    }
+}
+
+TEST_F(CataloguePages, VlanMultiplySetRefusesATextThatIsNoVlanList) {
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("VlLANMultiplyManagement1"));
+    pageForm->Show();
+    ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
+    auto* panel = dynamic_cast<TSNMPEditorPanel*>(Panels(*pageForm).at(0));
+    ASSERT_NE(panel, nullptr);
+    auto* list = dynamic_cast<TEdit*>(panel->EditsPanel->Items[0].Control);
+    ASSERT_NE(list, nullptr);
+    panel->EditsPanel->Items[0].CheckBox->SetChecked(true);
+    const std::string multiply = ".1.3.6.1.4.1.58613.11.113.1.6.2.23.2.";
+    for (const QString& text : {QStringLiteral("zz"), QString(), QStringLiteral("-1"), QString(300, u'9'),
+                                QStringLiteral("1.2.3.4.5")}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        const std::size_t before = sim->journal().size();
+        messages.boxes.clear();
+        list->SetText(text);
+        panel->BtnPanel->SetCheckedBtn->setFocus();
+        panel->BtnPanel->SetCheckedBtn->Click();
+        EXPECT_TRUE(SetSummaries(sim->journal(), before, multiply).empty());
+        EXPECT_EQ(messages.Texts(),
+                  QStringList{QStringLiteral("Please enter a valid VLAN List: VLAN IDs from 1 "
+                                             "to 4094 or ranges of them, such as 2,5-10.")});
+        EXPECT_EQ(pageForm->focusWidget(), list);
+    }
+    const std::size_t before = sim->journal().size();
+    messages.boxes.clear();
+    list->SetText(QStringLiteral("2,5-10"));
+    panel->BtnPanel->SetCheckedBtn->Click();
+    EXPECT_EQ(SetSummaries(sim->journal(), before, multiply), std::vector<std::string>{"1.0=STRING:2,5-10"});
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
     pageForm->Close();
     QCoreApplication::processEvents();
 }

@@ -300,7 +300,7 @@ const std::map<std::string, Row>& NewRows() {
           "false",
           "001E58C00003",
           "1",
-          "probe",
+          "70726F6265", // the data TLV's bytes as hex: "probe"
           "7",
           "false",
           "0",

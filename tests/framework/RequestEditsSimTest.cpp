@@ -1,6 +1,7 @@
 // The request-to-edits driver against krs-sim: a walk fills the list view, a selected row shows
 // in the bound controls and goes back to the agent as exactly one SET; the same for scalars in
-// edits, combo boxes, radio groups and check boxes, whole values and single bits.
+// edits, combo boxes, radio groups and check boxes, whole values and single bits; a display
+// string that is no text goes back byte for byte.
 
 #include "CheckBox.h"
 #include "ComboBox.h"
@@ -174,6 +175,36 @@ TEST_F(EditsSimTest, ScalarsShowInEveryKindOfControlAndAreWrittenBack) {
     // The bit boxes build their bytes afresh: the unbound bits of A5 0F are cleared.
     EXPECT_EQ(Sets(), QStringList({"20.1.0=INTEGER:1 20.2.0=STRING:C0 01 20.3.0=STRING:edge-1 "
                                    "20.4.0=IpAddress:10.1.2.9 20.5.0=INTEGER:1 20.6.0=INTEGER:1"}));
+}
+
+// A display string whose bytes are no text shows as unreadable characters; an unchanged edit
+// writes the very bytes back, zero-free and byte for byte, and a typed text goes out as typed.
+TEST_F(EditsSimTest, DisplayStringThatIsNoTextIsWrittenBackByteForByte) {
+    const std::string bytes = "\xFF\xA0sw\xC3";
+    auto agent = Scalars(); // puts the bytes on the agent, then the original name back at the end
+    const auto put = [&agent](const std::string& value) {
+        for (int i = 0; i < agent->Request.List.GetCount(); ++i) {
+            agent->Request.List.GetVar(i)->Value = value;
+        }
+        bool ok = false;
+        QsSNMPError error;
+        agent->Request.SetSync(ok, error, false, "2", nullptr);
+        return ok;
+    };
+    ASSERT_TRUE(put(bytes));
+    journalStart = sim->journal().size();
+
+    auto driver = Scalars();
+    auto* name = Make<TEdit>(form, "edtName");
+    driver->BindEdits(2, "%s{l32}", {name});
+    ASSERT_TRUE(driver->Refresh());
+    EXPECT_EQ(name->Text().size(), 5);
+    EXPECT_TRUE(name->Text().contains(QStringLiteral("sw")));
+    ASSERT_TRUE(driver->Apply(false, true, "2", nullptr));
+    name->SetText(QStringLiteral("edge-1"));
+    ASSERT_TRUE(driver->Apply(false, true, "2", nullptr));
+    EXPECT_EQ(Sets(), QStringList({"20.3.0=STRING:FF A0 73 77 C3", "20.3.0=STRING:edge-1"}));
+    EXPECT_TRUE(put("core-sw-1"));
 }
 
 } // namespace

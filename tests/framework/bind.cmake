@@ -1,6 +1,7 @@
 krs_test(qs_bind_tests
     SOURCES
         AddressValidatorsTest.cpp
+        ByteQStringsTest.cpp
         EditConstraintTest.cpp
     LIBS qs_bind Qt6::Test
 )

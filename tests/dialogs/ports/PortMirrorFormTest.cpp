@@ -1,6 +1,7 @@
 // The port mirroring dialog against krs-sim: Set sends all four values, then the ingress ports
 // alone, then the egress ports alone, goes on past a refused SET and reads everything again; the
-// state check box stands for "enabled"; a failed trunk walk is shown in the status panel.
+// state check box stands for "enabled"; a target port that is none of the device's is refused; a
+// failed trunk walk is shown in the status panel.
 #include "PortMirrorForm.h"
 #include "AccessMarks.h"
 #include "Button.h"
@@ -88,6 +89,30 @@ TEST_F(PortMirrorFormTest, SetSendsThreeSetsAndReadsAgain) {
             EXPECT_EQ(dialog->MirrorRequest->Request.List.GetVar(i)->Access, unsigned{ACC_READWRITE});
         }
     }
+}
+
+// A target port that is not one of the device's 28 ports is refused with a message naming the
+// field and the focus on it; nothing is sent and nothing read again.
+TEST_F(PortMirrorFormTest, SetRefusesATargetPortThatIsNoPortOfTheDevice) {
+    Open();
+    for (const QString& text : {QStringLiteral("zz"), QString(), QStringLiteral("-1"), QString(300, u'9'),
+                                QStringLiteral("1.2.3.4.5"), QStringLiteral("0"), QStringLiteral("29")}) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        Mark();
+        messages.boxes.clear();
+        dialog->PortEdit->SetText(text);
+        dialog->BT_Set->setFocus();
+        dialog->BT_Set->Click();
+        EXPECT_TRUE(Sent().empty());
+        EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral(
+                                        "Please enter a valid Target Port: a port number from 1 to 28.")});
+        EXPECT_EQ(dialog->focusWidget(), dialog->PortEdit);
+    }
+    Mark();
+    dialog->PortEdit->SetText(QStringLiteral("28"));
+    dialog->BT_Set->Click();
+    ASSERT_EQ(Sets(kMirror).size(), 3u);
+    EXPECT_NE(Sets(kMirror)[0].find("4.0=INTEGER:28"), std::string::npos);
 }
 
 TEST_F(PortMirrorFormTest, ARefusedFirstSetStillSendsTheOtherTwo) {

@@ -63,4 +63,11 @@ TEST(PortSecurityRulesTest, AcceptsTwelveHexDigitsOfEitherCase) {
     }
 }
 
+TEST(PortSecurityRulesTest, RefusesHexDigitsBeyondTheTwelfth) {
+    for (const std::string& text :
+         {std::string("001E58A1B2C3F"), std::string("001E58A1B2C3 "), std::string(300, '9')}) {
+        EXPECT_FALSE(qs::IsValidMacHexText(text)) << text.substr(0, 20);
+    }
+}
+
 } // namespace

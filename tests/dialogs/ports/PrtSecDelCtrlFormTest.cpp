@@ -1,6 +1,6 @@
 // The port-security entry deletion dialog against krs-sim: the values and the split port number
 // on opening, Set's one SET of VLAN name, combined port, MAC address and "start", and the input
-// refusals in their order, each sending nothing.
+// refusals in their order, each sending nothing, with the focus on the field refused.
 #include "PrtSecDelCtrlForm.h"
 #include "Button.h"
 #include "ComboBox.h"
@@ -103,6 +103,40 @@ TEST_F(PrtSecDelCtrlFormTest, RefusedInputSendsNothing) {
         EXPECT_TRUE(Sent().empty());
     }
     EXPECT_EQ(dialog->UnitEdit->Text(), QStringLiteral("1"));
+}
+
+// Each garbage text in each field is refused with that field's message and the focus on it; a
+// MAC that is not a station's address (group, broadcast, all zero) is refused as well.
+TEST_F(PrtSecDelCtrlFormTest, GarbageInAFieldIsRefusedWithTheFocusThere) {
+    const QString nines(300, u'9'); // the MAC edit keeps twelve of them: a group address
+    const QString vlan = QStringLiteral("You should input VLAN name.");
+    const QString port = QStringLiteral("You should input valid port.");
+    const QString mac = QStringLiteral("You should input valid MAC address.");
+    struct Case {
+        TEdit* edit;
+        QString text;
+        QString message;
+    };
+    std::vector<Case> cases = {{dialog->edtVlan, QString(), vlan}};
+    for (const QString& garbage :
+         {QStringLiteral("zz"), QString(), QStringLiteral("-1"), nines, QStringLiteral("1.2.3.4.5")}) {
+        cases.push_back({dialog->PortEdit, garbage, port});
+        cases.push_back({dialog->edtMac, garbage, mac});
+    }
+    for (const char* group : {"999999999999", "FFFFFFFFFFFF", "000000000000", "011E58A1B2C3"}) {
+        cases.push_back({dialog->edtMac, QString::fromLatin1(group), mac});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit->objectName().toStdString() + " " + c.text.left(20).toStdString());
+        Type("v10", "5", "001E58A1B2C3");
+        c.edit->SetText(c.text);
+        dialog->btnSet->setFocus();
+        messages.boxes.clear();
+        dialog->btnSet->Click();
+        EXPECT_EQ(messages.Texts(), QStringList{c.message});
+        EXPECT_EQ(dialog->focusWidget(), c.edit);
+        EXPECT_TRUE(Sent().empty());
+    }
 }
 
 TEST_F(PrtSecDelCtrlFormTest, RefreshReadsTheValuesAgain) {

@@ -71,7 +71,7 @@ void TIGMPMulticastVlanForm::BuildControls() {
 }
 
 void TIGMPMulticastVlanForm::FormCreate() {
-    AddForm = new TIGMPMulticastVLANGroupAddForm(this, this);
+    AddForm = new TIGMPMulticastVLANGroupAddForm(this, [this] { AddRange(); });
     IGMPMulticastVLANGroupAddForm = AddForm;
     Shutdown.SetListView(ListView1);
     CreateRequest();

@@ -86,7 +86,7 @@ void Tdot1vProtocolPortForm::BuildControls() {
 }
 
 void Tdot1vProtocolPortForm::FormCreate() {
-    Editor = new Tdot1vProtocolPortEdit(nullptr, this);
+    Editor = new Tdot1vProtocolPortEdit(nullptr, [this] { WriteFromEditor(); });
     dot1vProtocolPortEdit = Editor;
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
     PortRequest = request.get();

@@ -13,6 +13,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 namespace qs {
 
@@ -81,24 +82,20 @@ void NlbFdbForm::BuildEditors(TPanel* group) {
 }
 
 void NlbFdbForm::BuildButtonColumn(TPanel* column) {
-    lbl1 = Make<TLabel>(column, "lbl1");
-    lbl1->SetCaption(QStringLiteral("Samples"));
-    lbl1->SetBounds(12, 8, 86, 16);
-    ST_Count = Make<TStaticText>(column, "ST_Count");
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->SetCaption(QStringLiteral("0"));
-    ST_Count->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    RefreshBtn = place(MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }));
-    AddBtn = place(MakeButton(column, "AddBtn", "Add", [this] { AddBtnClick(); }));
-    DeleteBtn = place(MakeButton(column, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }));
-    CloseButton = place(MakeButton(column, "CloseButton", "Close", [this] { Close(); }));
-    SetBtn = place(MakeButton(column, "SetBtn", "Set", [this] { SetBtnClick(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "lbl1", "Samples", "ST_Count",
+                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                              {"CloseButton", "Close", [this] { Close(); }},
+                              {"SetBtn", "Set", [this] { SetBtnClick(); }}});
+    lbl1 = made.samples;
+    ST_Count = made.count;
+    RefreshBtn = made.buttons[0];
+    AddBtn = made.buttons[1];
+    DeleteBtn = made.buttons[2];
+    CloseButton = made.buttons[3];
+    SetBtn = made.buttons[4];
 }
 
 void NlbFdbForm::FormCreate() {

@@ -1,5 +1,6 @@
 #include "ARPConfigForm.h"
 
+#include "ARPAddEdit.h"
 #include "AccessMarks.h"
 #include "Button.h"
 #include "ComboBox.h"
@@ -18,7 +19,6 @@
 #include "TableLayout.h"
 
 TARPConfigForm* ARPConfigForm = nullptr;
-TARPAddEdit* ARPAddEdit = nullptr;
 
 namespace {
 
@@ -103,7 +103,8 @@ void TARPConfigForm::BuildControls() {
 
 void TARPConfigForm::FormCreate() {
     rowButtons_.Show(false);
-    Editor = new TARPAddEdit(this, this);
+    Editor = new TARPAddEdit(
+        this, [this](bool addMode) { return WriteFromEditor(addMode); }, StatusOut());
     ARPAddEdit = Editor;
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
     ArpRequest = request.get();
@@ -253,37 +254,4 @@ void TARPConfigForm::DelBtnClick() {
         ArpRequest->Apply(true, false, std::string(), nullptr);
     });
     rowButtons_.Show(false);
-}
-
-TARPAddEdit::TARPAddEdit(TComponent* owner, TARPConfigForm* table) : TForm(owner), table_(table) {
-    SetName(QStringLiteral("ARPAddEdit"));
-    SetCaption(QStringLiteral("ARP Add:"));
-    SetClientWidth(320);
-    SetClientHeight(200);
-    IndexLabel = qs::LabelOn(this, "IndexLabel", "Index", 16, 16, 90);
-    IndexEdit = qs::PlaceOn<TEdit>(this, "IndexEdit", 110, 16, 190);
-    IndexEdit->SetEnabled(false);
-    IPLabel = qs::LabelOn(this, "IPLabel", "IP Address", 16, 48, 90);
-    IPEdit = qs::PlaceOn<TEdit>(this, "IPEdit", 110, 48, 190);
-    MACLabel = qs::LabelOn(this, "MACLabel", "MAC", 16, 80, 90);
-    MACEdit = qs::PlaceOn<TEdit>(this, "MACEdit", 110, 80, 190);
-    TypeLabel = qs::LabelOn(this, "TypeLabel", "Type", 16, 112, 90);
-    TypeComb = qs::PlaceOn<TComboBox>(this, "TypeComb", 110, 112, 190);
-    IpTypeComb = qs::PlaceOn<TComboBox>(this, "IpTypeComb", 0, 0, 10);
-    StateComb = qs::PlaceOn<TComboBox>(this, "StateComb", 0, 0, 10);
-    RowStatus = qs::PlaceOn<TComboBox>(this, "RowStatus", 0, 0, 10);
-    for (TComboBox* hidden : {IpTypeComb, StateComb, RowStatus}) {
-        hidden->SetVisible(false);
-    }
-    AddBtn = qs::ButtonOn(
-        this, "AddBtn", "Add", 120, 156, [this] { AddBtnClick(); }, table->StatusOut());
-    CloseBtn = qs::ButtonOn(
-        this, "CloseBtn", "Close", 216, 156, [this] { Close(); }, table->StatusOut());
-}
-
-// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
-void TARPAddEdit::AddBtnClick() {
-    if (table_->WriteFromEditor(AddMode)) {
-        Close();
-    }
 }

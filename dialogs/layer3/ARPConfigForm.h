@@ -58,30 +58,4 @@ private:
     qs::RowButtons rowButtons_;
 };
 
-class TARPAddEdit : public TForm {
-public:
-    TARPAddEdit(TComponent* owner, TARPConfigForm* table);
-
-    void AddBtnClick();
-
-    TLabel* IndexLabel;
-    TEdit* IndexEdit;
-    TComboBox* IpTypeComb;
-    TLabel* IPLabel;
-    TEdit* IPEdit;
-    TLabel* MACLabel;
-    TEdit* MACEdit;
-    TLabel* TypeLabel;
-    TComboBox* TypeComb;
-    TComboBox* StateComb;
-    TComboBox* RowStatus;
-    TButton* AddBtn;
-    TButton* CloseBtn;
-    bool AddMode = false;
-
-private:
-    TARPConfigForm* table_;
-};
-
 extern TARPConfigForm* ARPConfigForm;
-extern TARPAddEdit* ARPAddEdit;

@@ -11,6 +11,7 @@
 #include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TBOOTCtrlTableForm* BOOTCtrlTableForm = nullptr;
 
@@ -59,16 +60,16 @@ void TBOOTCtrlTableForm::BuildControls() {
     };
     ComboBox1 = Make<TComboBox>(column, "ComboBox1");
     ComboBox1->SetVisible(false);
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    RefreshBtn = place(MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }));
-    AddBtn = place(MakeButton(column, "AddBtn", "Add", [this] { AddBtnClick(); }));
-    DeleteBtn = place(MakeButton(column, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }));
-    CloseBtn = place(MakeButton(column, "CloseBtn", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                              {"CloseBtn", "Close", [this] { Close(); }}});
+    RefreshBtn = made.buttons[0];
+    AddBtn = made.buttons[1];
+    DeleteBtn = made.buttons[2];
+    CloseBtn = made.buttons[3];
 }
 
 void TBOOTCtrlTableForm::FormCreate() {

@@ -4,15 +4,15 @@
 #pragma once
 
 #include "FeatureDialog.h"
+#include "NewBootpCtrlForm.h"
 #include "RowSelection.h"
 
 class QsSNMPRequest2Edits;
 class TButton;
 class TComboBox;
 class TListView;
-class TNewBootpCtrlForm;
 
-class TBOOTCtrlTableForm : public qs::FeatureDialog {
+class TBOOTCtrlTableForm : public qs::FeatureDialog, public qs::BootpServerList {
 public:
     enum Column { kInterface, kServer, kRowStatus };
 
@@ -24,9 +24,13 @@ public:
     void AddBtnClick();
     void DeleteBtnClick();
     // The rows, as last read, whose interface is name.
-    int ServersOf(const QString& name) const;
+    int ServersOf(const QString& name) const override;
     // The add dialog's Set, its input checked: sends the new server. Raises on a failure to send.
     void AddServer();
+    // AddServer, its failure shown in the status area.
+    bool SendServer() override {
+        return Handle([this] { AddServer(); });
+    }
 
     TListView* ListView1;
     TComboBox* ComboBox1; // hidden: the row status sent

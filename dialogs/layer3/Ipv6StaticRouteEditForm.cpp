@@ -5,7 +5,6 @@
 #include "DialogFrame.h"
 #include "Dialogs.h"
 #include "Edit.h"
-#include "Ipv6StaticRouteForm.h"
 #include "Label.h"
 #include "SubDialogControls.h"
 #include "TextNumbers.h"
@@ -14,6 +13,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm = nullptr;
 
@@ -59,8 +59,8 @@ bool IsValidIPv6Text(const QString& text) {
     return valid;
 }
 
-TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner, TIpv6StaticRouteForm* list)
-    : TForm(owner), list_(list) {
+TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner, std::function<void()> onSet)
+    : TForm(owner), onSet_(std::move(onSet)) {
     BuildControls();
     qs::ScaleForScreen(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -171,6 +171,6 @@ void TIpv6StaticRouteEditForm::btnSetClick() {
     if (!CheckRouteInput()) {
         return;
     }
-    list_->AddRoute();
+    onSet_();
     Close();
 }

@@ -1,21 +1,24 @@
 // TIpv6StaticRouteEditForm: the add dialog of the IPv6 static route list, adding a route to a
 // destination prefix (mode 1) or the default route (mode 2, destination all zeros, prefix length
-// 0). Its editors are bound into the list dialog's request, so its Set writes through that one.
+// 0). Its editors are bound into the list dialog's request; its Set hands the write back to that
+// dialog.
 #pragma once
 
 #include "Form.h"
 
+#include <functional>
+
 class TButton;
 class TComboBox;
 class TEdit;
-class TIpv6StaticRouteForm;
 class TLabel;
 
 class TIpv6StaticRouteEditForm : public TForm {
 public:
     enum Mode { kAddRoute = 1, kAddDefault = 2 };
 
-    TIpv6StaticRouteEditForm(TComponent* owner, TIpv6StaticRouteForm* list);
+    // onSet writes the checked editors' values (the owning list dialog's request holds them).
+    TIpv6StaticRouteEditForm(TComponent* owner, std::function<void()> onSet);
 
     // Run as the dialog is shown for an Add: the editors emptied, or set to the default route.
     void FormActivate();
@@ -49,7 +52,7 @@ public:
 private:
     void BuildControls();
 
-    TIpv6StaticRouteForm* list_;
+    std::function<void()> onSet_;
 };
 
 // True when text is exactly 32 hex digits; otherwise shows "Please input a valid IPv6 address"

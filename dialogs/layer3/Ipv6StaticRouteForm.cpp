@@ -83,7 +83,7 @@ void TIpv6StaticRouteForm::BuildControls() {
 }
 
 void TIpv6StaticRouteForm::FormCreate() {
-    Editor = new TIpv6StaticRouteEditForm(this, this);
+    Editor = new TIpv6StaticRouteEditForm(this, [this] { AddRoute(); });
     Ipv6StaticRouteEditForm = Editor;
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
     RouteRequest = request.get();

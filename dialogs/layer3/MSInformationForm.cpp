@@ -12,6 +12,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TMSInformationForm* MSInformationForm = nullptr;
 
@@ -62,16 +63,16 @@ void TMSInformationForm::BuildControls() {
     ListView1 = Make<TListView>(nullptr, "ListView1");
     ListView1->SetAlign(alClient);
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    GetButton = place(MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); }));
-    AddButton = place(MakeButton(column, "AddButton", "Add", [this] { AddButtonClick(); }));
-    DeleteButton = place(MakeButton(column, "DeleteButton", "Delete", [this] { DeleteButtonClick(); }));
-    CloseButton = place(MakeButton(column, "CloseButton", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
+                              {"AddButton", "Add", [this] { AddButtonClick(); }},
+                              {"DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
+                              {"CloseButton", "Close", [this] { Close(); }}});
+    GetButton = made.buttons[0];
+    AddButton = made.buttons[1];
+    DeleteButton = made.buttons[2];
+    CloseButton = made.buttons[3];
     EditButton = MakeButton(column, "EditButton", "Edit", [] {});
     EditButton->SetVisible(false);
     StaticText1 = Make<TStaticText>(column, "StaticText1");

@@ -1,6 +1,5 @@
 #include "NewBootpCtrlForm.h"
 
-#include "BOOTCtrlTableForm.h"
 #include "Button.h"
 #include "Dialogs.h"
 #include "Edit.h"
@@ -16,7 +15,7 @@ constexpr int kMostServers = 4;
 
 } // namespace
 
-TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner, TBOOTCtrlTableForm* list)
+TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner, qs::BootpServerList* list)
     : TForm(owner), list_(list) {
     SetName(QStringLiteral("NewBootpCtrlForm"));
     SetCaption(QStringLiteral("New DHCP Relay Control Entry"));
@@ -68,7 +67,7 @@ void TNewBootpCtrlForm::AddBtnClick() {
     if (!CheckInput()) {
         return;
     }
-    if (!qs::Guarded(list_->StatusOut(), [this] { list_->AddServer(); })) {
+    if (!list_->SendServer()) {
         return;
     }
     Edit1->SetText(QString());

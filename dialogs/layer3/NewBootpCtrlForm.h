@@ -1,18 +1,32 @@
 // TNewBootpCtrlForm: the add dialog of the DHCP relay list: one server address for the interface
-// "System". Its edits are bound into the list dialog's request, so its Set writes through that
-// one.
+// "System". Its edits are bound into the list dialog's request; the list it adds to answers through
+// qs::BootpServerList.
 #pragma once
 
 #include "Form.h"
 
-class TBOOTCtrlTableForm;
 class TButton;
 class TEdit;
 class TLabel;
 
+namespace qs {
+
+// What the DHCP relay add dialog asks of the list it adds to.
+class BootpServerList {
+public:
+    virtual ~BootpServerList() = default;
+    // The rows, as last read, whose interface is name.
+    virtual int ServersOf(const QString& name) const = 0;
+    // Sends the new server from the add dialog's edits; false when it could not, the failure shown
+    // in the list's status area.
+    virtual bool SendServer() = 0;
+};
+
+} // namespace qs
+
 class TNewBootpCtrlForm : public TForm {
 public:
-    TNewBootpCtrlForm(TComponent* owner, TBOOTCtrlTableForm* list);
+    TNewBootpCtrlForm(TComponent* owner, qs::BootpServerList* list);
 
     // Run as the dialog is shown for an Add.
     void FormActivate();
@@ -29,7 +43,7 @@ public:
 private:
     bool CheckInput();
 
-    TBOOTCtrlTableForm* list_;
+    qs::BootpServerList* list_;
 };
 
 extern TNewBootpCtrlForm* NewBootpCtrlForm;

@@ -7,6 +7,7 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "WriteWait.h"
 
 namespace qs {
@@ -40,22 +41,18 @@ void LldpRowWriteForm::BuildFrame(std::function<void()> refresh, std::function<v
     column->SetWidth(110);
     List = Make<TListView>(nullptr, "ListView1");
     List->SetAlign(alClient);
-    Samples = Make<TLabel>(column, "SamplesLabel");
-    Samples->SetCaption(QStringLiteral("Samples"));
-    Samples->SetBounds(12, 8, 86, 16);
-    Count = Make<TStaticText>(column, "StaticText1");
-    Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Count->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    RefreshBtn = place(MakeButton(column, frame_.refreshName, "Refresh", std::move(refresh)));
-    WriteBtn = place(MakeButton(column, frame_.writeName, frame_.writeCaption, std::move(write)));
-    StopBtn = place(MakeButton(column, frame_.stopName, "Stop", [this] { StopButtonClick(); }));
-    CloseBtn = place(MakeButton(column, "CloseButton", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "SamplesLabel", "Samples", "StaticText1",
+                             {{frame_.refreshName, "Refresh", std::move(refresh)},
+                              {frame_.writeName, frame_.writeCaption, std::move(write)},
+                              {frame_.stopName, "Stop", [this] { StopButtonClick(); }},
+                              {"CloseButton", "Close", [this] { Close(); }}});
+    Samples = made.samples;
+    Count = made.count;
+    RefreshBtn = made.buttons[0];
+    WriteBtn = made.buttons[1];
+    StopBtn = made.buttons[2];
+    CloseBtn = made.buttons[3];
     FollowRowCount(List, Count);
 }
 

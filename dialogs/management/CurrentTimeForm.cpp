@@ -10,6 +10,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TCurrentTimeForm* CurrentTimeForm = nullptr;
 
@@ -96,15 +97,14 @@ void TCurrentTimeForm::BuildControls() {
     cbxReset = Make<TComboBox>(group, "cbxReset");
     cbxReset->SetBounds(10, 134, 120, 22);
     cbxReset->SetEnabled(false);
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    GetButton = place(MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); }));
-    SetButton = place(MakeButton(column, "SetButton", "Set", [this] { SetButtonClick(); }));
-    CloseButton = place(MakeButton(column, "CloseButton", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
+                              {"SetButton", "Set", [this] { SetButtonClick(); }},
+                              {"CloseButton", "Close", [this] { Close(); }}});
+    GetButton = made.buttons[0];
+    SetButton = made.buttons[1];
+    CloseButton = made.buttons[2];
 }
 
 void TCurrentTimeForm::FormCreate() {

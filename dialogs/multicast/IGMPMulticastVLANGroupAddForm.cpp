@@ -3,11 +3,12 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "Edit.h"
-#include "IGMPMulticastVlanForm.h"
 #include "IPv4TextWording.h"
 #include "Label.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RequiredText.h"
+
+#include <utility>
 
 TIGMPMulticastVLANGroupAddForm* IGMPMulticastVLANGroupAddForm = nullptr;
 
@@ -15,11 +16,10 @@ namespace {
 constexpr int kCreateAndGo = 3; // position in the status combo
 }
 
-TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(TComponent* owner,
-                                                               TIGMPMulticastVlanForm* table)
+TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<void()> onAdd)
     : FeatureDialog(owner, "IGMPMulticastVLANGroupAddForm", QStringLiteral("IGMP Multicast VLAN Group (Add)"),
                     QSize(300, 170)),
-      table_(table) {
+      onAdd_(std::move(onAdd)) {
     struct Row {
         TLabel** label;
         const char* labelName;
@@ -72,6 +72,6 @@ void TIGMPMulticastVLANGroupAddForm::btnAddClick() {
         !RequireText(edtToIP, QStringLiteral("To IP can't be empty.")) || !IPv4EditAccepted(edtToIP)) {
         return;
     }
-    table_->AddRange();
+    onAdd_();
     Close();
 }

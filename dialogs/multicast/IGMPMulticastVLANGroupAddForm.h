@@ -1,18 +1,20 @@
 // TIGMPMulticastVLANGroupAddForm: the Add sub-form of the multicast VLAN group dialog. Its
-// editors are bound into the dialog's request, so its Add writes through that request.
+// editors are bound into the dialog's request; its Add hands the write back to that dialog.
 #pragma once
 
 #include "FeatureDialog.h"
+
+#include <functional>
 
 class TButton;
 class TComboBox;
 class TEdit;
 class TLabel;
-class TIGMPMulticastVlanForm;
 
 class TIGMPMulticastVLANGroupAddForm : public qs::FeatureDialog {
 public:
-    TIGMPMulticastVLANGroupAddForm(TComponent* owner, TIGMPMulticastVlanForm* table);
+    // onAdd writes the checked editors' values (the owning dialog's request holds them).
+    TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<void()> onAdd);
 
     // Every time it is shown: editors emptied and enabled, the status fixed to createAndGo.
     void FormActivate();
@@ -32,7 +34,7 @@ public:
     TButton* btnClose;
 
 private:
-    TIGMPMulticastVlanForm* table_;
+    std::function<void()> onAdd_;
 };
 
 extern TIGMPMulticastVLANGroupAddForm* IGMPMulticastVLANGroupAddForm;

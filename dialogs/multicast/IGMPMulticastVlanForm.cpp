@@ -13,6 +13,7 @@
 #include "RowShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TIGMPMulticastVlanForm* IGMPMulticastVlanForm = nullptr;
 
@@ -57,21 +58,20 @@ void TIGMPMulticastVlanForm::BuildControls() {
     column->SetWidth(110);
     ListView1 = Make<TListView>(nullptr, "ListView1");
     ListView1->SetAlign(alClient);
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnAdd = place(MakeButton(column, "btnAdd", "Add", [this] { btnAddClick(); }));
-    btnDelete = place(MakeButton(column, "btnDelete", "Delete", [this] { btnDeleteClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
+                                                        {"btnAdd", "Add", [this] { btnAddClick(); }},
+                                                        {"btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                                                        {"btnClose", "Close", [this] { Close(); }}});
+    btnGet = made.buttons[0];
+    btnAdd = made.buttons[1];
+    btnDelete = made.buttons[2];
+    btnClose = made.buttons[3];
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
 }
 
 void TIGMPMulticastVlanForm::FormCreate() {
-    AddForm = new TIGMPMulticastVLANGroupAddForm(this, this);
+    AddForm = new TIGMPMulticastVLANGroupAddForm(this, [this] { AddRange(); });
     IGMPMulticastVLANGroupAddForm = AddForm;
     Shutdown.SetListView(ListView1);
     CreateRequest();

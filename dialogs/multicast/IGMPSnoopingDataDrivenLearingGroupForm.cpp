@@ -11,6 +11,7 @@
 #include "RowShown.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TIGMPSnoopingDataDrivenLearingGroupForm* IGMPSnoopingDataDrivenLearingGroupForm = nullptr;
 
@@ -116,23 +117,16 @@ void TIGMPSnoopingDataDrivenLearingGroupForm::BuildEditors(TPanel* strip) {
 }
 
 void TIGMPSnoopingDataDrivenLearingGroupForm::BuildButtonColumn(TPanel* column) {
-    auto* samples = Make<TLabel>(column, "lbl_Sample");
-    samples->SetCaption(QStringLiteral("Samples"));
-    samples->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetCaption(QStringLiteral("0"));
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnSet = place(MakeButton(column, "btnSet", "Set", [this] { btnSetClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
-    btn_stop = place(MakeButton(column, "btn_stop", "Stop", [this] { btn_stopClick(); }));
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, "lbl_Sample", "Samples", "StaticText1",
+                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
+                                                        {"btnSet", "Set", [this] { btnSetClick(); }},
+                                                        {"btnClose", "Close", [this] { Close(); }},
+                                                        {"btn_stop", "Stop", [this] { btn_stopClick(); }}});
+    StaticText1 = made.count;
+    btnGet = made.buttons[0];
+    btnSet = made.buttons[1];
+    btnClose = made.buttons[2];
+    btn_stop = made.buttons[3];
 }
 
 void TIGMPSnoopingDataDrivenLearingGroupForm::FormCreate() {

@@ -16,6 +16,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 #include <algorithm>
 
@@ -149,34 +150,22 @@ void TISMVLANForm::BuildEditors(TPanel* strip) {
 }
 
 void TISMVLANForm::BuildButtonColumn(TPanel* column) {
-    lblSamples = Make<TLabel>(column, "Label11");
-    lblSamples->SetCaption(QStringLiteral("Samples"));
-    lblSamples->SetBounds(12, 8, 86, 16);
-    ST_Count2 = Make<TStaticText>(column, "ST_Count2");
-    ST_Count2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count2->SetBounds(12, 26, 86, 22);
-    struct ButtonDef {
-        TButton** button;
-        const char* name;
-        const char* caption;
-        void (TISMVLANForm::*click)();
-    };
-    const ButtonDef buttons[] = {
-        {&RefreshBtn, "RefreshBtn", "Refresh", &TISMVLANForm::RefreshBtnClick},
-        {&SetBtn, "SetBtn", "Set", &TISMVLANForm::SetBtnClick},
-        {&AddBtn, "AddBtn", "Add", &TISMVLANForm::AddBtnClick},
-        {&DeleteBtn, "DeleteBtn", "Delete", &TISMVLANForm::DeleteBtnClick},
-        {&btnStop, "btnStop", "Stop", &TISMVLANForm::btnStopClick},
-        {&btnClose, "btnClose", "Close", nullptr},
-    };
-    int top = 62;
-    for (const ButtonDef& b : buttons) {
-        auto click = b.click;
-        *b.button =
-            MakeButton(column, b.name, b.caption, [this, click] { click ? (this->*click)() : Close(); });
-        (*b.button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "Label11", "Samples", "ST_Count2",
+                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"SetBtn", "Set", [this] { SetBtnClick(); }},
+                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                              {"btnStop", "Stop", [this] { btnStopClick(); }},
+                              {"btnClose", "Close", [this] { Close(); }}});
+    lblSamples = made.samples;
+    ST_Count2 = made.count;
+    RefreshBtn = made.buttons[0];
+    SetBtn = made.buttons[1];
+    AddBtn = made.buttons[2];
+    DeleteBtn = made.buttons[3];
+    btnStop = made.buttons[4];
+    btnClose = made.buttons[5];
 }
 
 void TISMVLANForm::FormCreate() {

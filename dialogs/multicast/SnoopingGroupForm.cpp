@@ -14,6 +14,7 @@
 #include "ScrollBoxTab.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "stackingPortUitFormUnit.h"
 
 namespace qs {
@@ -110,22 +111,15 @@ void SnoopingGroupForm::BuildFields(TPanel* strip) {
 }
 
 void SnoopingGroupForm::BuildButtonColumn(TPanel* column) {
-    lbl_sample = Make<TLabel>(column, "lbl_sample");
-    lbl_sample->SetCaption(QStringLiteral("Samples"));
-    lbl_sample->SetBounds(12, 8, 86, 16);
-    txt_sample = Make<TStaticText>(column, "txt_sample");
-    txt_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    txt_sample->SetCaption(QStringLiteral("0"));
-    txt_sample->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btn_stop = place(MakeButton(column, "btn_stop", "Stop", [this] { btn_stopClick(); }));
-    btnClose = place(MakeButton(column, config_.closeName, "Close", [this] { Close(); }));
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, "lbl_sample", "Samples", "txt_sample",
+                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
+                                                        {"btn_stop", "Stop", [this] { btn_stopClick(); }},
+                                                        {config_.closeName, "Close", [this] { Close(); }}});
+    lbl_sample = made.samples;
+    txt_sample = made.count;
+    btnGet = made.buttons[0];
+    btn_stop = made.buttons[1];
+    btnClose = made.buttons[2];
 }
 
 void SnoopingGroupForm::FormCreate() {

@@ -13,12 +13,12 @@
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
 #include "RowSelection.h"
+#include "SSHUserCtrlEdit.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
 
 TSSHUserCtrlList* SSHUserCtrlList = nullptr;
-TSSHUserCtrlEdit* SSHUserCtrlEdit = nullptr;
 
 namespace {
 
@@ -75,7 +75,8 @@ void TSSHUserCtrlList::BuildControls() {
 
 // The edit dialog is made once, shown again by every Edit, and freed with this dialog.
 void TSSHUserCtrlList::FormCreate() {
-    Editor = new TSSHUserCtrlEdit(this, this);
+    Editor = new TSSHUserCtrlEdit(
+        this, [this] { return WriteFromEditor(); }, StatusOut());
     SSHUserCtrlEdit = Editor;
     Editor->FormCreate();
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
@@ -145,44 +146,4 @@ bool TSSHUserCtrlList::WriteFromEditor() {
         sent = UserRequest->Apply(true, true, std::string(), nullptr);
     });
     return sent;
-}
-
-TSSHUserCtrlEdit::TSSHUserCtrlEdit(TComponent* owner, TSSHUserCtrlList* list) : TForm(owner), list_(list) {
-    SetName(QStringLiteral("SSHUserCtrlEdit"));
-    SetCaption(QStringLiteral("SSH User Control Edit Table"));
-    SetClientWidth(340);
-    SetClientHeight(200);
-    UserLabel = qs::LabelOn(this, "UserLabel", "User Name", 16, 16, 110);
-    edtUserName = qs::PlaceOn<TEdit>(this, "edtUserName", 130, 16, 190);
-    ModeLabel = qs::LabelOn(this, "ModeLabel", "Auth Mode", 16, 48, 110);
-    cbbAuthMode = qs::PlaceOn<TComboBox>(this, "cbbAuthMode", 130, 48, 190);
-    cbbAuthMode->OnChange = [this](TObject*) { cbbAuthModeChange(); };
-    HostNameLabel = qs::LabelOn(this, "HostNameLabel", "Host Name", 16, 80, 110);
-    edtHostName = qs::PlaceOn<TEdit>(this, "edtHostName", 130, 80, 190);
-    HostIpLabel = qs::LabelOn(this, "HostIpLabel", "Host IP Address", 16, 112, 110);
-    edtHostIPAddr = qs::PlaceOn<TEdit>(this, "edtHostIPAddr", 130, 112, 190);
-    btnSet = qs::ButtonOn(
-        this, "btnSet", "Set", 140, 156, [this] { btnSetClick(); }, list->StatusOut());
-    btnClose = qs::ButtonOn(
-        this, "btnClose", "Close", 236, 156, [this] { Close(); }, list->StatusOut());
-}
-
-void TSSHUserCtrlEdit::FormCreate() {
-    cbbAuthModeChange();
-}
-
-bool TSSHUserCtrlEdit::HostBased() const {
-    return cbbAuthMode->ItemIndex() == 0;
-}
-
-void TSSHUserCtrlEdit::cbbAuthModeChange() {
-    edtHostName->SetEnabled(HostBased());
-    edtHostIPAddr->SetEnabled(HostBased());
-}
-
-// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
-void TSSHUserCtrlEdit::btnSetClick() {
-    if (list_->WriteFromEditor()) {
-        Close();
-    }
 }

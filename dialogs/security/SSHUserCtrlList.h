@@ -7,8 +7,6 @@
 
 class QsSNMPRequest2Edits;
 class TButton;
-class TComboBox;
-class TEdit;
 class TLabel;
 class TListView;
 class TSSHUserCtrlEdit;
@@ -42,30 +40,4 @@ private:
     void BuildControls();
 };
 
-class TSSHUserCtrlEdit : public TForm {
-public:
-    TSSHUserCtrlEdit(TComponent* owner, TSSHUserCtrlList* list);
-
-    void FormCreate();
-    // The host fields are editable for host-based authentication only.
-    void cbbAuthModeChange();
-    void btnSetClick();
-    bool HostBased() const;
-
-    TLabel* UserLabel;
-    TEdit* edtUserName;
-    TLabel* ModeLabel;
-    TComboBox* cbbAuthMode;
-    TLabel* HostNameLabel;
-    TEdit* edtHostName;
-    TLabel* HostIpLabel;
-    TEdit* edtHostIPAddr;
-    TButton* btnSet;
-    TButton* btnClose;
-
-private:
-    TSSHUserCtrlList* list_;
-};
-
 extern TSSHUserCtrlList* SSHUserCtrlList;
-extern TSSHUserCtrlEdit* SSHUserCtrlEdit;

@@ -13,6 +13,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TVlanStaticForm* VlanStaticForm = nullptr;
 
@@ -123,34 +124,22 @@ void TVlanStaticForm::BuildEditorStrip(TPanel* strip) {
 }
 
 void TVlanStaticForm::BuildButtonColumn(TPanel* column) {
-    Label11 = Make<TLabel>(column, "Label11");
-    Label11->SetCaption(QStringLiteral("Samples"));
-    Label11->SetBounds(12, 8, 86, 16);
-    ST_Count2 = Make<TStaticText>(column, "ST_Count2");
-    ST_Count2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count2->SetBounds(12, 26, 86, 22);
-    struct ButtonDef {
-        TButton** button;
-        const char* name;
-        const char* caption;
-        void (TVlanStaticForm::*click)();
-    };
-    const ButtonDef buttons[] = {
-        {&RefreshBtn, "RefreshBtn", "Refresh", &TVlanStaticForm::RefreshBtnClick},
-        {&SetBtn, "SetBtn", "Set", &TVlanStaticForm::SetBtnClick},
-        {&AddBtn, "AddBtn", "Add", &TVlanStaticForm::AddBtnClick},
-        {&DeleteBtn, "DeleteBtn", "Delete", &TVlanStaticForm::DeleteBtnClick},
-        {&btnStop, "btnStop", "Stop", &TVlanStaticForm::btnStopClick},
-        {&btnClose, "btnClose", "Close", nullptr},
-    };
-    int top = 62;
-    for (const ButtonDef& s : buttons) {
-        auto click = s.click;
-        *s.button =
-            MakeButton(column, s.name, s.caption, [this, click] { click ? (this->*click)() : Close(); });
-        (*s.button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "Label11", "Samples", "ST_Count2",
+                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                              {"SetBtn", "Set", [this] { SetBtnClick(); }},
+                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
+                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                              {"btnStop", "Stop", [this] { btnStopClick(); }},
+                              {"btnClose", "Close", [this] { Close(); }}});
+    Label11 = made.samples;
+    ST_Count2 = made.count;
+    RefreshBtn = made.buttons[0];
+    SetBtn = made.buttons[1];
+    AddBtn = made.buttons[2];
+    DeleteBtn = made.buttons[3];
+    btnStop = made.buttons[4];
+    btnClose = made.buttons[5];
 }
 
 void TVlanStaticForm::FormCreate() {

@@ -4,7 +4,8 @@
 #include "ComboBox.h"
 #include "Edit.h"
 #include "Label.h"
-#include "dot1vProtocolPortForm.h"
+
+#include <utility>
 
 Tdot1vProtocolPortEdit* dot1vProtocolPortEdit = nullptr;
 
@@ -17,8 +18,8 @@ template <class C> C* Make(TForm* form, const char* name, int left, int top, int
 }
 } // namespace
 
-Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, Tdot1vProtocolPortForm* table)
-    : TForm(owner), table_(table) {
+Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, std::function<void()> onSet)
+    : TForm(owner), onSet_(std::move(onSet)) {
     SetName(QStringLiteral("dot1vProtocolPortEdit"));
     SetCaption(QStringLiteral("Protocol VLAN Port Config Table"));
     SetClientWidth(300);
@@ -45,6 +46,6 @@ Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, Tdot1vProtocol
 }
 
 void Tdot1vProtocolPortEdit::btn_SetClick() {
-    table_->WriteFromEditor();
+    onSet_();
     Close();
 }

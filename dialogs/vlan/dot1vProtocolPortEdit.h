@@ -1,18 +1,20 @@
 // Tdot1vProtocolPortEdit: the add/edit dialog of the protocol VLAN port table. Its editors are
-// bound into the table dialog's request, so its Set writes through that request.
+// bound into the table dialog's request; its Set hands the write back to the table dialog.
 #pragma once
 
 #include "Form.h"
+
+#include <functional>
 
 class TButton;
 class TComboBox;
 class TEdit;
 class TLabel;
-class Tdot1vProtocolPortForm;
 
 class Tdot1vProtocolPortEdit : public TForm {
 public:
-    Tdot1vProtocolPortEdit(TComponent* owner, Tdot1vProtocolPortForm* table);
+    // onSet writes the editors' values (the owning table dialog's request holds them).
+    Tdot1vProtocolPortEdit(TComponent* owner, std::function<void()> onSet);
 
     void btn_SetClick();
 
@@ -29,7 +31,7 @@ public:
     TButton* btn_Close;
 
 private:
-    Tdot1vProtocolPortForm* table_;
+    std::function<void()> onSet_;
 };
 
 extern Tdot1vProtocolPortEdit* dot1vProtocolPortEdit;

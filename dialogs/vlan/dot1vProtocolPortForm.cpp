@@ -11,6 +11,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "dot1vProtocolPortEdit.h"
 
 Tdot1vProtocolPortForm* dot1vProtocolPortForm = nullptr;
@@ -65,28 +66,25 @@ void Tdot1vProtocolPortForm::BuildControls() {
     ListView1->SetAlign(alClient);
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
     ListView1->OnDblClick = [this](TObject*) { Handle([this] { Btu_EditClick(); }); };
-    Samples = Make<TLabel>(column, "Samples");
-    Samples->SetCaption(QStringLiteral("Samples"));
-    Samples->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btn_Get = place(MakeButton(column, "btn_Get", "Refresh", [this] { btn_GetClick(); }));
-    Btn_Add = place(MakeButton(column, "Btn_Add", "Add", [this] { Btn_AddClick(); }));
-    Btn_Delete = place(MakeButton(column, "Btn_Delete", "Delete", [this] { Btn_DeleteClick(); }));
-    Btu_Edit = place(MakeButton(column, "Btu_Edit", "Edit", [this] { Btu_EditClick(); }));
-    Btn_Close = place(MakeButton(column, "Btn_Close", "Close", [this] { Close(); }));
+    const qs::ButtonColumn made =
+        qs::FillButtonColumn(*this, column, "Samples", "Samples", "StaticText1",
+                             {{"btn_Get", "Refresh", [this] { btn_GetClick(); }},
+                              {"Btn_Add", "Add", [this] { Btn_AddClick(); }},
+                              {"Btn_Delete", "Delete", [this] { Btn_DeleteClick(); }},
+                              {"Btu_Edit", "Edit", [this] { Btu_EditClick(); }},
+                              {"Btn_Close", "Close", [this] { Close(); }}});
+    Samples = made.samples;
+    StaticText1 = made.count;
+    btn_Get = made.buttons[0];
+    Btn_Add = made.buttons[1];
+    Btn_Delete = made.buttons[2];
+    Btu_Edit = made.buttons[3];
+    Btn_Close = made.buttons[4];
     qs::FollowRowCount(ListView1, StaticText1);
 }
 
 void Tdot1vProtocolPortForm::FormCreate() {
-    Editor = new Tdot1vProtocolPortEdit(nullptr, this);
+    Editor = new Tdot1vProtocolPortEdit(nullptr, [this] { WriteFromEditor(); });
     dot1vProtocolPortEdit = Editor;
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
     PortRequest = request.get();

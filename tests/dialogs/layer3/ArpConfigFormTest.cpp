@@ -2,6 +2,7 @@
 // checked before anything is sent, Delete acting on the selected row only, and a write made
 // while a walk runs sent once the walk has ended.
 #include "ARPConfigForm.h"
+#include "ARPAddEdit.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogSimFixture.h"

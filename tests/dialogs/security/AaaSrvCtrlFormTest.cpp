@@ -3,8 +3,8 @@
 #include "AAASrvCtrlForm.h"
 #include "Button.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "FormSimTest.h"
 #include "QsSNMPRequest2Edits.h"
 
 namespace qs::test {
@@ -12,19 +12,11 @@ namespace {
 
 const std::string kGroup = ".1.3.6.1.4.1.58613.12.5.12.1.";
 
-class AaaSrvCtrlFormTest : public DialogSimTest {
+class AaaSrvCtrlFormTest : public FormSimTest<TAAASrvCtrlForm, &TAAASrvCtrlForm::GroupRequest> {
 public: // the cases act on the fixture
     void SetUp() override {
-        DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TAAASrvCtrlForm>(nullptr);
-        dialog->Show();
-        ASSERT_TRUE(WaitFor([this] { return !dialog->GroupRequest->Busy; }));
-        Mark();
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
+        FormSimTest::SetUp();
+        Open();
     }
     void Fill(const char* group, const char* ip, int protocol, int operation) {
         dialog->edtSrvGrpName->SetText(QString::fromLatin1(group));
@@ -32,12 +24,6 @@ public: // the cases act on the fixture
         dialog->cbxAuthPtcl->SetItemIndex(protocol);
         dialog->cbxOper->SetItemIndex(operation);
     }
-    void Settle() {
-        QTest::qWait(100);
-        ASSERT_TRUE(WaitFor([this] { return !dialog->GroupRequest->Busy; }));
-    }
-
-    TAAASrvCtrlForm* dialog = nullptr;
 };
 
 TEST_F(AaaSrvCtrlFormTest, SetSendsTheRowStateAlone) {

@@ -2,8 +2,8 @@
 // address and MAC checks before any of them, the key sent in plain decimal form, and a failed
 // read shown in the status panel.
 #include "IPMACBindingForm.h"
+#include "AddressPortTableTest.h"
 #include "Button.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
@@ -14,34 +14,7 @@ namespace {
 
 const std::string kBinding = ".1.3.6.1.4.1.58613.12.23.4.1.1.";
 
-class IpMacBindingFormTest : public DialogSimTest {
-public: // the cases act on the fixture
-    void Open(std::vector<std::string> simArgs = {}) {
-        ASSERT_TRUE(StartSim(std::move(simArgs))) << sim->lastError();
-        dialog = CreateForm<TIPMACBindingForm>(nullptr);
-        dialog->Show();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Select(int row) {
-        dialog->ListView1->SetSelected(dialog->ListView1->Item(row));
-        dialog->ListView1Click();
-    }
-    void Type(const char* ip, const char* mac) {
-        dialog->edtIpAddr->SetText(QString::fromLatin1(ip));
-        dialog->edtMacAddr->SetText(QString::fromLatin1(mac));
-    }
-    int Rows() const { return dialog->ListView1->ItemCount(); }
-
-    TIPMACBindingForm* dialog = nullptr;
-};
+using IpMacBindingFormTest = AddressPortTableTest<TIPMACBindingForm>;
 
 TEST_F(IpMacBindingFormTest, ARowFillsTheEditorsAndThePorts) {
     Open();

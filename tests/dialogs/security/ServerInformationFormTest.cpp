@@ -4,8 +4,8 @@
 #include "ServerInformationForm.h"
 #include "Button.h"
 #include "ComboBox.h"
-#include "DialogSimFixture.h"
 #include "Edit.h"
+#include "ListDialogTest.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
@@ -16,34 +16,13 @@ namespace {
 const std::string kServer = ".1.3.6.1.4.1.58613.12.5.10.1.";
 enum Protocol { kTacacs, kXtacacs, kTacacsPlus, kRadius };
 
-class ServerInformationFormTest : public DialogSimTest {
+class ServerInformationFormTest : public ListDialogTest<TServerInformationForm> {
 public: // the cases act on the fixture
-    void Open() {
-        ASSERT_TRUE(StartSim()) << sim->lastError();
-        dialog = CreateForm<TServerInformationForm>(nullptr);
-        dialog->Show();
-        Mark();
-    }
-    void Close() {
-        delete dialog;
-        dialog = nullptr;
-    }
-    void TearDown() override {
-        delete dialog;
-        DialogSimTest::TearDown();
-    }
-    void Select(int row) {
-        dialog->ListView1->SetSelected(dialog->ListView1->Item(row));
-        dialog->ListView1Click();
-    }
     void Type(const char* ip, int protocol, const char* port) {
         dialog->IPEdit->SetText(QString::fromLatin1(ip));
         dialog->ProtocolComboBox->SetItemIndex(protocol);
         dialog->PortEdit->SetText(QString::fromLatin1(port));
     }
-    int Rows() const { return dialog->ListView1->ItemCount(); }
-
-    TServerInformationForm* dialog = nullptr;
 };
 
 TEST_F(ServerInformationFormTest, ARowFillsTheEditorsAndLocksItsKeys) {

@@ -8,6 +8,7 @@
 #include "Edit.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
+#include "SSHUserCtrlEdit.h"
 #include "StaticText.h"
 
 #include <QPointer>

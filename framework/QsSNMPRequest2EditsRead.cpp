@@ -11,6 +11,7 @@
 #include "RadioGroup.h"
 #include "SnmpErrors.h"
 #include "StaticText.h"
+#include "TypedText.h"
 
 #include <algorithm>
 
@@ -92,6 +93,7 @@ QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
     if (!IsReadKind(first)) {
         return {}; // other kinds are not read and contribute nothing
     }
+    CheckTyped(a);
     std::string part = ReadPartText(a);
     if (const QsOptionList* options = OptionsOf(a)) {
         part = options->TextToValue(part);
@@ -158,7 +160,7 @@ std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* e
     }
     std::string hex;
     if (templ.empty() || !PortTextToBitList(typed, templ, hex)) {
-        qs::RaiseFrameworkError(qs::err::BindValue);
+        throw qs::EInputError(FieldName(a.VarIndex), qs::PortListRefusal(), edit);
     }
     return hex;
 }

@@ -99,6 +99,9 @@ protected:
     void AfterGet() override;
     void AfterSet() override;
     virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+    // True for a variable whose edits hold a text the subclass converts itself once the controls
+    // are read (such as a range text for a bit map): those edits are read as they are.
+    virtual bool ConvertsOwnText(int /*varIndex*/) const { return false; }
 
 private:
     void AddAssociation(int varIndex, TComponent* control, int radioColumns);

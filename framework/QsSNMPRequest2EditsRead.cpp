@@ -49,11 +49,17 @@ std::string Text(const QString& s) {
 
 } // namespace
 
+// A refused input is shown here, once, whoever reads the controls; the write it belongs to stops.
 void QsSNMPRequest2Edits::ReadControls(int varIndex) {
-    for (int v = 0; v < Request.List.GetCount(); ++v) {
-        if ((varIndex == -1 || v == varIndex) && Request.List.IsWritable(v)) {
-            ReadVariable(v);
+    try {
+        for (int v = 0; v < Request.List.GetCount(); ++v) {
+            if ((varIndex == -1 || v == varIndex) && Request.List.IsWritable(v)) {
+                ReadVariable(v);
+            }
         }
+    } catch (const qs::EInputError& e) {
+        RefuseInput(e);
+        throw;
     }
 }
 

@@ -49,7 +49,6 @@ void QsSNMPRequest2Edits::PumpMessages() {
     pumpClock_.start();
 }
 
-// A refused input is shown here, once, whoever collects; the write it belongs to stops.
 void QsSNMPRequest2Edits::CollectValues() {
     for (int i = 0; i < Request.List.GetCount(); ++i) {
         Request.List.GetVar(i)->Value.clear();
@@ -57,12 +56,7 @@ void QsSNMPRequest2Edits::CollectValues() {
     if (ListView) {
         RowToValues();
     }
-    try {
-        ReadControls(-1);
-    } catch (const qs::EInputError& e) {
-        RefuseInput(e);
-        throw;
-    }
+    ReadControls(-1);
 }
 
 void QsSNMPRequest2Edits::AfterGet() {

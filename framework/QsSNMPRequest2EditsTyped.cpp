@@ -48,6 +48,9 @@ int QsSNMPRequest2Edits::KeyRoom(int varIndex) const {
 }
 
 void QsSNMPRequest2Edits::CheckTyped(const _ControlAssociation_s& a) {
+    if (ConvertsOwnText(a.VarIndex)) {
+        return;
+    }
     TComponent* first = a.Controls.front();
     if (auto* combo = dynamic_cast<TComboBox*>(first)) {
         if (combo->ItemIndex() < 0 && combo->isVisibleTo(combo->window())) {
@@ -75,6 +78,10 @@ void QsSNMPRequest2Edits::CheckTyped(const _ControlAssociation_s& a) {
 }
 
 void QsSNMPRequest2Edits::CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit) {
+    const std::string text = edit->Text().toStdString();
+    if (!text.empty() && text == Request.List.GetVar(a.VarIndex)->Value) {
+        return; // the selected row's own value, as the program showed it
+    }
     const _EditConstraint_s* record = Constraint.Find(edit);
     qs::TypedField field;
     field.syntax = a.PartSyntax;
@@ -82,7 +89,7 @@ void QsSNMPRequest2Edits::CheckTypedEdit(const _ControlAssociation_s& a, TEdit* 
     field.format = record ? &record->format : nullptr;
     field.keyRoom = KeyRoom(a.VarIndex);
     field.key = field.keyRoom > 0;
-    const std::string message = qs::RefuseTypedText(edit->Text().toStdString(), field);
+    const std::string message = qs::RefuseTypedText(text, field);
     if (!message.empty()) {
         throw qs::EInputError(FieldName(a.VarIndex), message, edit);
     }

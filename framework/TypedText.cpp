@@ -44,6 +44,7 @@ constexpr int kMaxSubIds = 128;
 constexpr int kEmptyEntry = 3;
 constexpr int kTextLengthEntry = 4;
 constexpr int kHexLengthEntry = 6;
+constexpr int kHexFixedEntry = 7;
 constexpr int kIPv4Entry = 19;
 constexpr int kIPv6Entry = 21;
 constexpr int kMacEntry = 23;
@@ -338,11 +339,15 @@ std::string RefuseDisplayString(const std::string& text, const TypedField& field
 }
 
 std::string RefuseHex(const std::string& text, const TypedField& field) {
+    const EditFormat* f = field.format;
+    const bool sized = f != nullptr && f->length > 0;
+    if (sized && (f->lengthFlags & LF_FIXED) && static_cast<int>(text.size()) != f->length) {
+        return FillPlaceholders(Entry(kHexFixedEntry), {{kLen, std::to_string(f->length)}});
+    }
     if (!IsHexDigits(text) || text.size() % 2 != 0) {
         return kHexBytes;
     }
-    const bool sized = field.format != nullptr && field.format->length > 0;
-    const int limit = sized ? field.format->length : 2 * StringLimit(field, kDefaultStringSize);
+    const int limit = sized ? f->length : 2 * StringLimit(field, kDefaultStringSize);
     return static_cast<int>(text.size()) > limit ? LengthMessage(kHexLengthEntry, limit) : std::string();
 }
 
@@ -465,8 +470,11 @@ std::string RefuseTypedText(const std::string& text, const TypedField& field) {
     if (!field.key && IsMarker(text)) {
         return {}; // the program's own marker of a value not read: sent as before
     }
-    if (field.format != nullptr) {
-        if (std::string message = CheckFormatText(*field.format, text); !message.empty()) {
+    // The format's range, items and address form; the lengths are the column's own rule below
+    // (an edit's length limit already bounds what can be typed).
+    const EditFormat* f = field.format;
+    if (f != nullptr && (HasNumberRange(f) || f->conversion == 'n' || f->addressKind != AK_NONE)) {
+        if (std::string message = CheckFormatText(*f, text); !message.empty()) {
             return message;
         }
     }

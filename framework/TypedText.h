@@ -30,8 +30,9 @@ struct TypedField {
 };
 
 // Why the text is no value of the field: the message to show (with a leading blank, as the
-// common message table writes its texts), or empty when it is one. The edit format's own check
-// comes first, and a field whose format gives a range is refused with the format's range message.
+// common message table writes its texts), or empty when it is one. The edit format's range, item
+// and address checks come first, and a field whose format gives a range is refused with the
+// format's range message; a format's length bounds a text or hex column.
 // An empty key is refused unless the key is a text, whose empty value is a value of its column.
 std::string RefuseTypedText(const std::string& text, const TypedField& field);
 

@@ -53,4 +53,12 @@ std::vector<std::string> SplitEditFormat(std::string_view format);
 // (1, 65535, -2147483648, 2.2250738585072E-308).
 std::string FormatBound(double value);
 
+// The whole-text check of a format, the one an edit's exit check makes: the number range of f, i
+// and u, the items of n, the address form of I and M, the length of s and h. The failing check's
+// message from the common table with its placeholders filled, or empty when the text passes. The
+// I form is judged here by its text rule; the exit check shows that form's own message instead.
+std::string CheckFormatText(const EditFormat& format, const std::string& text);
+// The common table's range message with the bounds written as FormatBound writes them.
+std::string RangeMessage(double minimum, double maximum);
+
 } // namespace qs

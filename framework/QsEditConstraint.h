@@ -59,9 +59,6 @@ private:
     // The message of a failing check by conversion, or "" when the text passes; *shown is
     // set when the check showed its own message.
     std::string Check(_EditConstraint_s& r, const QString& text, bool* shown);
-    // The table entry of a failing address check (0 = passed or already shown).
-    static int CheckAddress(TEdit* edit, unsigned char kind, bool* shown);
-    static std::string CheckItems(const qs::EditFormat& f, const QString& text);
     void FocusNext();
 
     TWinControl* m_owner;

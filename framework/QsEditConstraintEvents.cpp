@@ -5,11 +5,6 @@
 #include "Dialogs.h"
 #include "MessageTable.h"
 #include "QsEditConstraint.h"
-#include "QsNumList.h"
-#include "TextUtils.h"
-
-#include <cmath>
-#include <cstdlib>
 
 using qs::EditFormat;
 
@@ -59,26 +54,6 @@ int BadCharacter(const EditFormat& f, const QString& t) {
         }
     }
     return -1;
-}
-
-// The leading decimal real of the text (sign, digits, fraction); 0 when it starts with none.
-double LeadingReal(const QString& text) {
-    const std::string s = text.toStdString();
-    std::size_t n = 0;
-    if (n < s.size() && (s[n] == '-' || s[n] == '+')) {
-        ++n;
-    }
-    const std::size_t digits = n;
-    while (n < s.size() && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == '.')) {
-        ++n;
-    }
-    return n == digits ? 0.0 : std::strtod(s.substr(0, n).c_str(), nullptr);
-}
-
-// A bound cut toward zero and taken as an unsigned 32-bit value.
-unsigned AsUnsigned(double v) {
-    const double t = std::fmod(std::trunc(v), 4294967296.0);
-    return static_cast<unsigned>(static_cast<long long>(t < 0 ? t + 4294967296.0 : t));
 }
 
 std::string Entry(int k) {
@@ -169,79 +144,11 @@ void QsEditConstraint::OnExit(TObject* Sender) {
 
 std::string QsEditConstraint::Check(_EditConstraint_s& r, const QString& text, bool* shown) {
     const EditFormat& f = r.format;
-    const std::string len = std::to_string(f.length);
-    switch (f.conversion) {
-    case 'f':
-    case 'i':
-    case 'u': {
-        const double v = LeadingReal(text);
-        if (v < f.minimum || v > f.maximum) {
-            return qs::FillPlaceholders(
-                Entry(8), {{qs::kMin, qs::FormatBound(f.minimum)}, {qs::kMax, qs::FormatBound(f.maximum)}});
-        }
+    if ((f.conversion == 's' || f.conversion == 'h') && f.addressKind == qs::AK_IPV4) {
+        *shown = !IsValidIPv4Control(r.edit); // that check shows its own message
         return {};
     }
-    case 'n':
-        return CheckItems(f, text);
-    default:
-        break;
-    }
-    if (f.addressKind != qs::AK_NONE) {
-        const int entry = CheckAddress(r.edit, f.addressKind, shown);
-        return entry > 0 ? qs::FillPlaceholders(Entry(entry), {{qs::kMaxLen, len}}) : std::string();
-    }
-    const bool hex = f.conversion == 'h';
-    if (f.length > 0 && (f.lengthFlags & qs::LF_FIXED) && text.size() != f.length) {
-        return qs::FillPlaceholders(Entry(hex ? 7 : 5), {{qs::kLen, len}});
-    }
-    if (f.length > 0 && !(f.lengthFlags & qs::LF_FIXED) && text.size() > f.length) {
-        return qs::FillPlaceholders(Entry(hex ? 6 : 4), {{qs::kMaxLen, len}});
-    }
-    return {};
-}
-
-int QsEditConstraint::CheckAddress(TEdit* edit, unsigned char kind, bool* shown) {
-    switch (kind) {
-    case qs::AK_IPV4:
-        *shown = !IsValidIPv4Control(edit); // that check shows its own message
-        return 0;
-    case qs::AK_MULTICAST_IPV4:
-        return IsMulticastIPv4Control(edit) ? 0 : 20;
-    case qs::AK_IPV6:
-        return IsIPv6HexControl(edit) ? 0 : 21;
-    case qs::AK_MULTICAST_IPV6:
-        return IsMulticastIPv6Control(edit) ? 0 : 22;
-    case qs::AK_MAC:
-        return IsValidMacControl(edit) ? 0 : 23;
-    case qs::AK_MULTICAST_MAC:
-        return IsValidMacControl(edit) && IsMulticastMacControl(edit) ? 0 : 24;
-    case qs::AK_UNICAST_MAC:
-        return IsValidMacControl(edit) && IsUnicastMacControl(edit) ? 0 : 25;
-    default:
-        return 0;
-    }
-}
-
-std::string QsEditConstraint::CheckItems(const EditFormat& f, const QString& text) {
-    QsNumList<unsigned> list;
-    list.Delimiter = f.delimiter;
-    list.Parse(text.toStdString());
-    const std::string delimiter(1, f.delimiter);
-    const std::string len = std::to_string(f.length);
-    if (f.length > 0 && (f.lengthFlags & qs::LF_FIXED) && list.GetCount() != f.length) {
-        return qs::FillPlaceholders(Entry(10), {{qs::kDelimiter, delimiter}, {qs::kCount, len}});
-    }
-    if (f.length > 0 && !(f.lengthFlags & qs::LF_FIXED) && list.GetCount() > f.length) {
-        return qs::FillPlaceholders(Entry(9), {{qs::kDelimiter, delimiter}, {qs::kMaxCount, len}});
-    }
-    const unsigned min = AsUnsigned(f.minimum);
-    const unsigned max = AsUnsigned(f.maximum);
-    if (!list.AllInRange(min, max)) {
-        return qs::FillPlaceholders(
-            Entry(11),
-            {{qs::kDelimiter, delimiter}, {qs::kMin, std::to_string(min)}, {qs::kMax, std::to_string(max)}});
-    }
-    return {};
+    return qs::CheckFormatText(f, text.toStdString());
 }
 
 void QsEditConstraint::Fail(const QPointer<TEdit>& edit, const std::string& message) {

@@ -77,10 +77,17 @@ void QsSNMPRequest2Controls::OnSetResult(QsSNMPError* error) {
     ShowSetError(error);
 }
 
+// A failed write gets a box, and a status line that still told of an earlier success is
+// emptied: it never reads "Ok!" after a refused write.
 void QsSNMPRequest2Controls::ShowSetError(QsSNMPError* error) {
     LastOperation = 1;
     if (error->code != 0) {
-        ShowBox(error->message); // a failed write always gets a box
+        ShowBox(error->message);
+        if (auto* bar = dynamic_cast<TStatusBar*>(StatusOutput)) {
+            bar->SetSimpleText(QString());
+        } else if (auto* panel = dynamic_cast<TStatusPanel*>(StatusOutput)) {
+            panel->SetText(QString());
+        }
     } else {
         ShowStatusOrBox(error->message);
     }

@@ -96,12 +96,14 @@ void QsSNMPRequest2Edits::BindEdits(int varIndex, const std::string& format,
     }
     const std::vector<TEdit*> taken(edits.begin(), edits.begin() + static_cast<std::ptrdiff_t>(count));
     Constraint.AttachMany(format, taken);
+    LimitTextLength(varIndex, taken);
     AddAssociationList(varIndex, std::vector<TComponent*>(taken.begin(), taken.end()));
 }
 
 void QsSNMPRequest2Edits::BindEditWithValidator(int varIndex, const std::string& format, TEdit* edit,
                                                 QsEditValidator validator) {
     Constraint.AttachManyWithValidator(format, {edit}, validator);
+    LimitTextLength(varIndex, {edit});
     AddAssociationList(varIndex, {edit});
 }
 

@@ -5,6 +5,7 @@
 // saved and still called.
 #pragma once
 
+#include "InputError.h"
 #include "ListView.h"
 #include "OctetTexts.h"
 #include "QsEditConstraint.h"
@@ -64,6 +65,9 @@ public:
     // Removes every binding of the variable and gives its controls their own handlers back.
     void Unbind(int varIndex);
     void SetConstraintOwner(TWinControl* owner) { Constraint.SetOwner(owner); }
+    // Shows a refused input: a message box parented by the constraint's owner (unless the
+    // control's own check showed one), the focus on the control, the refusal in the status line.
+    void RefuseInput(const qs::EInputError& e);
     void EnableBoundControls(bool enable);
 
     // Value texts to bound controls, controls to value texts; -1 = every variable.
@@ -95,6 +99,9 @@ protected:
     void AfterGet() override;
     void AfterSet() override;
     virtual void OnSelectItem(TObject* Sender, TListItem* Item, bool Selected);
+    // True for a variable whose edits hold a text the subclass converts itself once the controls
+    // are read (such as a range text for a bit map): those edits are read as they are.
+    virtual bool ConvertsOwnText(int /*varIndex*/) const { return false; }
 
 private:
     void AddAssociation(int varIndex, TComponent* control, int radioColumns);
@@ -116,6 +123,12 @@ private:
     QsOctets ReadPart(_ControlAssociation_s& a);
     std::string ReadPartText(_ControlAssociation_s& a);
     std::string ReadEditText(_ControlAssociation_s& a, TEdit* edit);
+    // Raises qs::EInputError when a control a user can change holds no value of its column.
+    void CheckTyped(const _ControlAssociation_s& a);
+    void CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit);
+    int KeyRoom(int varIndex) const;
+    std::string FieldName(int varIndex) const;
+    void LimitTextLength(int varIndex, const std::vector<TEdit*>& edits);
     std::vector<int> ColumnOrder() const;
 
     std::vector<std::unique_ptr<_ControlAssociation_s>> Associations;

@@ -12,6 +12,7 @@
 #include "RadioGroup.h"
 #include "SnmpErrors.h"
 #include "StaticText.h"
+#include "TypedText.h"
 
 #include <algorithm>
 
@@ -62,11 +63,17 @@ std::string Text(const QString& s) {
 
 } // namespace
 
+// A refused input is shown here, once, whoever reads the controls; the write it belongs to stops.
 void QsSNMPRequest2Edits::ReadControls(int varIndex) {
-    for (int v = 0; v < Request.List.GetCount(); ++v) {
-        if ((varIndex == -1 || v == varIndex) && Request.List.IsWritable(v)) {
-            ReadVariable(v);
+    try {
+        for (int v = 0; v < Request.List.GetCount(); ++v) {
+            if ((varIndex == -1 || v == varIndex) && Request.List.IsWritable(v)) {
+                ReadVariable(v);
+            }
         }
+    } catch (const qs::EInputError& e) {
+        RefuseInput(e);
+        throw;
     }
 }
 
@@ -109,6 +116,7 @@ QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
     if (!IsReadKind(first)) {
         return {}; // other kinds are not read and contribute nothing
     }
+    CheckTyped(a);
     std::string part = ReadPartText(a);
     if (const QsOptionList* options = OptionsOf(a)) {
         part = options->TextToValue(part);
@@ -175,7 +183,7 @@ std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* e
     }
     std::string hex;
     if (templ.empty() || !PortTextToBitList(typed, templ, hex)) {
-        qs::RaiseFrameworkError(qs::err::BindValue);
+        throw qs::EInputError(FieldName(a.VarIndex), qs::PortListRefusal(), edit);
     }
     return hex;
 }

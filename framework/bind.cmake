@@ -4,6 +4,7 @@ krs_library(qs_bind
     SOURCES
         AddressValidators.cpp
         ByteQStrings.cpp
+        InputError.cpp
         QsEditConstraint.cpp
         QsEditConstraintEvents.cpp
         QsSNMPRequest2Controls.cpp
@@ -12,6 +13,7 @@ krs_library(qs_bind
         QsSNMPRequest2EditsRead.cpp
         QsSNMPRequest2EditsRows.cpp
         QsSNMPRequest2EditsShow.cpp
+        QsSNMPRequest2EditsTyped.cpp
         QsSNMPRequest2Leds.cpp
     LIBS qs_core qs_snmp krs_gui
 )

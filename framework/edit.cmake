@@ -2,6 +2,7 @@
 target_sources(qs_core PRIVATE
     AddressChecks.cpp
     EditFormat.cpp
+    EditFormatCheck.cpp
 )
 # The number-conversion error of the format parser is the class library's.
 target_link_libraries(qs_core PUBLIC krs_gui_base)

@@ -5,4 +5,5 @@ target_sources(qs_core PRIVATE
     PortListTexts.cpp
     QsByteForms.cpp
     QsSNMPLed.cpp
+    TypedText.cpp
 )

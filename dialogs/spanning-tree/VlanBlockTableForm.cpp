@@ -103,6 +103,11 @@ void VlanBlockRequest::CollectValues() {
     RangeTextToBlocks();
 }
 
+// The block edits hold VLAN range texts, turned into bit maps once the controls are read.
+bool VlanBlockRequest::ConvertsOwnText(int varIndex) const {
+    return varIndex >= firstBlock_ && varIndex < firstBlock_ + kBlocks;
+}
+
 void VlanBlockRequest::BlocksToRangeText() {
     for (int k = 0; k < kBlocks; ++k) {
         std::string& value = Request.List.GetVar(firstBlock_ + k)->Value;

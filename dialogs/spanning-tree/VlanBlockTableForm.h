@@ -75,6 +75,7 @@ public:
 protected:
     void OnRow() override;
     void CollectValues() override;
+    bool ConvertsOwnText(int varIndex) const override;
 
 private:
     VlanBlockTableForm* form_;

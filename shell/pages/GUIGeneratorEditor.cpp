@@ -6,10 +6,15 @@
 #include "GUIConfigForm.h"
 #include "GUIGenerator.h"
 #include "GUIWaitingFormUnit.h"
+#include "InputError.h"
 #include "PageWait.h"
 #include "QsSNMPRequest2Edits.h"
 
 #include <memory>
+
+namespace {
+constexpr const char* kSomeItemsEmpty = "Some items are empty!";
+} // namespace
 
 TSNMPEditorPanel::TSNMPEditorPanel(TComponent* owner, QsSNMPRequest2Edits* request)
     : TSNMPPanel(owner, nullptr, request) {
@@ -87,6 +92,8 @@ bool TSNMPEditorPanel::SendTicked() {
     return Request->Apply(false, false, "", nullptr);
 }
 
+// An empty item or a refused input sends nothing and leaves an Add or Edit sub-form open, the
+// reason in the status line; the request shows a refused input itself (box, focus, status).
 void TSNMPEditorPanel::Apply(TObject* Sender) {
     if (!Request) {
         return;
@@ -95,17 +102,21 @@ void TSNMPEditorPanel::Apply(TObject* Sender) {
     QsSNMPRequest2Edits* request = Request;
     const QsRequestMode savedMode = request->Mode;
     request->Mode = RM_BLOCKING;
+    request->LastOperation = 1; // every status line from here on is this write's
     std::vector<int> marked;
-    bool empty = false;
+    bool refused = false;
     bool ok = false;
     try {
-        empty = MarkUnticked(marked);
-        qs::CollectValues(request);
-        if (empty) {
-            WarningBox(window(), QStringLiteral("Some items are empty!"));
+        if (MarkUnticked(marked)) {
+            refused = true;
+            WarningBox(window(), QString::fromLatin1(kSomeItemsEmpty));
+            request->ShowStatus(kSomeItemsEmpty);
         } else {
+            qs::CollectValues(request);
             ok = SendTicked();
         }
+    } catch (const qs::EInputError&) {
+        refused = true;
     } catch (const std::exception& e) {
         ok = false;
         ShowError(e);
@@ -120,7 +131,7 @@ void TSNMPEditorPanel::Apply(TObject* Sender) {
         wait->ShowModal();
     }
     auto* button = dynamic_cast<TButton*>(Sender);
-    if (!empty && button && button->Tag == 1) {
+    if (!refused && button && button->Tag == 1) {
         if (auto* form = dynamic_cast<TForm*>(TControl::Of(button->window()))) {
             form->Close();
         }

@@ -269,6 +269,7 @@ void TSNMPListViewPanel::DeleteRow() {
             marked.push_back(i);
         }
     }
+    Request->LastOperation = 1;
     try {
         qs::CollectValues(Request);
         list.GetVar(ListPanel->DeleteStatusVar)->Value = ListPanel->DeleteStatusValue.toStdString();

@@ -4,5 +4,6 @@ krs_test(qs_values_tests
         EditGroupsTest.cpp
         LedRulesTest.cpp
         PortListTextsTest.cpp
+        TypedTextTest.cpp
     LIBS qs_core
 )

@@ -69,6 +69,38 @@ TEST_F(CurrentTimeFormTest, SetSendsTheClockAloneAndNothingWhenEmpty) {
     }
 }
 
+// A clock the calendar does not have is refused part by part before anything is sent: a box names
+// the field and the part, and the status line never reads "Ok!".
+TEST_F(CurrentTimeFormTest, RefusesAClockTheCalendarDoesNotHave) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2007-13-26,15:30:15.0", " Please enter a month between 1 and 12!"},
+        {"2007-2-29,15:30:15.0", " Please enter a day between 1 and 28!"},
+        {"2007-4-31,15:30:15.0", " Please enter a day between 1 and 30!"},
+        {"2007-5-26,24:30:15.0", " Please enter an hour between 0 and 23!"},
+        {"2007-5-26,15:60:15.0", " Please enter minutes between 0 and 59!"},
+        {"2007-5-26,15:30:60.0", " Please enter seconds between 0 and 59!"},
+        {"2007-5-26,15:30:15.10", " Please enter deci-seconds between 0 and 9!"},
+        {"207-5-26,15:30:15.0", " Please enter a year of four digits!"},
+        {"zz", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
+        {"-1", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
+        {"1.2.3.4.5", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
+    };
+    Open();
+    for (const auto& [clock, refusal] : cases) {
+        SCOPED_TRACE(clock);
+        Mark();
+        messages.boxes.clear();
+        dialog->currentclockEdit->SetText(QString::fromLatin1(clock));
+        dialog->SetButton->Click();
+        ASSERT_TRUE(WaitFor([this] { return !dialog->ClockRequest->Busy; }));
+        EXPECT_TRUE(Sets(kClock).empty());
+        EXPECT_EQ(messages.Texts(),
+                  QStringList{QStringLiteral("Current Clock(Example 1992-5-26,13:30:15.0):") +
+                              QString::fromLatin1(refusal)});
+        EXPECT_FALSE(dialog->StatusOut().Text().contains(QStringLiteral("Ok!")));
+    }
+}
+
 TEST_F(CurrentTimeFormTest, AFailedReadIsShownAndLeavesTheNamesAsTheyWere) {
     Open();
     sim.reset();

@@ -755,9 +755,9 @@ TEST_F(CataloguePagesV3, EditWritesAnUnchangedBinaryMaskBackByteForByte) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
-// The target address's domain is an OID: a text that is none is refused with the OID error in
-// the status line and nothing is sent; a shorter OID goes out as typed, never merged into the domain shown
-// before.
+// The target address's domain is an OID: a text that is none is refused with a box that names the
+// field and asks for an object identifier, and nothing is sent; a shorter OID goes out as typed,
+// never merged into the domain shown before.
 TEST_F(CataloguePagesV3, TargetDomainTakesOnlyAWellFormedOid) {
     std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("CommunityTargetAddressTable"));
     pageForm->Show();
@@ -780,6 +780,7 @@ TEST_F(CataloguePagesV3, TargetDomainTakesOnlyAWellFormedOid) {
         FirstReadStatus(*pageForm); // the list is read again after each Edit
         ASSERT_TRUE(SelectRow(*panel, {QStringLiteral("nms1")}));
         const std::size_t before = sim->journal().size();
+        const qsizetype boxesBefore = messages.boxes.size();
         QString status;
         OnSubForm([&](TForm*, TSNMPPanel* frame) {
             dynamic_cast<TEdit*>(panel->EditsPanel->Items[1].Control)->SetText(c.text);
@@ -797,10 +798,14 @@ TEST_F(CataloguePagesV3, TargetDomainTakesOnlyAWellFormedOid) {
             }
         }
         EXPECT_EQ(sent, c.sent);
-        EXPECT_EQ(status.contains(QStringLiteral("Invalid Object Identifier")), c.sent.empty())
+        EXPECT_EQ(status.contains(QStringLiteral("object identifier"), Qt::CaseInsensitive), c.sent.empty())
             << status.toStdString();
+        const QStringList boxes = messages.Texts().mid(boxesBefore);
+        EXPECT_EQ(boxes.size(), c.sent.empty() ? 1 : 0) << boxes.join(" | ").toStdString();
+        if (c.sent.empty() && !boxes.isEmpty()) {
+            EXPECT_TRUE(boxes[0].contains(QStringLiteral("object identifier"))) << boxes[0].toStdString();
+        }
     }
-    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
     pageForm->Close();
     QCoreApplication::processEvents();
 }

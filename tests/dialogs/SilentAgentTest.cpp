@@ -7,6 +7,7 @@
 #include "DialogCommand.h"
 #include "DialogSimFixture.h"
 #include "FeatureDialog.h"
+#include "IncludeRuleForm.h"
 #include "Layer2Dialogs.h"
 #include "MessageRecorder.h"
 #include "SecurityDialogs.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace qs::test {
 namespace {
@@ -28,9 +30,21 @@ void PrintTo(const SilentCase& c, std::ostream* os) {
     *os << c.className;
 }
 
-bool TimeOutShown(const FeatureDialog& dialog, const MessageRecorder& boxes) {
+// The status area of a dialog on the kit's frame or on the include-rule frame.
+std::optional<StatusArea> StatusOf(TForm& form) {
+    if (auto* dialog = dynamic_cast<FeatureDialog*>(&form)) {
+        return dialog->StatusOut();
+    }
+    if (auto* dialog = dynamic_cast<IncludeRuleForm*>(&form)) {
+        return StatusArea(dialog->StatusBar);
+    }
+    return std::nullopt;
+}
+
+bool TimeOutShown(TForm& dialog, const MessageRecorder& boxes) {
     const QString timedOut = QStringLiteral("timed out");
-    return dialog.StatusOut().Text().contains(timedOut) || boxes.Texts().join(' ').contains(timedOut);
+    const std::optional<StatusArea> status = StatusOf(dialog);
+    return (status && status->Text().contains(timedOut)) || boxes.Texts().join(' ').contains(timedOut);
 }
 
 struct Outcome {
@@ -44,14 +58,16 @@ struct Outcome {
 class SilentAgent : public DialogSimTest, public testing::WithParamInterface<SilentCase> {
 protected:
     // Runs in the dialog's modal loop: waits for the failure, clicks, waits again, closes.
-    void Inspect(FeatureDialog& dialog, std::uint64_t before) {
+    void Inspect(TForm& dialog, std::uint64_t before) {
         out.opened = true;
         out.openTimeouts = BlockingAction::Timeouts() - before;
         out.openShown = WaitFor([&] { return TimeOutShown(dialog, boxes); });
         if (const char* name = GetParam().button) {
             auto* button = dynamic_cast<TButton*>(dialog.FindComponent(QString::fromLatin1(name)));
             ASSERT_NE(button, nullptr) << name;
-            dialog.StatusOut().Show(QString());
+            if (std::optional<StatusArea> status = StatusOf(dialog)) {
+                status->Show(QString());
+            }
             boxes.boxes.clear();
             const std::uint64_t beforeClick = BlockingAction::Timeouts();
             button->Click();
@@ -61,8 +77,8 @@ protected:
     }
     // Looks for the modal dialog until it is shown (bounded), inspects and closes it.
     void WhenShown(std::uint64_t before, int attempts) {
-        auto* dialog = dynamic_cast<FeatureDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
+        auto* dialog = dynamic_cast<TForm*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !StatusOf(*dialog)) {
             if (attempts > 0) {
                 QTimer::singleShot(50, [this, before, attempts] { WhenShown(before, attempts - 1); });
             }
@@ -95,15 +111,14 @@ TEST_P(SilentAgent, ShowsTheTimeOutAfterOneBlockingWait) {
     }
 }
 
-// The dialogs that read several times in a row on opening and on Refresh, and two rule editors:
-// one blocking, one asynchronous.
-INSTANTIATE_TEST_SUITE_P(Dialogs, SilentAgent,
-                         testing::Values(SilentCase{"TMBAControlForm", "BT_Get", 1},
-                                         SilentCase{"TPortTrunkForm", "BT_Get", 1},
-                                         SilentCase{"TSTP_Info", "BT_Get", 1},
-                                         SilentCase{"TGuestVlanForm", "BT_Get", 1},
-                                         SilentCase{"TEthernetInformationRuleForm", nullptr, 1},
-                                         SilentCase{"TIPRuleForm", nullptr, 0}));
+// The dialogs that read several times in a row on opening and on Refresh, and three rule editors:
+// asynchronous and blocking ones.
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, SilentAgent,
+    testing::Values(SilentCase{"TMBAControlForm", "BT_Get", 1}, SilentCase{"TPortTrunkForm", "BT_Get", 1},
+                    SilentCase{"TSTP_Info", "BT_Get", 1}, SilentCase{"TGuestVlanForm", "BT_Get", 1},
+                    SilentCase{"TEthernetInformationRuleForm", nullptr, 1},
+                    SilentCase{"TIPRuleForm", nullptr, 0}, SilentCase{"TCPUFilterIPV6RuleForm", nullptr, 1}));
 
 } // namespace
 } // namespace qs::test

@@ -861,3 +861,27 @@ TEST_F(CataloguePages, VlanMultiplySetRefusesATextThatIsNoVlanList) {
 
 } // namespace
 } // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+// A scalar page opened while the device does not answer shows the time-out in its status line
+// once its request has given up (three-second time-out, one retry), and is not busy any more.
+TEST_F(CataloguePages, ScalarPageShowsTheTimeOutOfASilentDevice) {
+    ASSERT_TRUE(sim->pause());
+    std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("BasicConfigure1"));
+    pageForm->Show();
+    QString status;
+    QElapsedTimer clock;
+    clock.start();
+    while (status.isEmpty() && clock.elapsed() < 30000) {
+        status = FirstReadStatus(*pageForm);
+    }
+    EXPECT_TRUE(status.contains(QStringLiteral("timed out"))) << status.toStdString();
+    ASSERT_TRUE(sim->resume());
+    pageForm->Close();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+} // namespace qs::test

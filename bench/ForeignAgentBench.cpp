@@ -3,14 +3,21 @@
 // - "pages": a list page opened, read and closed several times in a row against Debian's snmpd
 //   (no front-panel object) and against krs-sim, SNMPv2c and SNMPv3; each read is timed from
 //   showing the page to its status line.
+// - "catalogue": every page of the main menu opened against Debian's snmpd, SNMPv2c and SNMPv3,
+//   each three times in a row with the front panel polling; from showing the page to the end of
+//   its first read, in ms (median, slowest, and the slowest page).
 // - "startup": the start-up pause against a stopped krs-sim (the default target opened and the
 //   front panel created), SNMPv2c and SNMPv3; then, with the agent continued, how long the front
 //   panel's status line still shows the failure.
 //
-//     krs_foreign_bench [pages] [startup] [-n OPENINGS]     (default: both, 6 openings)
+//     krs_foreign_bench [pages] [catalogue] [startup] [-n OPENINGS]   (default: pages and startup, 6
+//     openings)
 #include "Application.h"
 #include "GUIConfigForm.h"
 #include "GUIGenerator.h"
+#include "MainMenu.h"
+#include "MainUnit.h"
+#include "PageCommand.h"
 #include "PanelKRS5428MXFormUnit.h"
 #include "QsSNMPRequest2Edits.h"
 #include "QsSNMPRequest2Leds.h"
@@ -22,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -182,6 +190,73 @@ void Pages(const std::string& folder) {
     PageRow("krs-sim", sim.port(), 3);
 }
 
+// From showing a catalogue page to the end of the first read one of its panels shows, in ms (-1:
+// none in 10 s).
+qint64 FirstRead(TConfigForm& page) {
+    QElapsedTimer clock;
+    clock.start();
+    page.Show();
+    const bool read = LoopUntil(
+        [&] {
+            for (QFrame* frame : page.findChildren<QFrame*>()) {
+                auto* panel = dynamic_cast<TSNMPPanel*>(frame);
+                if (panel && panel->MsgPanel && panel->isVisible() && !panel->Request->Busy &&
+                    !panel->StatusBar->SimpleText().isEmpty()) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        10000);
+    return read ? clock.elapsed() : -1;
+}
+
+void CatalogueRow(std::uint16_t port, int version) {
+    AimDefaults(port, version);
+    qs::OpenDefaultTarget();
+    FrontPanel front;
+    std::vector<qint64> times;
+    std::string slowest;
+    int unread = 0;
+    qs::ForEachMenuEntry(qs::MainMenuItems(), [&](const qs::MenuEntry& e, const qs::MenuPlace& place) {
+        if (e.kind != qs::CommandKind::Page) {
+            return;
+        }
+        for (int i = 0; i < 3; ++i) {
+            std::unique_ptr<TConfigForm> page = qs::BuildPage(*e.page);
+            const qint64 ms = FirstRead(*page);
+            page->Close();
+            page.reset();
+            QCoreApplication::processEvents();
+            if (ms < 0) {
+                ++unread;
+                continue;
+            }
+            if (times.empty() || ms > *std::max_element(times.begin(), times.end())) {
+                slowest = place.path;
+            }
+            times.push_back(ms);
+        }
+    });
+    std::sort(times.begin(), times.end());
+    const auto at = [&](double share) {
+        return times.empty()
+                   ? -1LL
+                   : static_cast<long long>(times[static_cast<std::size_t>(share * (times.size() - 1))]);
+    };
+    std::printf(
+        "  snmpd v%s  %zu reads: median %lld ms, 95th %lld ms, slowest %lld ms (%s); %d without a read\n",
+        version == 3 ? "3 " : "2c", times.size(), at(0.5), at(0.95), at(1.0), slowest.c_str(), unread);
+}
+
+void Catalogue(const std::string& folder) {
+    std::printf("Every page of the menu, three openings each, against Debian's snmpd\n");
+    DeviceAddress = "127.0.0.1";
+    const Snmpd snmpd(folder);
+    CatalogueRow(snmpd.port(), 1);
+    CatalogueRow(snmpd.port(), 3);
+}
+
 // Start-up against a stopped agent: the pause, then how long the status line lags once it answers.
 // upFront: the default target opened (its engine discovered) before the front panel, as the
 // program once did.
@@ -232,16 +307,19 @@ int main(int argc, char** argv) {
     }
     bool pages = false;
     bool startup = false;
+    bool catalogue = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-n") == 0 && i + 1 < argc) {
             g_openings = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "pages") == 0) {
             pages = true;
+        } else if (std::strcmp(argv[i], "catalogue") == 0) {
+            catalogue = true;
         } else if (std::strcmp(argv[i], "startup") == 0) {
             startup = true;
         }
     }
-    if (!pages && !startup) {
+    if (!pages && !startup && !catalogue) {
         pages = startup = true;
     }
     qs::EnsureApplication();
@@ -250,6 +328,9 @@ int main(int argc, char** argv) {
     InitSnmpSession(folder);
     if (pages) {
         Pages(folder);
+    }
+    if (catalogue) {
+        Catalogue(folder);
     }
     if (startup) {
         Startup();

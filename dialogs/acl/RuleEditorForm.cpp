@@ -254,11 +254,7 @@ void RuleEditorForm::Open() {
     } else {
         Ports.Release();
     }
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    Request = request.get();
-    Shutdown.AddRequest(std::move(request));
+    Request = MakeTableRequest(ListView1, Ports);
     Request->Request.List = QsSNMPVarList(table_.data(), MVT_UMV, rules_.keyCount);
     if (rules_.blocking) {
         Request->Mode = RM_BLOCKING;

@@ -98,11 +98,7 @@ void TTrafficSegmentationForm::BuildButtonColumn(TPanel* column) {
 
 void TTrafficSegmentationForm::FormCreate() {
     ForwardPorts.PlaceOn(Panel4);
-    Shutdown.SetListView(LV_TrafficForward);
-    Shutdown.AddPicker(&ForwardPorts);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    SegmentRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    SegmentRequest = MakeTableRequest(LV_TrafficForward, ForwardPorts);
     WalkFinished.Attach(SegmentRequest);
     Handle([this] {
         SegmentRequest->Request.List = QsSNMPVarList(SegmentationVars, MVT_UMV, 1);

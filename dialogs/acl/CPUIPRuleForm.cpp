@@ -2,6 +2,7 @@
 
 #include "AddressValidators.h"
 #include "Edit.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 #include <array>
@@ -12,8 +13,6 @@ namespace {
 
 using qs::RuleField;
 using R = TCPUIPRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
 
 #define CPU_IP_RULE "1.3.6.1.4.1.58613.12.9.5.2.1."
 
@@ -46,8 +45,8 @@ const RuleField kCpuIPRuleFields[] = {
      "cbxProtocolID", "Protocol ID", 1, 0},
     {CPU_IP_RULE "14", "User Mask", SYN_OCTETSTR, ACC_READWRITE, nullptr, "UserMaskEdit", "%s", "cbxUserMask",
      "User Mask", 1, 0},
-    {CPU_IP_RULE "15", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 1, 0},
+    {CPU_IP_RULE "15", "Permit", SYN_INTEGER, ACC_READWRITE, qs::CpuRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 1, 0},
     {CPU_IP_RULE "16", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowStatusComboBox",
      nullptr, "cbxRow", "Row Status", 1, 0},
     {CPU_IP_RULE "17", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},

@@ -2,6 +2,7 @@
 
 #include "AccessMarks.h"
 #include "ComboBox.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 using qs::RuleField;
 using R = TCPUUserMaskRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
 
 #define CPU_USER_RULE "1.3.6.1.4.1.58613.12.9.5.3.1."
 
@@ -32,8 +31,8 @@ const RuleField kUserRuleFields[] = {
      "CheckBox4", "Offset Mask (48-63)", 1, 0},
     {CPU_USER_RULE "7", "Payload Offset (64-79)", SYN_OCTETSTR, ACC_READWRITE, nullptr, "Edit5", "%s{l32}",
      "CheckBox5", "Offset Mask (64-79)", 1, 0},
-    {CPU_USER_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "PermitCBox", "Permit", 1, 0},
+    {CPU_USER_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, qs::CpuRulePermitOptions, "PermitComboBox",
+     nullptr, "PermitCBox", "Permit", 1, 0},
     {CPU_USER_RULE "9", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "StatusComboBox",
      nullptr, "StatusCBox", "Row Status", 1, 0},
     {CPU_USER_RULE "10", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0,

@@ -4,6 +4,7 @@
 #include "ComboBox.h"
 #include "Edit.h"
 #include "IPv4Text.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 #include <array>
@@ -14,8 +15,6 @@ namespace {
 
 using qs::RuleField;
 using R = TIPRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {3, "mirror"}, {}};
 
 #define IP_RULE "1.3.6.1.4.1.58613.12.9.3.2.1."
 
@@ -56,8 +55,8 @@ const RuleField kIPRuleFields[] = {
      "cbbEnableReplaceDscp", nullptr, "chkEnableReplaceDscp", "Replace Dscp State", 1, 0},
     {IP_RULE "19", "Replace DSCP", SYN_INTEGER, ACC_READWRITE, nullptr, "edtReplaceDscp", "%i{n0x63l2}",
      "chkRepDscp", "Replace Dscp", 1, 0},
-    {IP_RULE "20", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 0, 0},
+    {IP_RULE "20", "Permit", SYN_INTEGER, ACC_READWRITE, qs::AccessRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 0, 0},
     {IP_RULE "21", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},
     {IP_RULE "22", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowComboBox", nullptr,
      "cbxRow", "Row Status", 1, 0},

@@ -181,17 +181,23 @@ private:
     PortPickerSlot& slot_;
 };
 
-TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder) {
-    std::vector<std::string> log;
-    auto* list = new TListView(form, form);
+// A one-row list on parent with its row selected; clearing the selection is logged.
+TListView* SelectedRowList(TForm* parent, std::vector<std::string>& log) {
+    auto* list = new TListView(parent, parent);
     list->AddColumn(QStringLiteral("VLAN"));
     list->AddItem(QStringList{QStringLiteral("1")});
     list->SetSelected(list->Item(0));
-    list->OnSelectItem = [&](TObject*, TListItem*, bool selected) {
+    list->OnSelectItem = [&log](TObject*, TListItem*, bool selected) {
         if (!selected) {
             log.push_back("selection cleared");
         }
     };
+    return list;
+}
+
+TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder) {
+    std::vector<std::string> log;
+    auto* list = SelectedRowList(form, log);
     PortPickerSlot slot(form);
     RequestShutdown shutdown;
     shutdown.SetListView(list);
@@ -217,15 +223,7 @@ public:
 TEST_F(KitTest, TableRequestIsEndedWithItsListAndPickerWhenTheDialogCloses) {
     std::vector<std::string> log;
     auto* dialog = new TableDialog(form);
-    auto* list = new TListView(dialog, dialog);
-    list->AddColumn(QStringLiteral("Port"));
-    list->AddItem(QStringList{QStringLiteral("1")});
-    list->SetSelected(list->Item(0));
-    list->OnSelectItem = [&](TObject*, TListItem*, bool selected) {
-        if (!selected) {
-            log.push_back("selection cleared");
-        }
-    };
+    auto* list = SelectedRowList(dialog, log);
     PortPickerSlot slot(dialog);
     QsSNMPRequest2Edits* request = dialog->MakeTableRequest(list, slot);
     ASSERT_NE(request, nullptr);

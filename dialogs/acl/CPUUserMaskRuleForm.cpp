@@ -71,12 +71,7 @@ const qs::RuleEditorRules kRules{
     .rowStatusNeedsTick = true,
 };
 
-struct OffsetMessage {
-    int column;
-    const char* message;
-};
-
-const OffsetMessage kOffsetMessages[] = {
+const qs::OffsetColumn kOffsetMessages[] = {
     {R::kOffset0, "Packet(s) Offset [0 to 15] can not contain invalid character(s)."},
     {R::kOffset16, "Packet(s) Offset [16 to 31] can not contain invalid character(s)."},
     {R::kOffset32, "Packet(s) Offset [32 to 47] can not contain invalid character(s)."},
@@ -98,14 +93,9 @@ bool TCPUUserMaskRuleForm::ValidateEditors() {
     return KeysSet("Profile ID must be set.", "Access ID must be set.", false);
 }
 
-bool TCPUUserMaskRuleForm::CheckBeforeSend(Write) {
+bool TCPUUserMaskRuleForm::CheckBeforeSend(Write write) {
     // A ticked offset is written as it stands (an empty one too); a filled one must be hex digits.
-    for (const OffsetMessage& o : kOffsetMessages) {
-        if (Ticked(o.column) && !qs::IsValidOffsetText(TextOf(o.column))) {
-            return Refuse(QString::fromLatin1(o.message), EditorOf(o.column));
-        }
-    }
-    return true;
+    return OffsetsOrRefuse(kOffsetMessages, write);
 }
 
 void TCPUUserMaskRuleForm::ExcludeColumns(qs::AccessMarks& marks, Write) {

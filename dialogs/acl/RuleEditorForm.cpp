@@ -384,6 +384,15 @@ bool RuleEditorForm::RangeOrRefuse(int column, long lo, long hi, const char* mes
     return (v >= lo && v <= hi) || Refuse(QString::fromLatin1(message), EditorOf(column));
 }
 
+bool RuleEditorForm::OffsetsOrRefuse(std::span<const OffsetColumn> offsets, Write write) {
+    for (const OffsetColumn& o : offsets) {
+        if (!ColumnLeftOut(o.column, write) && !IsValidOffsetText(TextOf(o.column))) {
+            return Refuse(QString::fromLatin1(o.message), EditorOf(o.column));
+        }
+    }
+    return true;
+}
+
 bool RuleEditorForm::TickedNotEmpty(std::span<const int> columns, const QString& message, bool focus) {
     for (int c : columns) {
         if (Ticked(c) && Empty(c)) {

@@ -1,6 +1,7 @@
 #include "CPUEthernetInformationRuleForm.h"
 
 #include "ComboBox.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 TCPUEthernetInformationRuleForm* CPUEthernetInformationRuleForm = nullptr;
@@ -9,8 +10,6 @@ namespace {
 
 using qs::RuleField;
 using R = TCPUEthernetInformationRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
 
 #define CPU_ETH_RULE "1.3.6.1.4.1.58613.12.9.5.1.1."
 
@@ -29,8 +28,8 @@ const RuleField kCpuEthernetRuleFields[] = {
      "cbxIEEE802dot1P", "802.1p Rule", 1, 0},
     {CPU_ETH_RULE "7", "Ethernet Type", SYN_OCTETSTR, ACC_READWRITE, nullptr, "EthTypeEdit", "%s{l4}",
      "cbxEtherType", "Ethernet Type Rule", 1, 0},
-    {CPU_ETH_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 1, 0},
+    {CPU_ETH_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, qs::CpuRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 1, 0},
     {CPU_ETH_RULE "9", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowComboBox",
      nullptr, "cbxRow", "Row Status", 1, 0},
     {CPU_ETH_RULE "10", "Ports", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0,

@@ -2,6 +2,7 @@
 
 #include "ComboBox.h"
 #include "Panel.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 TCPUFilterIPV6RuleForm* CPUFilterIPV6RuleForm = nullptr;
@@ -11,10 +12,8 @@ namespace {
 using F = TCPUFilterIPV6RuleForm;
 using qs::RuleEditor;
 
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
-
 const QsSNMPVarDesc* RuleVars() {
-    static const QsOptionList permit(PermitOptions, OVT_INT);
+    static const QsOptionList permit(qs::CpuRulePermitOptions, OVT_INT);
     static const QsOptionList rowStatus(RowStatusOptions, OVT_INT);
     static const QsSNMPVarDesc table[] = {
         {"1.3.6.1.4.1.58613.12.9.5.4.1.1", "Profile ID", SYN_INTEGER, ACC_NOTACCESS},

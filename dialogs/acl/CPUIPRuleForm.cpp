@@ -2,7 +2,7 @@
 
 #include "AddressValidators.h"
 #include "Edit.h"
-#include "ProtocolColumns.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 #include <array>
@@ -13,10 +13,6 @@ namespace {
 
 using qs::RuleField;
 using R = TCPUIPRuleForm;
-
-const QsOption ProtocolOptions[] = {{1, "none"}, {2, "icmp"},       {3, "igmp"}, {4, "tcp"},
-                                    {5, "udp"},  {6, "protocolId"}, {}};
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
 
 #define CPU_IP_RULE "1.3.6.1.4.1.58613.12.9.5.2.1."
 
@@ -33,8 +29,8 @@ const RuleField kCpuIPRuleFields[] = {
      "%s{l16}", "cbxDestIP", "Destination IP address", 0, 0},
     {CPU_IP_RULE "6", "DSCP", SYN_INTEGER, ACC_READWRITE, nullptr, "DSCPEdit", "%i{n0x63l2}", "cbxDscp",
      "DSCP", 0, 0},
-    {CPU_IP_RULE "7", "Protocol", SYN_INTEGER, ACC_READONLY, ProtocolOptions, "ProtocolComboBox", nullptr,
-     "cbxProtocol", "Protocol", 0, 0},
+    {CPU_IP_RULE "7", "Protocol", SYN_INTEGER, ACC_READONLY, qs::IPv4RuleProtocolOptions, "ProtocolComboBox",
+     nullptr, "cbxProtocol", "Protocol", 0, 0},
     {CPU_IP_RULE "8", "Type", SYN_INTEGER, ACC_READWRITE, nullptr, "TypeEdit", "%i{n0x255l3}", "cbxType",
      "Type", 0, 0},
     {CPU_IP_RULE "9", "Code", SYN_INTEGER, ACC_READWRITE, nullptr, "CodeEdit", "%i{n0x255l3}", "cbxCode",
@@ -49,8 +45,8 @@ const RuleField kCpuIPRuleFields[] = {
      "cbxProtocolID", "Protocol ID", 1, 0},
     {CPU_IP_RULE "14", "User Mask", SYN_OCTETSTR, ACC_READWRITE, nullptr, "UserMaskEdit", "%s", "cbxUserMask",
      "User Mask", 1, 0},
-    {CPU_IP_RULE "15", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 1, 0},
+    {CPU_IP_RULE "15", "Permit", SYN_INTEGER, ACC_READWRITE, qs::CpuRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 1, 0},
     {CPU_IP_RULE "16", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowStatusComboBox",
      nullptr, "cbxRow", "Row Status", 1, 0},
     {CPU_IP_RULE "17", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},
@@ -103,10 +99,10 @@ const qs::ProtocolColumns kProtocolColumns[] = {
 } // namespace
 
 TCPUIPRuleForm::TCPUIPRuleForm(TComponent* owner)
-    : RuleEditorForm(owner, kLayout, kCpuIPRuleFields, kRules) {}
+    : IPv4RuleForm(owner, kLayout, kCpuIPRuleFields, kRules, kProtocolColumns) {}
 
 bool TCPUIPRuleForm::ValidateEditors() {
-    if (!KeysSet("IP Rule ID must be set.", "IP Rule Access ID must be set.")) {
+    if (!RuleKeysSet()) {
         return false;
     }
     const QString empty = QStringLiteral("Some checked field is empty");
@@ -126,10 +122,4 @@ bool TCPUIPRuleForm::ValidateEditors() {
         }
     }
     return true;
-}
-
-void TCPUIPRuleForm::ExcludeColumns(qs::AccessMarks& marks, Write) {
-    if (Ticked(kProtocol)) {
-        qs::ExcludeProtocolColumns(marks, kProtocolColumns, PositionOf(kProtocol));
-    }
 }

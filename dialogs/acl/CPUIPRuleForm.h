@@ -3,46 +3,20 @@
 // The read-only Protocol column only says which protocol columns belong to the rule.
 #pragma once
 
-#include "RuleEditorForm.h"
+#include "IPv4RuleForm.h"
 
-class TCPUIPRuleForm : public qs::RuleEditorForm {
+class TCPUIPRuleForm : public qs::IPv4RuleForm {
 public:
     explicit TCPUIPRuleForm(TComponent* owner);
 
-    enum Column {
-        kProfile,
-        kAccess,
-        kVlan,
-        kSourceIp,
-        kDestinationIp,
-        kDscp,
-        kProtocol,
-        kType,
-        kCode,
-        kSourcePort,
-        kDestinationPort,
-        kFlagBits,
-        kProtocolId,
-        kUserMask,
-        kPermit,
-        kRowStatus,
-        kPorts
-    };
+    // After the leading columns.
+    enum Column { kUserMask = kFirstOwnColumn, kPermit, kRowStatus, kPorts };
 
-    void FormCreate() { Open(); }
-    void GetButtonClick() { RefreshClick(); }
-    void ListView1Click() { RowClick(); }
     void ListView1Changing() {} // the count follows the list by itself
-    void AddButtonClick() { AddClick(); }
-    void EditButtonClick() { EditClick(); }
-    void DeleteButtonClick() { DeleteClick(); }
-    void CheckButtonClick() { CheckAll(true); }
-    void UncheckButtonClick() { CheckAll(false); }
     void CloseButtonClick() { Close(); }
 
 protected:
     bool ValidateEditors() override;
-    void ExcludeColumns(qs::AccessMarks& marks, Write write) override;
 };
 
 extern TCPUIPRuleForm* CPUIPRuleForm;

@@ -55,12 +55,7 @@ const qs::RuleEditorRules kRules{
     .duplicateMessage = "Payload Entry ID must be different.",
 };
 
-struct OffsetMessage {
-    int column;
-    const char* message;
-};
-
-const OffsetMessage kOffsetMessages[] = {
+const qs::OffsetColumn kOffsetMessages[] = {
     {M::kOffset0, "Filtered Port(s) [0 to 15] can not contain invalid character(s)."},
     {M::kOffset16, "Filtered Port(s) [16 to 31] can not contain invalid character(s)."},
     {M::kOffset32, "Filtered Port(s) [32 to 47] can not contain invalid character(s)."},
@@ -81,12 +76,7 @@ bool TCPUUserMaskInfoForm::ValidateEditors() {
     return !Empty(kProfile) || Refuse(QStringLiteral("Payload Entry ID must be set."), EditorOf(kProfile));
 }
 
-bool TCPUUserMaskInfoForm::CheckBeforeSend(Write) {
+bool TCPUUserMaskInfoForm::CheckBeforeSend(Write write) {
     // An empty offset is left out of the write; a filled one must be hex digits.
-    for (const OffsetMessage& o : kOffsetMessages) {
-        if (!qs::IsValidOffsetText(TextOf(o.column))) {
-            return Refuse(QString::fromLatin1(o.message), EditorOf(o.column));
-        }
-    }
-    return true;
+    return OffsetsOrRefuse(kOffsetMessages, write);
 }

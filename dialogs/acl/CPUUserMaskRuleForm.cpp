@@ -2,6 +2,7 @@
 
 #include "AccessMarks.h"
 #include "ComboBox.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -11,8 +12,6 @@ namespace {
 
 using qs::RuleField;
 using R = TCPUUserMaskRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {}};
 
 #define CPU_USER_RULE "1.3.6.1.4.1.58613.12.9.5.3.1."
 
@@ -32,8 +31,8 @@ const RuleField kUserRuleFields[] = {
      "CheckBox4", "Offset Mask (48-63)", 1, 0},
     {CPU_USER_RULE "7", "Payload Offset (64-79)", SYN_OCTETSTR, ACC_READWRITE, nullptr, "Edit5", "%s{l32}",
      "CheckBox5", "Offset Mask (64-79)", 1, 0},
-    {CPU_USER_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "PermitCBox", "Permit", 1, 0},
+    {CPU_USER_RULE "8", "Permit", SYN_INTEGER, ACC_READWRITE, qs::CpuRulePermitOptions, "PermitComboBox",
+     nullptr, "PermitCBox", "Permit", 1, 0},
     {CPU_USER_RULE "9", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "StatusComboBox",
      nullptr, "StatusCBox", "Row Status", 1, 0},
     {CPU_USER_RULE "10", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
@@ -72,12 +71,7 @@ const qs::RuleEditorRules kRules{
     .rowStatusNeedsTick = true,
 };
 
-struct OffsetMessage {
-    int column;
-    const char* message;
-};
-
-const OffsetMessage kOffsetMessages[] = {
+const qs::OffsetColumn kOffsetMessages[] = {
     {R::kOffset0, "Packet(s) Offset [0 to 15] can not contain invalid character(s)."},
     {R::kOffset16, "Packet(s) Offset [16 to 31] can not contain invalid character(s)."},
     {R::kOffset32, "Packet(s) Offset [32 to 47] can not contain invalid character(s)."},
@@ -99,14 +93,9 @@ bool TCPUUserMaskRuleForm::ValidateEditors() {
     return KeysSet("Profile ID must be set.", "Access ID must be set.", false);
 }
 
-bool TCPUUserMaskRuleForm::CheckBeforeSend(Write) {
+bool TCPUUserMaskRuleForm::CheckBeforeSend(Write write) {
     // A ticked offset is written as it stands (an empty one too); a filled one must be hex digits.
-    for (const OffsetMessage& o : kOffsetMessages) {
-        if (Ticked(o.column) && !qs::IsValidOffsetText(TextOf(o.column))) {
-            return Refuse(QString::fromLatin1(o.message), EditorOf(o.column));
-        }
-    }
-    return true;
+    return OffsetsOrRefuse(kOffsetMessages, write);
 }
 
 void TCPUUserMaskRuleForm::ExcludeColumns(qs::AccessMarks& marks, Write) {

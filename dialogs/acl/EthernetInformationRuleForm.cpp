@@ -1,6 +1,7 @@
 #include "EthernetInformationRuleForm.h"
 
 #include "ComboBox.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 TEthernetInformationRuleForm* EthernetInformationRuleForm = nullptr;
@@ -9,8 +10,6 @@ namespace {
 
 using qs::RuleField;
 using R = TEthernetInformationRuleForm;
-
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {3, "mirror"}, {}};
 
 #define ETH_RULE "1.3.6.1.4.1.58613.12.9.3.1.1."
 
@@ -39,8 +38,8 @@ const RuleField kEthernetRuleFields[] = {
      "cbbEnableReplaceDscp", nullptr, "cbxEnableReplaceDscp", "Replace DSCP State", 1, 0},
     {ETH_RULE "12", "Rule Replace Dscp", SYN_INTEGER, ACC_READWRITE, nullptr, "edtReplaceDscp", "%i{n0x63l2}",
      "cbxRuleRepDscp", "Replace DSCP", 1, 0},
-    {ETH_RULE "13", "Permit Rule", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 1, 0},
+    {ETH_RULE "13", "Permit Rule", SYN_INTEGER, ACC_READWRITE, qs::AccessRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 1, 0},
     {ETH_RULE "14", "Rule Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
      0},
     {ETH_RULE "15", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowComboBox", nullptr,

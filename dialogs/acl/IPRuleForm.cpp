@@ -1,11 +1,10 @@
 #include "IPRuleForm.h"
 
-#include "AccessMarks.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "IPv4Text.h"
-#include "ProtocolColumns.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 #include <array>
@@ -16,10 +15,6 @@ namespace {
 
 using qs::RuleField;
 using R = TIPRuleForm;
-
-const QsOption ProtocolOptions[] = {{1, "none"}, {2, "icmp"},       {3, "igmp"}, {4, "tcp"},
-                                    {5, "udp"},  {6, "protocolId"}, {}};
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {3, "mirror"}, {}};
 
 #define IP_RULE "1.3.6.1.4.1.58613.12.9.3.2.1."
 
@@ -36,8 +31,8 @@ const RuleField kIPRuleFields[] = {
      "cbxDestIP", "Destination IP address", 0, 0},
     {IP_RULE "6", "DSCP", SYN_INTEGER, ACC_READWRITE, nullptr, "DSCPEdit", "%i{n0x63l2}", "cbxDscp", "DSCP",
      0, 0},
-    {IP_RULE "7", "Protocol", SYN_INTEGER, ACC_READONLY, ProtocolOptions, "ProtocolComboBox", nullptr,
-     "cbxProtocol", "Rule Protocol", 0, 0},
+    {IP_RULE "7", "Protocol", SYN_INTEGER, ACC_READONLY, qs::IPv4RuleProtocolOptions, "ProtocolComboBox",
+     nullptr, "cbxProtocol", "Rule Protocol", 0, 0},
     {IP_RULE "8", "Type", SYN_INTEGER, ACC_READWRITE, nullptr, "edt_Type", "%i{n-1x255l3}", "chk_Type",
      "Type", 0, RuleField::kSticky},
     {IP_RULE "9", "Code", SYN_INTEGER, ACC_READWRITE, nullptr, "edt_Code", "%i{n-1x255l3}", "chk_Code",
@@ -60,8 +55,8 @@ const RuleField kIPRuleFields[] = {
      "cbbEnableReplaceDscp", nullptr, "chkEnableReplaceDscp", "Replace Dscp State", 1, 0},
     {IP_RULE "19", "Replace DSCP", SYN_INTEGER, ACC_READWRITE, nullptr, "edtReplaceDscp", "%i{n0x63l2}",
      "chkRepDscp", "Replace Dscp", 1, 0},
-    {IP_RULE "20", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 0, 0},
+    {IP_RULE "20", "Permit", SYN_INTEGER, ACC_READWRITE, qs::AccessRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 0, 0},
     {IP_RULE "21", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},
     {IP_RULE "22", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusShortOptions, "RowComboBox", nullptr,
      "cbxRow", "Row Status", 1, 0},
@@ -123,7 +118,8 @@ const QString kEmpty = QStringLiteral("Some checked field is empty");
 
 } // namespace
 
-TIPRuleForm::TIPRuleForm(TComponent* owner) : RuleEditorForm(owner, kLayout, kIPRuleFields, kRules) {
+TIPRuleForm::TIPRuleForm(TComponent* owner)
+    : IPv4RuleForm(owner, kLayout, kIPRuleFields, kRules, kProtocolColumns) {
     // Set before the binding, which keeps it and calls it after its own work.
     ComboOf(kEnablePriority)->OnChange = [this](TObject*) {
         Handle([this] { EnablePriorityComboBoxChange(); });
@@ -157,8 +153,7 @@ void TIPRuleForm::AfterRowClick(bool selected) {
 }
 
 bool TIPRuleForm::ValidateEditors() {
-    if (!KeysSet("IP Rule ID must be set.", "IP Rule Access ID must be set.") ||
-        !TickedNotEmpty(std::array{int(kVlan)}, kEmpty)) {
+    if (!RuleKeysSet() || !TickedNotEmpty(std::array{int(kVlan)}, kEmpty)) {
         return false;
     }
     for (int column : {kSourceIp, kDestinationIp}) {
@@ -183,10 +178,4 @@ bool TIPRuleForm::ValidateEditors() {
     constexpr int kMasks[] = {kMaskVlan,       kMaskSourceIp,        kMaskDestinationIp,
                               kMaskSourcePort, kMaskDestinationPort, kRowStatus};
     return TickedNotEmpty(kMasks, kEmpty);
-}
-
-void TIPRuleForm::ExcludeColumns(qs::AccessMarks& marks, Write) {
-    if (Ticked(kProtocol)) {
-        qs::ExcludeProtocolColumns(marks, kProtocolColumns, PositionOf(kProtocol));
-    }
 }

@@ -5,27 +5,15 @@
 // columns belong to the rule.
 #pragma once
 
-#include "RuleEditorForm.h"
+#include "IPv4RuleForm.h"
 
-class TIPRuleForm : public qs::RuleEditorForm {
+class TIPRuleForm : public qs::IPv4RuleForm {
 public:
     explicit TIPRuleForm(TComponent* owner);
 
+    // After the leading columns.
     enum Column {
-        kProfile,
-        kAccess,
-        kVlan,
-        kSourceIp,
-        kDestinationIp,
-        kDscp,
-        kProtocol,
-        kType,
-        kCode,
-        kSourcePort,
-        kDestinationPort,
-        kFlagBits,
-        kProtocolId,
-        kEnablePriority,
+        kEnablePriority = kFirstOwnColumn,
         kPriority,
         kReplacePriority,
         kEnableReplaceDscp,
@@ -41,15 +29,7 @@ public:
         kMaskDestinationPort
     };
 
-    void FormCreate() { Open(); }
-    void GetButtonClick() { RefreshClick(); }
-    void ListView1Click() { RowClick(); }
     void ListView1Change() {} // the count follows the list by itself
-    void AddButtonClick() { AddClick(); }
-    void DeleteButtonClick() { DeleteClick(); }
-    void EditButtonClick() { EditClick(); } // the Edit button is never shown
-    void CheckButtonClick() { CheckAll(true); }
-    void UncheckButtonClick() { CheckAll(false); }
     void Button1Click() { StopClick(); }
     void btn_CloseClick() { Close(); }
     // The priority editors work only while priority is enabled.
@@ -57,7 +37,6 @@ public:
 
 protected:
     bool ValidateEditors() override;
-    void ExcludeColumns(qs::AccessMarks& marks, Write write) override;
     void InitialSelections() override;
     void AfterRowClick(bool selected) override;
 };

@@ -12,6 +12,7 @@
 #include "Label.h"
 #include "ListView.h"
 #include "QsSNMPRequest2Edits.h"
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 #include <QElapsedTimer>
@@ -28,7 +29,6 @@ namespace {
 using qs::RuleField;
 using R = TIpv6RuleForm;
 
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {3, "mirror"}, {}};
 const QsOption ProtocolOptions[] = {{1, "none"}, {2, "tcp"}, {3, "udp"}, {}};
 
 #define IPV6_RULE "1.3.6.1.4.1.58613.12.9.3.4.1."
@@ -52,8 +52,8 @@ const RuleField kFields[] = {
      "cbxPriority", "Priority", 1, 0},
     {IPV6_RULE "9", "Replace Priority", SYN_INTEGER, ACC_READWRITE, EnabledDisabledOptions, "ReplaceComboBox",
      nullptr, "cbxReplacePriority", "Replace Priority", 1, 0},
-    {IPV6_RULE "10", "Permit", SYN_INTEGER, ACC_READWRITE, PermitOptions, "PermitComboBox", nullptr,
-     "cbxPermit", "Permit", 1, 0},
+    {IPV6_RULE "10", "Permit", SYN_INTEGER, ACC_READWRITE, qs::AccessRulePermitOptions, "PermitComboBox",
+     nullptr, "cbxPermit", "Permit", 1, 0},
     {IPV6_RULE "11", "Port", SYN_BITSTR, ACC_READWRITE, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0},
     {IPV6_RULE "12", "Row Status", SYN_INTEGER, ACC_READWRITE, RowStatusOptions, "RowComboBox", nullptr,
      "cbxRow", "Row Status", 1, 0},

@@ -1,5 +1,6 @@
 #include "PacketContentRuleForm.h"
 
+#include "RuleOptions.h"
 #include "SharedOptions.h"
 
 TPacketContentRuleForm* PacketContentRuleForm = nullptr;
@@ -9,13 +10,11 @@ namespace {
 using F = TPacketContentRuleForm;
 using qs::RuleEditor;
 
-const QsOption PermitOptions[] = {{1, "deny"}, {2, "permit"}, {3, "mirror"}, {}};
-
 const QsSNMPVarDesc* RuleVars() {
     static const QsOptionList enablePriority(EnabledDisabledOptions, OVT_INT);
     static const QsOptionList replacePriority(EnabledDisabledOptions, OVT_INT);
     static const QsOptionList enableReplaceDscp(EnabledDisabledOptions, OVT_INT);
-    static const QsOptionList permit(PermitOptions, OVT_INT);
+    static const QsOptionList permit(qs::AccessRulePermitOptions, OVT_INT);
     static const QsOptionList rowStatus(RowStatusOptions, OVT_INT);
     static const QsSNMPVarDesc table[] = {
         {"1.3.6.1.4.1.58613.12.9.3.10.1.1.1", "Profile ID", SYN_INTEGER, ACC_NOTACCESS},

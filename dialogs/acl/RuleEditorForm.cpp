@@ -254,11 +254,7 @@ void RuleEditorForm::Open() {
     } else {
         Ports.Release();
     }
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    Request = request.get();
-    Shutdown.AddRequest(std::move(request));
+    Request = MakeTableRequest(ListView1, Ports);
     Request->Request.List = QsSNMPVarList(table_.data(), MVT_UMV, rules_.keyCount);
     if (rules_.blocking) {
         Request->Mode = RM_BLOCKING;
@@ -386,6 +382,15 @@ bool RuleEditorForm::HexOrRefuse(int column, int n, const char* message) {
 bool RuleEditorForm::RangeOrRefuse(int column, long lo, long hi, const char* message) {
     const long v = IntOrMinusOne(TextOf(column));
     return (v >= lo && v <= hi) || Refuse(QString::fromLatin1(message), EditorOf(column));
+}
+
+bool RuleEditorForm::OffsetsOrRefuse(std::span<const OffsetColumn> offsets, Write write) {
+    for (const OffsetColumn& o : offsets) {
+        if (!ColumnLeftOut(o.column, write) && !IsValidOffsetText(TextOf(o.column))) {
+            return Refuse(QString::fromLatin1(o.message), EditorOf(o.column));
+        }
+    }
+    return true;
 }
 
 bool RuleEditorForm::TickedNotEmpty(std::span<const int> columns, const QString& message, bool focus) {

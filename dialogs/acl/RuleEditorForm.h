@@ -59,6 +59,12 @@ struct RuleField {
 };
 using RuleFieldTable = std::span<const RuleField>;
 
+// A packet-content offset column and the message shown when its text is no offset text.
+struct OffsetColumn {
+    int column;
+    const char* message;
+};
+
 enum class ButtonRole : std::uint8_t { Refresh, Add, Edit, Delete, Stop, CheckAll, ClearChecks, Close };
 
 struct RuleButton {
@@ -184,6 +190,9 @@ protected:
     bool HexOrRefuse(int column, int n, const char* message);
     // A column's integer value (-1 when the text is none) outside lo to hi: the same.
     bool RangeOrRefuse(int column, long lo, long hi, const char* message);
+    // The offset columns a write sends, in order: the first whose text is no offset text shows its
+    // message, focus on its editor, false.
+    bool OffsetsOrRefuse(std::span<const OffsetColumn> offsets, Write write);
     TWinControl* EditorOf(int column) const;
     // Ticked include boxes whose editor is empty, in the given order: message, focus, false.
     bool TickedNotEmpty(std::span<const int> columns, const QString& message, bool focus = true);

@@ -100,11 +100,7 @@ void NlbFdbForm::BuildButtonColumn(TPanel* column) {
 
 void NlbFdbForm::FormCreate() {
     Ports.PlaceOn(pgc1);
-    Shutdown.SetListView(LV_dot1qStaticUnicastEntry);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    NlbRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    NlbRequest = MakeTableRequest(LV_dot1qStaticUnicastEntry, Ports);
     Handle([this] {
         NlbRequest->Request.List = QsSNMPVarList(config_.table, MVT_UMV, config_.multicast ? 2 : 1);
         StatusOut().AttachTo(*NlbRequest);

@@ -108,11 +108,7 @@ void StaticFilterForm::BuildButtonColumn(TPanel* column) {
 
 void StaticFilterForm::FormCreate() {
     Ports.PlaceOnTab(QString::fromLatin1(config_.tabCaption), PageControl1);
-    Shutdown.SetListView(List);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    FilterRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    FilterRequest = MakeTableRequest(List, Ports);
     FilterRequest->Request.List = QsSNMPVarList(config_.table, MVT_UMV, 3);
     StatusOut().AttachTo(*FilterRequest);
     GuardedStatusLine(FilterRequest, [this] {

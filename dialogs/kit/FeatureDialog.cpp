@@ -24,6 +24,15 @@ FeatureDialog::~FeatureDialog() {
     Shutdown.Run();
 }
 
+QsSNMPRequest2Edits* FeatureDialog::MakeTableRequest(TListView* list, PortPickerSlot& ports) {
+    Shutdown.SetListView(list);
+    Shutdown.AddPicker(&ports);
+    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
+    QsSNMPRequest2Edits* made = request.get();
+    Shutdown.AddRequest(std::move(request));
+    return made;
+}
+
 void FeatureDialog::CloseQuery(bool& canClose) {
     canClose = true;
     bool gateOpen = true;

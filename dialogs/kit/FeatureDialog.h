@@ -12,9 +12,12 @@
 #include <functional>
 
 class TButton;
+class TListView;
 class TStatusBar;
 
 namespace qs {
+
+class PortPickerSlot;
 
 class FeatureDialog : public TForm {
 public:
@@ -39,6 +42,9 @@ protected:
     TStatusBar* MakeStatusBar(bool onePanel);
     // Runs an event handler's work; an exception's text goes to the status area.
     bool Handle(const std::function<void()>& work) { return Guarded(StatusOut(), work); }
+    // The request of a table with a port picker, owned by the shutdown, which on close also clears
+    // list's selection and releases the picker before it ends the request.
+    QsSNMPRequest2Edits* MakeTableRequest(TListView* list, PortPickerSlot& ports);
     // Adds a close step in front of the request shutdown: false refuses the close.
     void SetCloseGate(std::function<bool()> gate) { closeGate_ = std::move(gate); }
 

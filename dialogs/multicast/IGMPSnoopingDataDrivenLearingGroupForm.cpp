@@ -132,17 +132,13 @@ void TIGMPSnoopingDataDrivenLearingGroupForm::BuildButtonColumn(TPanel* column) 
 void TIGMPSnoopingDataDrivenLearingGroupForm::FormCreate() {
     RouterPorts.PlaceOn(StackingPortPanel);
     RouterPorts.SetDisplayOnly(true);
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&RouterPorts);
-    CreateRequest();
+    GroupRequest = MakeTableRequest(ListView1, RouterPorts);
+    BindRequest();
     btnSet->SetEnabled(false);
     qs::ShowRowCount(ListView1, StaticText1);
 }
 
-void TIGMPSnoopingDataDrivenLearingGroupForm::CreateRequest() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    GroupRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+void TIGMPSnoopingDataDrivenLearingGroupForm::BindRequest() {
     WalkFinished.Attach(GroupRequest);
     try {
         GroupRequest->Request.List = QsSNMPVarList(LearnedGroupVars(), MVT_UMV, 2);

@@ -51,7 +51,7 @@ private:
     void BuildControls();
     void BuildEditors(TPanel* strip);
     void BuildButtonColumn(TPanel* column);
-    void CreateRequest();
+    void BindRequest();
 };
 
 extern TIGMPSnoopingDataDrivenLearingGroupForm* IGMPSnoopingDataDrivenLearingGroupForm;

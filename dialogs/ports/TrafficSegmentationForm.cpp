@@ -8,6 +8,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "RowSelection.h"
 #include "StaticText.h"
+#include "TableLayout.h"
 
 TTrafficSegmentationForm* TrafficSegmentationForm = nullptr;
 
@@ -81,28 +82,25 @@ void TTrafficSegmentationForm::BuildControls() {
 }
 
 void TTrafficSegmentationForm::BuildButtonColumn(TPanel* column) {
-    BT_Get = MakeButton(column, "BT_Get", "Refresh", [this] { BT_GetClick(); });
-    BT_Set = MakeButton(column, "BT_Set", "Set", [this] { BT_SetClick(); });
-    StopBtn = MakeButton(column, "StopBtn", "Stop", [this] { StopBtnClick(); });
-    CloseBtn = MakeButton(column, "CloseBtn", "Close", [this] { Close(); });
-    int top = 12;
-    for (TButton* b : {BT_Get, BT_Set, StopBtn, CloseBtn}) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
+    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
+                                                       {{"BT_Get", "Refresh", [this] { BT_GetClick(); }},
+                                                        {"BT_Set", "Set", [this] { BT_SetClick(); }},
+                                                        {"StopBtn", "Stop", [this] { StopBtnClick(); }},
+                                                        {"CloseBtn", "Close", [this] { Close(); }}});
+    BT_Get = made.buttons[0];
+    BT_Set = made.buttons[1];
+    StopBtn = made.buttons[2];
+    CloseBtn = made.buttons[3];
+    // The row count stands under the buttons here.
     StaticText1 = Make<TStaticText>(column, "StaticText1");
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, top + 8, 86, 22);
+    StaticText1->SetBounds(12, CloseBtn->Top() + 44, 86, 22);
     qs::FollowRowCount(LV_TrafficForward, StaticText1);
 }
 
 void TTrafficSegmentationForm::FormCreate() {
     ForwardPorts.PlaceOn(Panel4);
-    Shutdown.SetListView(LV_TrafficForward);
-    Shutdown.AddPicker(&ForwardPorts);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    SegmentRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    SegmentRequest = MakeTableRequest(LV_TrafficForward, ForwardPorts);
     WalkFinished.Attach(SegmentRequest);
     Handle([this] {
         SegmentRequest->Request.List = QsSNMPVarList(SegmentationVars, MVT_UMV, 1);

@@ -61,11 +61,7 @@ void TARPSpoofingPreventMgmtForm::BuildControls() {
 
 void TARPSpoofingPreventMgmtForm::FormCreate() {
     Ports.PlaceOnTab(QStringLiteral("Ports"), PageControl1);
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    SpoofRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    SpoofRequest = MakeTableRequest(ListView1, Ports);
     SpoofRequest->Request.List = QsSNMPVarList(SpoofVars(), MVT_UMV, 2);
     StatusOut().AttachTo(*SpoofRequest);
     qs::GuardedStatusLine(SpoofRequest, [this] {

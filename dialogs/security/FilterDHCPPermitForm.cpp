@@ -68,11 +68,7 @@ void TFilterDHCPPermitForm::BuildControls() {
 
 void TFilterDHCPPermitForm::FormCreate() {
     Ports.PlaceOn(StackingPortPanel, kBoxes);
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    PermitRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    PermitRequest = MakeTableRequest(ListView1, Ports);
     PermitRequest->Request.List = QsSNMPVarList(PermitVars(), MVT_UMV, 2);
     StatusOut().AttachTo(*PermitRequest);
     qs::GuardedStatusLine(PermitRequest, [this] {

@@ -111,11 +111,7 @@ void TIPMACBindingForm::BuildButtonColumn(TPanel* column) {
 
 void TIPMACBindingForm::FormCreate() {
     Ports.PlaceOn(StackingPortPanel);
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddPicker(&Ports);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    BindingRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    BindingRequest = MakeTableRequest(ListView1, Ports);
     BindingRequest->Request.List = QsSNMPVarList(BindingVars(), MVT_UMV, 1);
     StatusOut().AttachTo(*BindingRequest);
     qs::GuardedStatusLine(BindingRequest, [this] {

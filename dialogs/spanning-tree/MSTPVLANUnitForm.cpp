@@ -15,14 +15,6 @@ const QsSNMPVarDesc* InstanceVars() {
     static const QsOptionList rowStatus(RowStatusShortOptions, OVT_INT);
     static const QsSNMPVarDesc table[] = {
         {"1.3.6.1.4.1.58613.12.15.2.3.1.1", "MSTP Instance ID", SYN_INTEGER, ACC_NOTACCESS},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.2", "1-512", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.3", "513-1024", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.4", "1025-1536", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.5", "1537-2048", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.6", "2049-2560", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.7", "2561-3072", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.8", "3073-3584", SYN_OCTETSTR, ACC_READWRITE},
-        {"1.3.6.1.4.1.58613.12.15.2.3.1.9", "3585-4094", SYN_OCTETSTR, ACC_READWRITE},
         {"1.3.6.1.4.1.58613.12.15.2.3.1.10", "Type", SYN_INTEGER, ACC_READONLY, &types},
         {"1.3.6.1.4.1.58613.12.15.2.3.1.11", "Status", SYN_INTEGER, ACC_READONLY, &states},
         {"1.3.6.1.4.1.58613.12.15.2.3.1.12", "Priority", SYN_INTEGER, ACC_READWRITE},
@@ -77,6 +69,7 @@ const qs::VlanBlockTableConfig kConfig = {
     "MSTPVLANUnitForm",
     "MSTP VLAN Table",
     InstanceVars,
+    "1.3.6.1.4.1.58613.12.15.2.3.1.2",
     kColumns,
     kGroups,
     TMSTPVLANUnitForm::kFirstBlock,

@@ -17,6 +17,7 @@
 #include "VlanBitmapText.h"
 
 #include <algorithm>
+#include <string>
 
 namespace qs {
 
@@ -132,6 +133,27 @@ void VlanBlockRequest::RangeTextToBlocks() {
         }
         Request.List.GetVar(column)->Value = text;
     }
+}
+
+QsSNMPVarList BlockTableVars(const VlanBlockTableConfig& config) {
+    std::vector<QsSNMPVarDesc> columns;
+    for (const QsSNMPVarDesc* own = config.table(); own->Oid; ++own) {
+        columns.push_back(*own);
+    }
+    const std::string first = config.firstBlockOid;
+    const std::size_t last = first.rfind('.') + 1;
+    const int firstSub = std::stoi(first.substr(last));
+    std::vector<std::string> oids; // the list copies the texts
+    for (int k = 0; k < kBlocks; ++k) {
+        oids.push_back(first.substr(0, last) + std::to_string(firstSub + k));
+    }
+    for (int k = 0; k < kBlocks; ++k) {
+        const QsSNMPVarDesc block{oids[static_cast<std::size_t>(k)].c_str(), kBlockColumns[k].includeCaption,
+                                  SYN_OCTETSTR, ACC_READWRITE};
+        columns.insert(columns.begin() + config.firstBlock + k, block);
+    }
+    columns.push_back({nullptr});
+    return QsSNMPVarList(columns.data(), MVT_UMV, 1);
 }
 
 VlanBlockTableForm::VlanBlockTableForm(TComponent* owner, const VlanBlockTableConfig& config)
@@ -279,7 +301,7 @@ void VlanBlockTableForm::FormCreate() {
     shutdown_.SetListView(ListView1);
     shutdown_.AddRequest(std::move(made));
     Guard([this] {
-        Request->Request.List = QsSNMPVarList(config_.table(), MVT_UMV, 1);
+        Request->Request.List = BlockTableVars(config_);
         Request->BindListView(ListView1, true);
         // After the framework has shown the selected row in the editors: the row's state.
         TLVSelectItemEvent shown = ListView1->OnSelectItem;

@@ -51,7 +51,8 @@ struct BlockGroup {
 struct VlanBlockTableConfig {
     const char* formName;
     const char* caption;
-    const QsSNMPVarDesc* (*table)();
+    const QsSNMPVarDesc* (*table)();      // the table's columns without the eight VLAN blocks
+    const char* firstBlockOid;            // block 0's column; the other blocks follow it in turn
     std::span<const BlockColumn> columns; // without the eight VLAN blocks
     std::span<const BlockGroup> groups;
     int firstBlock;                            // the column of VLAN block 0
@@ -81,6 +82,10 @@ private:
     VlanBlockTableForm* form_;
     int firstBlock_;
 };
+
+// The request's columns: the dialog's own table with the eight VLAN block columns put in at
+// firstBlock, named by their VLANs.
+QsSNMPVarList BlockTableVars(const VlanBlockTableConfig& config);
 
 // True when text names only VLANs of block (512 block + 1 to 512 block + 512): numbers and
 // ranges joined by ",", a range not reversed; "0" and the empty text name none.

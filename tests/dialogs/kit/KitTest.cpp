@@ -3,6 +3,7 @@
 // guarded handler, and the order in which a closing dialog ends its requests.
 #include "AccessMarks.h"
 #include "FailureReport.h"
+#include "FeatureDialog.h"
 #include "GuiTest.h"
 #include "ListView.h"
 #include "PortPickerSlot.h"
@@ -180,17 +181,23 @@ private:
     PortPickerSlot& slot_;
 };
 
-TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder) {
-    std::vector<std::string> log;
-    auto* list = new TListView(form, form);
+// A one-row list on parent with its row selected; clearing the selection is logged.
+TListView* SelectedRowList(TForm* parent, std::vector<std::string>& log) {
+    auto* list = new TListView(parent, parent);
     list->AddColumn(QStringLiteral("VLAN"));
     list->AddItem(QStringList{QStringLiteral("1")});
     list->SetSelected(list->Item(0));
-    list->OnSelectItem = [&](TObject*, TListItem*, bool selected) {
+    list->OnSelectItem = [&log](TObject*, TListItem*, bool selected) {
         if (!selected) {
             log.push_back("selection cleared");
         }
     };
+    return list;
+}
+
+TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder) {
+    std::vector<std::string> log;
+    auto* list = SelectedRowList(form, log);
     PortPickerSlot slot(form);
     RequestShutdown shutdown;
     shutdown.SetListView(list);
@@ -203,6 +210,31 @@ TEST_F(KitTest, ShutdownClearsTheSelectionReleasesPickersThenEndsRequestsInOrder
     EXPECT_TRUE(shutdown.Done());
     shutdown.Run();
     EXPECT_EQ(log.size(), 3u) << "a second run does nothing";
+}
+
+// A bare feature dialog that publishes the table request step.
+class TableDialog : public FeatureDialog {
+public:
+    explicit TableDialog(TComponent* owner)
+        : FeatureDialog(owner, "TableDialog", QStringLiteral("Table"), QSize(300, 200), 0) {}
+    using FeatureDialog::MakeTableRequest;
+};
+
+TEST_F(KitTest, TableRequestIsEndedWithItsListAndPickerWhenTheDialogCloses) {
+    std::vector<std::string> log;
+    auto* dialog = new TableDialog(form);
+    auto* list = SelectedRowList(dialog, log);
+    PortPickerSlot slot(dialog);
+    QsSNMPRequest2Edits* request = dialog->MakeTableRequest(list, slot);
+    ASSERT_NE(request, nullptr);
+    EXPECT_EQ(request->Owner, dialog);
+    EXPECT_FALSE(dialog->RequestsEnded());
+    dialog->Show();
+    dialog->Close();
+    EXPECT_TRUE(dialog->RequestsEnded());
+    EXPECT_EQ(log, std::vector<std::string>{"selection cleared"});
+    EXPECT_EQ(slot.Picker(), nullptr) << "the picker is released by the shutdown";
+    delete dialog;
 }
 
 TEST_F(KitTest, ShutdownWaitsForABusyRequestOnlyBoundedly) {

@@ -53,6 +53,40 @@ TEST(BlockRangeText, OnlyTheBlocksOwnVlansPass) {
     }
 }
 
+const QsSNMPVarDesc* IndexAndStatus() {
+    static const QsSNMPVarDesc table[] = {
+        {"1.3.6.1.4.1.58613.99.1.1.1", "Index", SYN_INTEGER, ACC_NOTACCESS},
+        {"1.3.6.1.4.1.58613.99.1.1.20", "Row Status", SYN_INTEGER, ACC_READWRITE},
+        {nullptr},
+    };
+    return table;
+}
+
+TEST(BlockTableVars, TheEightBlocksStandAtTheirColumnUnderConsecutiveOids) {
+    const char* const names[] = {"1-512",     "513-1024",  "1025-1536", "1537-2048",
+                                 "2049-2560", "2561-3072", "3073-3584", "3585-4094"};
+    const struct {
+        int firstBlock;
+        const char* firstBlockOid;
+        int firstSub;
+    } cases[] = {{1, "1.3.6.1.4.1.58613.99.1.1.2", 2}, {2, "1.3.6.1.4.1.58613.99.1.1.9", 9}};
+    for (const auto& c : cases) {
+        const VlanBlockTableConfig config{
+            .table = IndexAndStatus, .firstBlockOid = c.firstBlockOid, .firstBlock = c.firstBlock};
+        const QsSNMPVarList list = BlockTableVars(config);
+        ASSERT_EQ(list.GetCount(), 10) << c.firstBlock;
+        EXPECT_EQ(list.GetVar(0)->Name, "Index");
+        EXPECT_EQ(list.GetVar(c.firstBlock == 1 ? 9 : 1)->Name, "Row Status") << c.firstBlock;
+        for (int k = 0; k < 8; ++k) {
+            const QsSNMPVar* block = list.GetVar(c.firstBlock + k);
+            EXPECT_EQ(block->Oid, "1.3.6.1.4.1.58613.99.1.1." + std::to_string(c.firstSub + k));
+            EXPECT_EQ(block->Name, names[k]);
+            EXPECT_EQ(block->Syntax, unsigned{SYN_OCTETSTR});
+            EXPECT_EQ(block->Access, unsigned{ACC_READWRITE});
+        }
+    }
+}
+
 template <class Form> class BlockTableTest : public DialogSimTest {
 public: // the cases act on the fixture
     void Open() {

@@ -12,6 +12,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
 
@@ -105,18 +106,10 @@ void TVLanPortInfomationForm::BuildEditors(TPanel* strip) {
 }
 
 void TVLanPortInfomationForm::BuildButtonColumn(TPanel* column) {
-    Label5 = Make<TLabel>(column, "Label5");
-    Label5->SetCaption(QStringLiteral("Samples"));
-    Label5->SetBounds(12, 8, 86, 16);
-    ST_Count = Make<TStaticText>(column, "ST_Count");
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->SetBounds(12, 26, 86, 22);
-    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
-    RefreshBtn->SetBounds(12, 62, 86, 28);
-    SetBtn = MakeButton(column, "SetBtn", "Set", [this] { SetBtnClick(); });
-    SetBtn->SetBounds(12, 98, 86, 28);
-    Closebtn = MakeButton(column, "Closebtn", "Close", [this] { Close(); });
-    Closebtn->SetBounds(12, 134, 86, 28);
+    qs::FillButtonColumn(*this, column, {"Label5", &Label5, "ST_Count", &ST_Count},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                          {&Closebtn, "Closebtn", "Close", [this] { Close(); }}});
 }
 
 void TVLanPortInfomationForm::FormCreate() {

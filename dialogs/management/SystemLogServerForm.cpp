@@ -127,15 +127,12 @@ void TSystemLogServerForm::BuildEditors(TPanel* group) {
 }
 
 void TSystemLogServerForm::BuildButtons(TPanel* column) {
-    const qs::SamplesCount samples = qs::MakeSamplesCount(this, column, "Label8", "ST_Count");
-    Label8 = samples.label;
-    ST_Count = samples.count;
-    Btn_Refresh = MakeButton(column, "Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); });
-    Btn_Edit = MakeButton(column, "Btn_Edit", "Set", [this] { Btn_EditClick(); });
-    Btn_Add = MakeButton(column, "Btn_Add", "Add", [this] { Btn_AddClick(); });
-    Btn_Del = MakeButton(column, "Btn_Del", "Delete", [this] { Btn_DelClick(); });
-    Button1 = MakeButton(column, "Button1", "Close", [this] { Close(); });
-    qs::StackButtons({Btn_Refresh, Btn_Edit, Btn_Add, Btn_Del, Button1});
+    qs::FillButtonColumn(*this, column, {"Label8", &Label8, "ST_Count", &ST_Count},
+                         {{&Btn_Refresh, "Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); }},
+                          {&Btn_Edit, "Btn_Edit", "Set", [this] { Btn_EditClick(); }},
+                          {&Btn_Add, "Btn_Add", "Add", [this] { Btn_AddClick(); }},
+                          {&Btn_Del, "Btn_Del", "Delete", [this] { Btn_DelClick(); }},
+                          {&Button1, "Button1", "Close", [this] { Close(); }}});
 }
 
 void TSystemLogServerForm::FormCreate() {

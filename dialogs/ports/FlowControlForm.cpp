@@ -107,9 +107,7 @@ void FlowControlForm::BuildButtonColumn(TPanel* column) {
     }
     cbxInterval->SetBounds(12, 26, 96, 22);
     cbxInterval->OnChange = [this](TObject*) { Handle([this] { cbxIntervalChange(); }); };
-    qs::ButtonPlace place;
-    place.width = 96;
-    place.top = 62;
+    const qs::ButtonPlace place{.top = 62, .width = 96};
     qs::FillButtons(*this, column,
                     {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
                      {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }, config_.pause},

@@ -85,8 +85,7 @@ void TPrtSecDelCtrlForm::BuildControls() {
     label(Label4, GroupBox1, "Label4", "Unit : ", 4, 4);
     UnitEdit = Make<TEdit>(GroupBox1, "UnitEdit");
     label(Label5, GroupBox1, "Label5", "Port : ", 4, 30);
-    qs::ButtonPlace place;
-    place.left = 256;
+    const qs::ButtonPlace place{.left = 256};
     qs::FillButtons(*this, fields,
                     {{&btnRefresh, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
                      {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},

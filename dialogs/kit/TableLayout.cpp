@@ -145,6 +145,18 @@ bool AddressKeys::Valid() const {
     return true;
 }
 
+void PlaceLabels(TForm* form, TWinControl* parent, std::initializer_list<LabelCell> cells, int width) {
+    for (const LabelCell& c : cells) {
+        auto* label = new TLabel(form, parent);
+        label->SetName(QString::fromLatin1(c.name));
+        label->SetCaption(QString::fromLatin1(c.caption));
+        label->SetBounds(c.left, c.top, width, 16);
+        if (c.to) {
+            *c.to = label;
+        }
+    }
+}
+
 TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width) {
     auto* label = PlaceOn<TLabel>(form, name, left, top + 3, width);
     label->SetCaption(QString::fromLatin1(caption));

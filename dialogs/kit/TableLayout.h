@@ -101,8 +101,21 @@ struct AddressKeys {
 };
 AddressKeys FillAddressKeys(TForm& form, TWinControl* row);
 
-// A control of form at (left, top), width wide and one line high.
+// A control of form at (left, top), width wide and one line high; on parent where given.
 template <class T> T* PlaceOn(TForm* form, const char* name, int left, int top, int width);
+template <class T>
+T* PlaceOn(TForm* form, TWinControl* parent, const char* name, int left, int top, int width);
+
+// A captioned label of an editor area, also stored in *to where given.
+struct LabelCell {
+    TLabel** to;
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+};
+// The labels of cells, owned by form on parent, each width wide and 16 high at its place.
+void PlaceLabels(TForm* form, TWinControl* parent, std::initializer_list<LabelCell> cells, int width);
 TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width);
 // A button of an add/edit dialog whose click runs without letting an exception out: its text
 // goes to status, the table dialog's status area.

@@ -1,14 +1,16 @@
 // The dialog kit's pieces on their own: access marks put back after an exception, the walk
 // gate's refusals with each variant's wording, the failure reports of get and set hooks, the
 // guarded handler, the order in which a closing dialog ends its requests, and where the button
-// column step puts its controls.
+// column and label table steps put their controls.
 #include "AccessMarks.h"
 #include "Button.h"
+#include "Edit.h"
 #include "FailureReport.h"
 #include "FeatureDialog.h"
 #include "GuiTest.h"
 #include "Label.h"
 #include "ListView.h"
+#include "Panel.h"
 #include "PortPickerSlot.h"
 #include "QsSNMPError.h"
 #include "RequestShutdown.h"
@@ -334,6 +336,28 @@ TEST_F(KitTest, ButtonColumnPlacesTheHeadAndTheWantedButtonsAndStoresThem) {
             second->Click();
         }
         EXPECT_EQ(clicks, c.secondWanted ? 11 : 1);
+    }
+}
+
+TEST_F(KitTest, LabelTableAndPlacedControlsStandOnTheirPanelWhereTheTableSays) {
+    FeatureDialog dialog(nullptr, "LabelDialog", QStringLiteral("Labels"), QSize(400, 300), 0);
+    auto* strip = new TPanel(&dialog, &dialog);
+    TLabel* first = nullptr;
+    PlaceLabels(&dialog, strip,
+                {{&first, "Label1", "Server Index", 8, 8}, {nullptr, "Label2", "Row Status", 140, 52}}, 130);
+    auto* second = dialog.findChild<TLabel*>(QStringLiteral("Label2"));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->objectName(), QStringLiteral("Label1"));
+    EXPECT_EQ(first->Caption(), QStringLiteral("Server Index"));
+    EXPECT_EQ(second->Caption(), QStringLiteral("Row Status"));
+    EXPECT_EQ(Bounds(first), QRect(8, 8, 130, 16));
+    EXPECT_EQ(Bounds(second), QRect(140, 52, 130, 16));
+    auto* edit = PlaceOn<TEdit>(&dialog, strip, "Ed_Index", 8, 26, 120);
+    EXPECT_EQ(edit->objectName(), QStringLiteral("Ed_Index"));
+    EXPECT_EQ(Bounds(edit), QRect(8, 26, 120, 22));
+    for (TControl* c : std::initializer_list<TControl*>{first, second, edit}) {
+        EXPECT_EQ(c->Parent(), strip);
     }
 }
 

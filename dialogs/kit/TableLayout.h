@@ -1,7 +1,8 @@
 // The parts table dialogs are laid out from: the button column at the right (an optional
-// "Samples" label over the sunken row count, then the buttons one under another (or side by side
-// in a row), each running its work without letting an exception out; or the same built piece by piece by
-// forms that are no feature dialogs), and controls placed at fixed positions on an add/edit dialog.
+// "Samples" label over the sunken row count, then the buttons one under another, or side by
+// side in a row, each running its work without letting an exception out; or the same built
+// piece by piece by forms that are no feature dialogs), and controls and tables of labels placed
+// at fixed positions on a dialog.
 #pragma once
 
 #include "FailureReport.h"

@@ -127,16 +127,13 @@ void TTimeRangeForm::BuildEditors(TPanel* lower) {
 }
 
 void TTimeRangeForm::BuildButtons(TPanel* column) {
-    const qs::SamplesCount samples = qs::MakeSamplesCount(this, column, "Label6", "StaticText1");
-    Label6 = samples.label;
-    StaticText1 = samples.count;
-    btnGet = MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); });
-    btnSet = MakeButton(column, "btnSet", "Edit", [this] { btnSetClick(); });
-    btnAdd = MakeButton(column, "btnAdd", "Add", [this] { btnAddClick(); });
-    btnDelete = MakeButton(column, "btnDelete", "Delete", [this] { btnDeleteClick(); });
-    btnClose = MakeButton(column, "btnClose", "Close", [this] { Close(); });
-    btnStop = MakeButton(column, "btnStop", "Stop", [this] { btnStopClick(); });
-    qs::StackButtons({btnGet, btnSet, btnAdd, btnDelete, btnClose, btnStop});
+    qs::FillButtonColumn(*this, column, {"Label6", &Label6, "StaticText1", &StaticText1},
+                         {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                          {&btnSet, "btnSet", "Edit", [this] { btnSetClick(); }},
+                          {&btnAdd, "btnAdd", "Add", [this] { btnAddClick(); }},
+                          {&btnDelete, "btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }},
+                          {&btnStop, "btnStop", "Stop", [this] { btnStopClick(); }}});
 }
 
 void TTimeRangeForm::FormCreate() {

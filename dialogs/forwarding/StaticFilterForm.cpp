@@ -14,6 +14,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "stackingPortUitFormUnit.h"
 
 namespace qs {
@@ -84,26 +85,12 @@ void StaticFilterForm::BuildEditors(TPanel* group) {
 }
 
 void StaticFilterForm::BuildButtonColumn(TPanel* column) {
-    SamplesLabel = Make<TLabel>(column, "Label1");
-    SamplesLabel->SetCaption(QStringLiteral("Samples"));
-    SamplesLabel->SetBounds(12, 8, 86, 16);
-    ST_Count = Make<TStaticText>(column, "ST_Count");
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->SetCaption(QStringLiteral("0"));
-    ST_Count->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    RefreshBtn = place(MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }));
-    AddButton = place(MakeButton(column, config_.addName, "Add", [this] { AddBtnClick(); }));
-    if (config_.multicast) {
-        SetBtn = place(MakeButton(column, "SetBtn", "Set", [this] { SetBtnClick(); }));
-    }
-    DeleteButton = place(MakeButton(column, config_.deleteName, "Delete", [this] { DeleteBtnClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    qs::FillButtonColumn(*this, column, {"Label1", &SamplesLabel, "ST_Count", &ST_Count},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&AddButton, config_.addName, "Add", [this] { AddBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }, config_.multicast},
+                          {&DeleteButton, config_.deleteName, "Delete", [this] { DeleteBtnClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
 }
 
 void StaticFilterForm::FormCreate() {

@@ -17,36 +17,78 @@ constexpr int kButtonHeight = 28;
 constexpr int kButtonStep = 36;
 } // namespace
 
+namespace {
+
+void PlaceButtons(FeatureDialog& dialog, TWinControl* column, const std::vector<ColumnButton>& buttons,
+                  const ButtonPlace& place, int top, ButtonColumn& made) {
+    int left = place.left;
+    for (const ColumnButton& b : buttons) {
+        TButton* button = nullptr;
+        if (b.wanted) {
+            button = new TButton(&dialog, column);
+            button->SetName(QString::fromLatin1(b.name));
+            button->SetCaption(QString::fromLatin1(b.caption));
+            if (b.click) {
+                button->OnClick = [&dialog, click = b.click](TObject*) {
+                    GuardedAction(dialog.StatusOut(), click);
+                };
+            }
+            button->SetBounds(left, top, place.width, place.height);
+            (place.across ? left : top) += place.step;
+        }
+        if (b.to) {
+            *b.to = button;
+        }
+        made.buttons.push_back(button);
+    }
+}
+
+} // namespace
+
+ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const ColumnHead& head,
+                              const std::vector<ColumnButton>& buttons, const ButtonPlace& place) {
+    ButtonColumn made;
+    int top = 12;
+    if (head.labelName) {
+        made.samples = new TLabel(&dialog, column);
+        made.samples->SetName(QString::fromLatin1(head.labelName));
+        made.samples->SetCaption(QString::fromLatin1(head.caption));
+        made.samples->SetBounds(place.left, 8, place.width, 16);
+        top = 26;
+    }
+    if (head.countName) {
+        made.count = new TStaticText(&dialog, column);
+        made.count->SetName(QString::fromLatin1(head.countName));
+        made.count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        made.count->SetCaption(QStringLiteral("0"));
+        made.count->SetBounds(place.left, top, place.width, 22);
+        top += 36;
+    }
+    if (head.label) {
+        *head.label = made.samples;
+    }
+    if (head.count) {
+        *head.count = made.count;
+    }
+    PlaceButtons(dialog, column, buttons, place, place.top != 0 ? place.top : top, made);
+    return made;
+}
+
 ButtonColumn FillButtonColumn(FeatureDialog& dialog, TWinControl* column, const char* samplesName,
                               const char* samplesCaption, const char* countName,
                               const std::vector<ColumnButton>& buttons) {
-    ButtonColumn made;
-    int top = 12;
-    if (samplesName) {
-        made.samples = new TLabel(&dialog, column);
-        made.samples->SetName(QString::fromLatin1(samplesName));
-        made.samples->SetCaption(QString::fromLatin1(samplesCaption));
-        made.samples->SetBounds(kLeft, 8, kWidth, 16);
-        top = 26;
+    ColumnHead head;
+    head.labelName = samplesName;
+    head.countName = countName;
+    if (samplesCaption) {
+        head.caption = samplesCaption;
     }
-    if (countName) {
-        made.count = new TStaticText(&dialog, column);
-        made.count->SetName(QString::fromLatin1(countName));
-        made.count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        made.count->SetCaption(QStringLiteral("0"));
-        made.count->SetBounds(kLeft, top, kWidth, 22);
-        top += 36;
-    }
-    for (const ColumnButton& b : buttons) {
-        auto* button = new TButton(&dialog, column);
-        button->SetName(QString::fromLatin1(b.name));
-        button->SetCaption(QString::fromLatin1(b.caption));
-        button->OnClick = [&dialog, click = b.click](TObject*) { GuardedAction(dialog.StatusOut(), click); };
-        button->SetBounds(kLeft, top, kWidth, kButtonHeight);
-        top += kButtonStep;
-        made.buttons.push_back(button);
-    }
-    return made;
+    return FillButtonColumn(dialog, column, head, buttons);
+}
+
+ButtonColumn FillButtons(FeatureDialog& dialog, TWinControl* parent, const std::vector<ColumnButton>& buttons,
+                         const ButtonPlace& place) {
+    return FillButtonColumn(dialog, parent, ColumnHead{}, buttons, place);
 }
 
 SamplesCount MakeSamplesCount(TComponent* owner, TWinControl* column, const char* labelName,
@@ -101,6 +143,18 @@ bool AddressKeys::Valid() const {
         return false;
     }
     return true;
+}
+
+void PlaceLabels(TForm* form, TWinControl* parent, std::initializer_list<LabelCell> cells, int width) {
+    for (const LabelCell& c : cells) {
+        auto* label = new TLabel(form, parent);
+        label->SetName(QString::fromLatin1(c.name));
+        label->SetCaption(QString::fromLatin1(c.caption));
+        label->SetBounds(c.left, c.top, width, 16);
+        if (c.to) {
+            *c.to = label;
+        }
+    }
 }
 
 TLabel* LabelOn(TForm* form, const char* name, const char* caption, int left, int top, int width) {

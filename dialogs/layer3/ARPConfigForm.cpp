@@ -85,19 +85,12 @@ void TARPConfigForm::BuildControls() {
             }
         });
     };
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, nullptr, nullptr, "StaticText",
-                             {{"AddBtn", "Add", [this] { AddBtnClick(); }},
-                              {"EditBtn", "Edit", [this] { EditBtnClick(); }},
-                              {"DelBtn", "Delete", [this] { DelBtnClick(); }},
-                              {"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
-                              {"CloseBtn", "Close", [this] { Close(); }}});
-    StaticText = made.count;
-    AddBtn = made.buttons[0];
-    EditBtn = made.buttons[1];
-    DelBtn = made.buttons[2];
-    RefreshBtn = made.buttons[3];
-    CloseBtn = made.buttons[4];
+    qs::FillButtonColumn(*this, column, {nullptr, nullptr, "StaticText", &StaticText},
+                         {{&AddBtn, "AddBtn", "Add", [this] { AddBtnClick(); }},
+                          {&EditBtn, "EditBtn", "Edit", [this] { EditBtnClick(); }},
+                          {&DelBtn, "DelBtn", "Delete", [this] { DelBtnClick(); }},
+                          {&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&CloseBtn, "CloseBtn", "Close", [this] { Close(); }}});
     qs::FollowRowCount(ListView1, StaticText);
 }
 

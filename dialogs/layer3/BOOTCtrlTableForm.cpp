@@ -60,16 +60,11 @@ void TBOOTCtrlTableForm::BuildControls() {
     };
     ComboBox1 = Make<TComboBox>(column, "ComboBox1");
     ComboBox1->SetVisible(false);
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
-                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
-                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
-                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
-                              {"CloseBtn", "Close", [this] { Close(); }}});
-    RefreshBtn = made.buttons[0];
-    AddBtn = made.buttons[1];
-    DeleteBtn = made.buttons[2];
-    CloseBtn = made.buttons[3];
+    qs::FillButtons(*this, column,
+                    {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                     {&AddBtn, "AddBtn", "Add", [this] { AddBtnClick(); }},
+                     {&DeleteBtn, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                     {&CloseBtn, "CloseBtn", "Close", [this] { Close(); }}});
 }
 
 void TBOOTCtrlTableForm::FormCreate() {

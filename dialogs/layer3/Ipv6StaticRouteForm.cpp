@@ -15,6 +15,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TIpv6StaticRouteForm* Ipv6StaticRouteForm = nullptr;
 
@@ -63,22 +64,16 @@ void TIpv6StaticRouteForm::BuildControls() {
     ListView1->OnSelectItem = [this](TObject*, TListItem*, bool) {
         btnDelete->SetEnabled(ListView1->Selected() != nullptr);
     };
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 12, 96, 22);
-    int top = 46;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 96, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
+    const qs::ButtonPlace place{.top = 46, .width = 96};
+    qs::FillButtonColumn(*this, column, {nullptr, nullptr, "StaticText1", &StaticText1},
+                         {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                          {&btnAddDefault, "btnAddDefault", "Add Default", [this] { btnAddDefaultClick(); }},
+                          {&btnDelete, "btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}},
+                         place);
+    // Hidden, and no place in the column.
     btnAdd = MakeButton(column, "btnAdd", "Add", [this] { btnAddClick(); });
     btnAdd->SetVisible(false);
-    btnAddDefault =
-        place(MakeButton(column, "btnAddDefault", "Add Default", [this] { btnAddDefaultClick(); }));
-    btnDelete = place(MakeButton(column, "btnDelete", "Delete", [this] { btnDeleteClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
     qs::FollowRowCount(ListView1, StaticText1);
 }
 

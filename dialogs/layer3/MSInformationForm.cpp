@@ -63,16 +63,11 @@ void TMSInformationForm::BuildControls() {
     ListView1 = Make<TListView>(nullptr, "ListView1");
     ListView1->SetAlign(alClient);
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
-                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
-                              {"AddButton", "Add", [this] { AddButtonClick(); }},
-                              {"DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
-                              {"CloseButton", "Close", [this] { Close(); }}});
-    GetButton = made.buttons[0];
-    AddButton = made.buttons[1];
-    DeleteButton = made.buttons[2];
-    CloseButton = made.buttons[3];
+    qs::FillButtons(*this, column,
+                    {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                     {&AddButton, "AddButton", "Add", [this] { AddButtonClick(); }},
+                     {&DeleteButton, "DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
+                     {&CloseButton, "CloseButton", "Close", [this] { Close(); }}});
     EditButton = MakeButton(column, "EditButton", "Edit", [] {});
     EditButton->SetVisible(false);
     StaticText1 = Make<TStaticText>(column, "StaticText1");

@@ -8,6 +8,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TLLDPLocSysDataForm* LLDPLocSysDataForm = nullptr;
 
@@ -68,10 +69,10 @@ TLLDPLocSysDataForm::TLLDPLocSysDataForm(TComponent* owner)
     enableLabel->SetBounds(12, 178, 220, 16);
     capEnableEdit = Make<TEdit>(panel, "capEnableEdit");
     capEnableEdit->SetBounds(236, 174, 310, 22);
-    GetButton = MakeButton(panel, "GetButton", "Refresh", [this] { GetButtonClick(); });
-    GetButton->SetBounds(344, 216, 96, 28);
-    CloseButton = MakeButton(panel, "CloseButton", "Close", [this] { Close(); });
-    CloseButton->SetBounds(450, 216, 96, 28);
+    FillButtons(*this, panel,
+                {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                 {&CloseButton, "CloseButton", "Close", [this] { Close(); }}},
+                {.left = 344, .top = 216, .width = 96, .step = 106, .across = true});
     OnCreate = [this](TObject*) { FormCreate(); };
 }
 

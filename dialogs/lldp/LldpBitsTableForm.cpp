@@ -7,6 +7,7 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 namespace qs {
 
@@ -18,16 +19,9 @@ LldpBitsTableForm::LldpBitsTableForm(TComponent* owner, const LldpBitsTableSetup
     column->SetWidth(110);
     ListView1 = Make<TListView>(nullptr, "ListView1");
     ListView1->SetAlign(alClient);
-    SamplesLabel = Make<TLabel>(column, "SamplesLabel");
-    SamplesLabel->SetCaption(QStringLiteral("Samples"));
-    SamplesLabel->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 26, 86, 22);
-    GetButton = MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); });
-    GetButton->SetBounds(12, 62, 86, 28);
-    CloseButton = MakeButton(column, "CloseButton", "Close", [this] { Close(); });
-    CloseButton->SetBounds(12, 98, 86, 28);
+    FillButtonColumn(*this, column, {"SamplesLabel", &SamplesLabel, "StaticText1", &StaticText1},
+                     {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                      {&CloseButton, "CloseButton", "Close", [this] { Close(); }}});
     FollowRowCount(ListView1, StaticText1);
     OnCreate = [this](TObject*) { FormCreate(); };
 }

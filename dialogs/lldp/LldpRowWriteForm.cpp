@@ -41,18 +41,11 @@ void LldpRowWriteForm::BuildFrame(std::function<void()> refresh, std::function<v
     column->SetWidth(110);
     List = Make<TListView>(nullptr, "ListView1");
     List->SetAlign(alClient);
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "SamplesLabel", "Samples", "StaticText1",
-                             {{frame_.refreshName, "Refresh", std::move(refresh)},
-                              {frame_.writeName, frame_.writeCaption, std::move(write)},
-                              {frame_.stopName, "Stop", [this] { StopButtonClick(); }},
-                              {"CloseButton", "Close", [this] { Close(); }}});
-    Samples = made.samples;
-    Count = made.count;
-    RefreshBtn = made.buttons[0];
-    WriteBtn = made.buttons[1];
-    StopBtn = made.buttons[2];
-    CloseBtn = made.buttons[3];
+    qs::FillButtonColumn(*this, column, {"SamplesLabel", &Samples, "StaticText1", &Count},
+                         {{&RefreshBtn, frame_.refreshName, "Refresh", std::move(refresh)},
+                          {&WriteBtn, frame_.writeName, frame_.writeCaption, std::move(write)},
+                          {&StopBtn, frame_.stopName, "Stop", [this] { StopButtonClick(); }},
+                          {&CloseBtn, "CloseButton", "Close", [this] { Close(); }}});
     FollowRowCount(List, Count);
 }
 

@@ -97,14 +97,10 @@ void TCurrentTimeForm::BuildControls() {
     cbxReset = Make<TComboBox>(group, "cbxReset");
     cbxReset->SetBounds(10, 134, 120, 22);
     cbxReset->SetEnabled(false);
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
-                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
-                              {"SetButton", "Set", [this] { SetButtonClick(); }},
-                              {"CloseButton", "Close", [this] { Close(); }}});
-    GetButton = made.buttons[0];
-    SetButton = made.buttons[1];
-    CloseButton = made.buttons[2];
+    qs::FillButtons(*this, column,
+                    {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                     {&SetButton, "SetButton", "Set", [this] { SetButtonClick(); }},
+                     {&CloseButton, "CloseButton", "Close", [this] { Close(); }}});
 }
 
 void TCurrentTimeForm::FormCreate() {

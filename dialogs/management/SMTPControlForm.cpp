@@ -12,6 +12,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 #include <exception>
 
@@ -87,16 +88,10 @@ void TSMTPControlForm::BuildControls() {
         r.editor->SetBounds(176, top, 260, 22);
         top += 32;
     }
-    int buttonTop = 12;
-    auto place = [&](const char* name, const char* caption, std::function<void()> click) {
-        TButton* b = MakeButton(column, name, caption, std::move(click));
-        b->SetBounds(12, buttonTop, 86, 28);
-        buttonTop += 36;
-        return b;
-    };
-    Btn_Refresh = place("Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); });
-    Btn_Set = place("Btn_Set", "Set", [this] { Btn_SetClick(); });
-    Button1 = place("Button1", "Close", [this] { Close(); });
+    qs::FillButtons(*this, column,
+                    {{&Btn_Refresh, "Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); }},
+                     {&Btn_Set, "Btn_Set", "Set", [this] { Btn_SetClick(); }},
+                     {&Button1, "Button1", "Close", [this] { Close(); }}});
 }
 
 void TSMTPControlForm::FormCreate() {

@@ -93,49 +93,31 @@ void TSystemLogServerForm::BuildControls() {
 }
 
 void TSystemLogServerForm::BuildEditors(TPanel* group) {
-    struct Cell {
-        TLabel** label;
-        const char* labelName;
-        const char* caption;
-        int left;
-        int top;
-    };
-    const Cell cells[] = {
-        {&Label1, "Label1", "Server Index", 8, 8},      {&Label2, "Label2", "Server IP Address", 140, 8},
-        {&Label3, "Label3", "Server Facility", 290, 8}, {&Label4, "Label4", "Server Severity", 400, 8},
-        {&Label5, "Label5", "Server UDP Port", 8, 52},  {&Label6, "Label6", "Server State", 140, 52},
-        {&Label7, "Label7", "Row Status", 290, 52}};
-    for (const Cell& c : cells) {
-        *c.label = Make<TLabel>(group, c.labelName);
-        (*c.label)->SetCaption(QString::fromLatin1(c.caption));
-        (*c.label)->SetBounds(c.left, c.top, 130, 16);
-    }
-    Ed_Index = Make<TEdit>(group, "Ed_Index");
-    Ed_Index->SetBounds(8, 26, 120, 22);
-    Ed_IP = Make<TEdit>(group, "Ed_IP");
-    Ed_IP->SetBounds(140, 26, 140, 22);
-    CBox_Facility = Make<TComboBox>(group, "CBox_Facility");
-    CBox_Facility->SetBounds(290, 26, 100, 22);
-    CBox_Severity = Make<TComboBox>(group, "CBox_Severity");
-    CBox_Severity->SetBounds(400, 26, 110, 22);
-    Ed_Port = Make<TEdit>(group, "Ed_Port");
-    Ed_Port->SetBounds(8, 70, 120, 22);
-    CBox_State = Make<TComboBox>(group, "CBox_State");
-    CBox_State->SetBounds(140, 70, 140, 22);
-    CBox_RowStatus = Make<TComboBox>(group, "CBox_RowStatus");
-    CBox_RowStatus->SetBounds(290, 70, 100, 22);
+    qs::PlaceLabels(this, group,
+                    {{&Label1, "Label1", "Server Index", 8, 8},
+                     {&Label2, "Label2", "Server IP Address", 140, 8},
+                     {&Label3, "Label3", "Server Facility", 290, 8},
+                     {&Label4, "Label4", "Server Severity", 400, 8},
+                     {&Label5, "Label5", "Server UDP Port", 8, 52},
+                     {&Label6, "Label6", "Server State", 140, 52},
+                     {&Label7, "Label7", "Row Status", 290, 52}},
+                    130);
+    Ed_Index = qs::PlaceOn<TEdit>(this, group, "Ed_Index", 8, 26, 120);
+    Ed_IP = qs::PlaceOn<TEdit>(this, group, "Ed_IP", 140, 26, 140);
+    CBox_Facility = qs::PlaceOn<TComboBox>(this, group, "CBox_Facility", 290, 26, 100);
+    CBox_Severity = qs::PlaceOn<TComboBox>(this, group, "CBox_Severity", 400, 26, 110);
+    Ed_Port = qs::PlaceOn<TEdit>(this, group, "Ed_Port", 8, 70, 120);
+    CBox_State = qs::PlaceOn<TComboBox>(this, group, "CBox_State", 140, 70, 140);
+    CBox_RowStatus = qs::PlaceOn<TComboBox>(this, group, "CBox_RowStatus", 290, 70, 100);
 }
 
 void TSystemLogServerForm::BuildButtons(TPanel* column) {
-    const qs::SamplesCount samples = qs::MakeSamplesCount(this, column, "Label8", "ST_Count");
-    Label8 = samples.label;
-    ST_Count = samples.count;
-    Btn_Refresh = MakeButton(column, "Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); });
-    Btn_Edit = MakeButton(column, "Btn_Edit", "Set", [this] { Btn_EditClick(); });
-    Btn_Add = MakeButton(column, "Btn_Add", "Add", [this] { Btn_AddClick(); });
-    Btn_Del = MakeButton(column, "Btn_Del", "Delete", [this] { Btn_DelClick(); });
-    Button1 = MakeButton(column, "Button1", "Close", [this] { Close(); });
-    qs::StackButtons({Btn_Refresh, Btn_Edit, Btn_Add, Btn_Del, Button1});
+    qs::FillButtonColumn(*this, column, {"Label8", &Label8, "ST_Count", &ST_Count},
+                         {{&Btn_Refresh, "Btn_Refresh", "Refresh", [this] { Btn_RefreshClick(); }},
+                          {&Btn_Edit, "Btn_Edit", "Set", [this] { Btn_EditClick(); }},
+                          {&Btn_Add, "Btn_Add", "Add", [this] { Btn_AddClick(); }},
+                          {&Btn_Del, "Btn_Del", "Delete", [this] { Btn_DelClick(); }},
+                          {&Button1, "Button1", "Close", [this] { Close(); }}});
 }
 
 void TSystemLogServerForm::FormCreate() {

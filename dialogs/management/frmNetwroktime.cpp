@@ -14,6 +14,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "TextUtils.h"
 
 TfrmNetwroktime* frmNetwroktime = nullptr;
@@ -97,18 +98,15 @@ void TfrmNetwroktime::BuildButtons() {
     auto* column = Make<TPanel>(nullptr, "Panel2");
     column->SetAlign(alRight);
     column->SetWidth(110);
-    int top = 12;
-    auto place = [&](const char* name, const char* caption, std::function<void()> click) {
-        TButton* b = MakeButton(column, name, caption, std::move(click));
-        b->SetBounds(12, top, 86, 28);
-        top += 34;
-        return b;
-    };
-    Button_Refresh = place("Button_Refresh", "Refresh", [this] { Button_RefreshClick(); });
-    Button_SetChecked = place("Button_SetChecked", "Set Checked ", [this] { Button_SetCheckedClick(); });
-    Button_CheckAll = place("Button_CheckAll", "Check All", [this] { Button_CheckAllClick(); });
-    Button_ClearAll = place("Button_ClearAll", "Clear All", [this] { Button_ClearAllClick(); });
-    Button_Close = place("Button_Close", "Close", [this] { Close(); });
+    const qs::ButtonPlace place{.step = 34};
+    qs::FillButtons(
+        *this, column,
+        {{&Button_Refresh, "Button_Refresh", "Refresh", [this] { Button_RefreshClick(); }},
+         {&Button_SetChecked, "Button_SetChecked", "Set Checked ", [this] { Button_SetCheckedClick(); }},
+         {&Button_CheckAll, "Button_CheckAll", "Check All", [this] { Button_CheckAllClick(); }},
+         {&Button_ClearAll, "Button_ClearAll", "Clear All", [this] { Button_ClearAllClick(); }},
+         {&Button_Close, "Button_Close", "Close", [this] { Close(); }}},
+        place);
 }
 
 void TfrmNetwroktime::FormCreate() {

@@ -13,6 +13,7 @@
 #include "StatusBar.h"
 #include "Strings.h"
 #include "SummerTimeRules.h"
+#include "TableLayout.h"
 
 TfrmSummerTime* frmSummerTime = nullptr;
 
@@ -190,18 +191,14 @@ void TfrmSummerTime::BuildButtons() {
     auto* column = Make<TPanel>(nullptr, "Panel2");
     column->SetAlign(alRight);
     column->SetWidth(110);
-    int top = 8;
-    auto place = [&](const char* name, const char* caption, std::function<void()> click) {
-        TButton* b = MakeButton(column, name, caption, std::move(click));
-        b->SetBounds(12, top, 86, 26);
-        top += 32;
-        return b;
-    };
-    btnRefresh = place("btnRefresh", "Refresh", [this] { btnRefreshClick(); });
-    btnSet = place("btnSet", "Set Checked", [this] { btnSetClick(); });
-    btnCheckAll = place("btnCheckAll", "Check All", [this] { btnCheckAllClick(); });
-    btnClearChecks = place("btnClearChecks", "Clear Checks", [this] { btnClearChecksClick(); });
-    btnClose = place("btnClose", "Close", [this] { Close(); });
+    const qs::ButtonPlace place{.top = 8, .height = 26, .step = 32};
+    qs::FillButtons(*this, column,
+                    {{&btnRefresh, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
+                     {&btnSet, "btnSet", "Set Checked", [this] { btnSetClick(); }},
+                     {&btnCheckAll, "btnCheckAll", "Check All", [this] { btnCheckAllClick(); }},
+                     {&btnClearChecks, "btnClearChecks", "Clear Checks", [this] { btnClearChecksClick(); }},
+                     {&btnClose, "btnClose", "Close", [this] { Close(); }}},
+                    place);
 }
 
 void TfrmSummerTime::FormCreate() {

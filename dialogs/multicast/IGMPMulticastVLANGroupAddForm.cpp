@@ -7,6 +7,7 @@
 #include "Label.h"
 #include "QsSNMPRequest2Edits.h"
 #include "RequiredText.h"
+#include "TableLayout.h"
 
 #include <utility>
 
@@ -44,10 +45,10 @@ TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(TComponent* owner
     edtToIP->SetBounds(96, 74, 180, 22);
     cbxState = Make<TComboBox>(nullptr, "cbxState");
     cbxState->SetBounds(96, 104, 180, 22);
-    btnAdd = MakeButton(nullptr, "btnAdd", "Add", [this] { btnAddClick(); });
-    btnAdd->SetBounds(96, 136, 86, 28);
-    btnClose = MakeButton(nullptr, "btnClose", "Close", [this] { Close(); });
-    btnClose->SetBounds(190, 136, 86, 28);
+    qs::FillButtons(*this, nullptr,
+                    {{&btnAdd, "btnAdd", "Add", [this] { btnAddClick(); }},
+                     {&btnClose, "btnClose", "Close", [this] { Close(); }}},
+                    {.left = 96, .top = 136, .step = 94, .across = true});
 }
 
 void TIGMPMulticastVLANGroupAddForm::FormActivate() {

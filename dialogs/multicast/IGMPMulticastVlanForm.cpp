@@ -58,15 +58,11 @@ void TIGMPMulticastVlanForm::BuildControls() {
     column->SetWidth(110);
     ListView1 = Make<TListView>(nullptr, "ListView1");
     ListView1->SetAlign(alClient);
-    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, nullptr, nullptr, nullptr,
-                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
-                                                        {"btnAdd", "Add", [this] { btnAddClick(); }},
-                                                        {"btnDelete", "Delete", [this] { btnDeleteClick(); }},
-                                                        {"btnClose", "Close", [this] { Close(); }}});
-    btnGet = made.buttons[0];
-    btnAdd = made.buttons[1];
-    btnDelete = made.buttons[2];
-    btnClose = made.buttons[3];
+    qs::FillButtons(*this, column,
+                    {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                     {&btnAdd, "btnAdd", "Add", [this] { btnAddClick(); }},
+                     {&btnDelete, "btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                     {&btnClose, "btnClose", "Close", [this] { Close(); }}});
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
 }
 

@@ -8,6 +8,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "RequiredText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TIGMPSnoopingClearDnyIpMultForm* IGMPSnoopingClearDnyIpMultForm = nullptr;
 
@@ -53,10 +54,10 @@ TIGMPSnoopingClearDnyIpMultForm::TIGMPSnoopingClearDnyIpMultForm(TComponent* own
     edtIPAddr->SetBounds(156, 44, 180, 22);
     cbMultAction = Make<TComboBox>(nullptr, "cbMultAction");
     cbMultAction->SetBounds(156, 74, 180, 22);
-    Button1 = MakeButton(nullptr, "Button1", "Set", [this] { Button1Click(); });
-    Button1->SetBounds(156, 110, 86, 28);
-    Button2 = MakeButton(nullptr, "Button2", "Close", [this] { Close(); });
-    Button2->SetBounds(250, 110, 86, 28);
+    qs::FillButtons(*this, nullptr,
+                    {{&Button1, "Button1", "Set", [this] { Button1Click(); }},
+                     {&Button2, "Button2", "Close", [this] { Close(); }}},
+                    {.left = 156, .top = 110, .step = 94, .across = true});
     OnCreate = [this](TObject*) { FormCreate(); };
 }
 

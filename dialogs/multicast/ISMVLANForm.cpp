@@ -113,35 +113,20 @@ void TISMVLANForm::BuildControls() {
 }
 
 void TISMVLANForm::BuildEditors(TPanel* strip) {
-    struct Cell {
-        const char* labelName;
-        const char* caption;
-        int left;
-        int top;
-    };
-    const Cell labels[] = {{"Label1", "VLAN ID", 8, 10},
-                           {"Label2", "VLAN Name", 200, 10},
-                           {"Label3", "VLAN State", 460, 10},
-                           {"Label4", "Replace Source IP", 8, 40},
-                           {"Label5", "Replace Priority", 280, 40},
-                           {"Label6", "Remap Priority", 520, 40}};
-    for (const Cell& c : labels) {
-        auto* label = Make<TLabel>(strip, c.labelName);
-        label->SetCaption(QString::fromLatin1(c.caption));
-        label->SetBounds(c.left, c.top, 110, 16);
-    }
-    ED_VLANID = Make<TEdit>(strip, "ED_VLANID");
-    ED_VLANID->SetBounds(70, 6, 110, 22);
-    ED_VLANName = Make<TEdit>(strip, "ED_VLANName");
-    ED_VLANName->SetBounds(274, 6, 170, 22);
-    cbxVLANState = Make<TComboBox>(strip, "cbxVLANState");
-    cbxVLANState->SetBounds(534, 6, 110, 22);
-    edtSourceIP = Make<TEdit>(strip, "edtSourceIP");
-    edtSourceIP->SetBounds(120, 36, 140, 22);
-    ComboBox_ReplacePriority = Make<TComboBox>(strip, "ComboBox_ReplacePriority");
-    ComboBox_ReplacePriority->SetBounds(384, 36, 110, 22);
-    Edit_RemapPriority = Make<TEdit>(strip, "Edit_RemapPriority");
-    Edit_RemapPriority->SetBounds(620, 36, 60, 22);
+    qs::PlaceLabels(this, strip,
+                    {{nullptr, "Label1", "VLAN ID", 8, 10},
+                     {nullptr, "Label2", "VLAN Name", 200, 10},
+                     {nullptr, "Label3", "VLAN State", 460, 10},
+                     {nullptr, "Label4", "Replace Source IP", 8, 40},
+                     {nullptr, "Label5", "Replace Priority", 280, 40},
+                     {nullptr, "Label6", "Remap Priority", 520, 40}},
+                    110);
+    ED_VLANID = qs::PlaceOn<TEdit>(this, strip, "ED_VLANID", 70, 6, 110);
+    ED_VLANName = qs::PlaceOn<TEdit>(this, strip, "ED_VLANName", 274, 6, 170);
+    cbxVLANState = qs::PlaceOn<TComboBox>(this, strip, "cbxVLANState", 534, 6, 110);
+    edtSourceIP = qs::PlaceOn<TEdit>(this, strip, "edtSourceIP", 120, 36, 140);
+    ComboBox_ReplacePriority = qs::PlaceOn<TComboBox>(this, strip, "ComboBox_ReplacePriority", 384, 36, 110);
+    Edit_RemapPriority = qs::PlaceOn<TEdit>(this, strip, "Edit_RemapPriority", 620, 36, 60);
     lblStatus = Make<TLabel>(strip, "Label7");
     lblStatus->SetCaption(QStringLiteral("Status"));
     lblStatus->SetVisible(false);
@@ -150,22 +135,13 @@ void TISMVLANForm::BuildEditors(TPanel* strip) {
 }
 
 void TISMVLANForm::BuildButtonColumn(TPanel* column) {
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "Label11", "Samples", "ST_Count2",
-                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
-                              {"SetBtn", "Set", [this] { SetBtnClick(); }},
-                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
-                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
-                              {"btnStop", "Stop", [this] { btnStopClick(); }},
-                              {"btnClose", "Close", [this] { Close(); }}});
-    lblSamples = made.samples;
-    ST_Count2 = made.count;
-    RefreshBtn = made.buttons[0];
-    SetBtn = made.buttons[1];
-    AddBtn = made.buttons[2];
-    DeleteBtn = made.buttons[3];
-    btnStop = made.buttons[4];
-    btnClose = made.buttons[5];
+    qs::FillButtonColumn(*this, column, {"Label11", &lblSamples, "ST_Count2", &ST_Count2},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                          {&AddBtn, "AddBtn", "Add", [this] { AddBtnClick(); }},
+                          {&DeleteBtn, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                          {&btnStop, "btnStop", "Stop", [this] { btnStopClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
 }
 
 void TISMVLANForm::FormCreate() {

@@ -12,6 +12,7 @@
 #include "ScrollBoxTab.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -101,25 +102,11 @@ void RouterPortsForm::BuildEditors(TPanel* strip) {
 }
 
 void RouterPortsForm::BuildButtonColumn(TPanel* column) {
-    lbl_Sample = Make<TLabel>(column, "lbl_Sample");
-    lbl_Sample->SetCaption(QStringLiteral("Samples"));
-    lbl_Sample->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetCaption(QStringLiteral("0"));
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnSet = place(MakeButton(column, "btnSet", "Set", [this] { btnSetClick(); }));
-    if (config_.mld) {
-        btnStop = place(MakeButton(column, "btnStop", "Stop", [this] { btnStopClick(); }));
-    }
-    btnClose = place(MakeButton(column, config_.closeName, "Close", [this] { Close(); }));
+    FillButtonColumn(*this, column, {"lbl_Sample", &lbl_Sample, "StaticText1", &StaticText1},
+                     {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                      {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},
+                      {&btnStop, "btnStop", "Stop", [this] { btnStopClick(); }, config_.mld},
+                      {&btnClose, config_.closeName, "Close", [this] { Close(); }}});
 }
 
 void RouterPortsForm::FormCreate() {

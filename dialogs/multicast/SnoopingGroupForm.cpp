@@ -111,15 +111,10 @@ void SnoopingGroupForm::BuildFields(TPanel* strip) {
 }
 
 void SnoopingGroupForm::BuildButtonColumn(TPanel* column) {
-    const qs::ButtonColumn made = qs::FillButtonColumn(*this, column, "lbl_sample", "Samples", "txt_sample",
-                                                       {{"btnGet", "Refresh", [this] { btnGetClick(); }},
-                                                        {"btn_stop", "Stop", [this] { btn_stopClick(); }},
-                                                        {config_.closeName, "Close", [this] { Close(); }}});
-    lbl_sample = made.samples;
-    txt_sample = made.count;
-    btnGet = made.buttons[0];
-    btn_stop = made.buttons[1];
-    btnClose = made.buttons[2];
+    qs::FillButtonColumn(*this, column, {"lbl_sample", &lbl_sample, "txt_sample", &txt_sample},
+                         {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                          {&btn_stop, "btn_stop", "Stop", [this] { btn_stopClick(); }},
+                          {&btnClose, config_.closeName, "Close", [this] { Close(); }}});
 }
 
 void SnoopingGroupForm::FormCreate() {

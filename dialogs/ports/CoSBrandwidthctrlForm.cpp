@@ -13,6 +13,7 @@
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "StrToInt.h"
+#include "TableLayout.h"
 
 TCoSBrandwidthctrlForm* CoSBrandwidthctrlForm = nullptr;
 
@@ -92,22 +93,11 @@ void TCoSBrandwidthctrlForm::BuildControls() {
     ListView1->SetAlign(alClient);
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
     BuildEditors(strip);
-    Label5 = Make<TLabel>(column, "Label5");
-    Label5->SetCaption(QStringLiteral("Samples"));
-    Label5->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 26, 86, 22);
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    GetButton = place(MakeButton(column, "GetButton", "Refresh", [this] { GetButtonClick(); }));
-    EditButton = place(MakeButton(column, "EditButton", "Set", [this] { EditButtonClick(); }));
-    StopButton = place(MakeButton(column, "StopButton", "Stop", [this] { StopButtonClick(); }));
-    CloseButton = place(MakeButton(column, "CloseButton", "Close", [this] { CloseButtonClick(); }));
+    qs::FillButtonColumn(*this, column, {"Label5", &Label5, "StaticText1", &StaticText1},
+                         {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                          {&EditButton, "EditButton", "Set", [this] { EditButtonClick(); }},
+                          {&StopButton, "StopButton", "Stop", [this] { StopButtonClick(); }},
+                          {&CloseButton, "CloseButton", "Close", [this] { CloseButtonClick(); }}});
     qs::FollowRowCount(ListView1, StaticText1);
 }
 

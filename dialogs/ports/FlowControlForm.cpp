@@ -12,6 +12,7 @@
 #include "RowSelection.h"
 #include "StatusBar.h"
 #include "Strings.h"
+#include "TableLayout.h"
 #include "Timer.h"
 
 namespace qs {
@@ -106,21 +107,17 @@ void FlowControlForm::BuildButtonColumn(TPanel* column) {
     }
     cbxInterval->SetBounds(12, 26, 96, 22);
     cbxInterval->OnChange = [this](TObject*) { Handle([this] { cbxIntervalChange(); }); };
-    int top = 62;
-    auto place = [&](TButton* b) {
-        b->SetBounds(12, top, 96, 28);
-        top += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    if (config_.pause) {
-        btnSet = place(MakeButton(column, "btnSet", "Set", [this] { btnSetClick(); }));
-        btnStop = place(MakeButton(column, "btnStop", "Stop", [this] { WalkFinished.Stop(); }));
-    }
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] {
-        Timer1->SetEnabled(false);
-        Close();
-    }));
+    const qs::ButtonPlace place{.top = 62, .width = 96};
+    qs::FillButtons(*this, column,
+                    {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                     {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }, config_.pause},
+                     {&btnStop, "btnStop", "Stop", [this] { WalkFinished.Stop(); }, config_.pause},
+                     {&btnClose, "btnClose", "Close",
+                      [this] {
+                          Timer1->SetEnabled(false);
+                          Close();
+                      }}},
+                    place);
     lvChart = Make<TListView>(column, "lvChart");
     lvChart->SetVisible(false);
 }

@@ -13,6 +13,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
 #include "RequiredText.h"
+#include "TableLayout.h"
 
 TPortMirrorForm* PortMirrorForm = nullptr;
 
@@ -55,14 +56,10 @@ void TPortMirrorForm::BuildControls() {
     auto* column = Make<TPanel>(nullptr, "Panel1");
     column->SetAlign(alRight);
     column->SetWidth(110);
-    int top = 12;
-    for (auto [button, name, caption] :
-         {std::tuple{&BT_Refresh, "BT_Refresh", "Refresh"}, std::tuple{&BT_Set, "BT_Set", "Set "},
-          std::tuple{&Button1, "Button1", "Close"}}) {
-        *button = MakeButton(column, name, caption, [] {});
-        (*button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
+    qs::FillButtons(*this, column,
+                    {{&BT_Refresh, "BT_Refresh", "Refresh", {}},
+                     {&BT_Set, "BT_Set", "Set ", {}},
+                     {&Button1, "Button1", "Close", {}}});
     BT_Refresh->OnClick = [this](TObject*) {
         qs::GuardedStatusLine(MirrorRequest, [this] { BT_RefreshClick(); });
     };

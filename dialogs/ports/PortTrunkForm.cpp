@@ -15,6 +15,7 @@
 #include "SelectedRowDelete.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 namespace {
 
@@ -148,27 +149,12 @@ void TPortTrunkForm::BuildPages() {
 }
 
 void TPortTrunkForm::BuildButtonColumn(TPanel* column) {
-    struct ButtonDef {
-        TButton** button;
-        const char* name;
-        const char* caption;
-        void (TPortTrunkForm::*click)();
-    };
-    const ButtonDef buttons[] = {
-        {&BT_Get, "BT_Get", "Refresh", &TPortTrunkForm::BT_GetClick},
-        {&SetBtn, "SetBtn", "Set", &TPortTrunkForm::SetBtnClick},
-        {&BT_Set, "BT_Set", "Add", &TPortTrunkForm::BT_SetClick},
-        {&BT_Delete, "BT_Delete", "Delete", &TPortTrunkForm::BT_DeleteClick},
-        {&BT_Close, "BT_Close", "Close", nullptr},
-    };
-    int top = 12;
-    for (const ButtonDef& b : buttons) {
-        auto click = b.click;
-        *b.button =
-            MakeButton(column, b.name, b.caption, [this, click] { click ? (this->*click)() : Close(); });
-        (*b.button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
+    qs::FillButtons(*this, column,
+                    {{&BT_Get, "BT_Get", "Refresh", [this] { BT_GetClick(); }},
+                     {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                     {&BT_Set, "BT_Set", "Add", [this] { BT_SetClick(); }},
+                     {&BT_Delete, "BT_Delete", "Delete", [this] { BT_DeleteClick(); }},
+                     {&BT_Close, "BT_Close", "Close", [this] { Close(); }}});
 }
 
 void TPortTrunkForm::FormCreate() {

@@ -14,6 +14,7 @@
 #include "SharedOptions.h"
 #include "StatusBar.h"
 #include "StrToInt.h"
+#include "TableLayout.h"
 
 TPrtSecDelCtrlForm* PrtSecDelCtrlForm = nullptr;
 
@@ -84,15 +85,12 @@ void TPrtSecDelCtrlForm::BuildControls() {
     label(Label4, GroupBox1, "Label4", "Unit : ", 4, 4);
     UnitEdit = Make<TEdit>(GroupBox1, "UnitEdit");
     label(Label5, GroupBox1, "Label5", "Port : ", 4, 30);
-    int top = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(256, top, 86, 28);
-        top += 36;
-        return b;
-    };
-    btnRefresh = place(MakeButton(fields, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }));
-    btnSet = place(MakeButton(fields, "btnSet", "Set", [this] { btnSetClick(); }));
-    Button1 = place(MakeButton(fields, "Button1", "Close", [this] { Close(); }));
+    const qs::ButtonPlace place{.left = 256};
+    qs::FillButtons(*this, fields,
+                    {{&btnRefresh, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
+                     {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},
+                     {&Button1, "Button1", "Close", [this] { Close(); }}},
+                    place);
 }
 
 void TPrtSecDelCtrlForm::FormCreate() {

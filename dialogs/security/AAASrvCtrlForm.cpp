@@ -10,6 +10,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TAAASrvCtrlForm* AAASrvCtrlForm = nullptr;
 
@@ -66,10 +67,10 @@ void TAAASrvCtrlForm::BuildControls() {
     cbxOper->SetBounds(220, 118, 180, 22);
     lvOper = Make<TListView>(nullptr, "lvOper");
     lvOper->SetVisible(false);
-    btnSet = MakeButton(nullptr, "btnSet", "Set", [this] { btnSetClick(); });
-    btnSet->SetBounds(220, 156, 86, 28);
-    btnClose = MakeButton(nullptr, "btnClose", "Close", [this] { Close(); });
-    btnClose->SetBounds(314, 156, 86, 28);
+    qs::FillButtons(*this, nullptr,
+                    {{&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},
+                     {&btnClose, "btnClose", "Close", [this] { Close(); }}},
+                    {.left = 220, .top = 156, .step = 94, .across = true});
 }
 
 void TAAASrvCtrlForm::FormCreate() {

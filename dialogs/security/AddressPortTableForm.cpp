@@ -48,21 +48,13 @@ void AddressPortTableForm::BuildEditors(TPanel* group) {
 }
 
 void AddressPortTableForm::BuildButtonColumn(TPanel* column) {
-    const ButtonColumn made = FillButtonColumn(*this, column, "Label3", "Samples", "StaticText1",
-                                               {{"btnGet", "Refresh", [this] { btnGetClick(); }},
-                                                {"btnAdd", "Add", [this] { btnAddClick(); }},
-                                                {"btnEdit", "Set", [this] { btnEditClick(); }},
-                                                {"btnDelete", "Delete", [this] { btnDeleteClick(); }},
-                                                {"btnClose", "Close", [this] { Close(); }},
-                                                {"Button1", "Stop", [] {}}});
-    Label3 = made.samples;
-    StaticText1 = made.count;
-    btnGet = made.buttons[0];
-    btnAdd = made.buttons[1];
-    btnEdit = made.buttons[2];
-    btnDelete = made.buttons[3];
-    btnClose = made.buttons[4];
-    Button1 = made.buttons[5];
+    FillButtonColumn(*this, column, {"Label3", &Label3, "StaticText1", &StaticText1},
+                     {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                      {&btnAdd, "btnAdd", "Add", [this] { btnAddClick(); }},
+                      {&btnEdit, "btnEdit", "Set", [this] { btnEditClick(); }},
+                      {&btnDelete, "btnDelete", "Delete", [this] { btnDeleteClick(); }},
+                      {&btnClose, "btnClose", "Close", [this] { Close(); }},
+                      {&Button1, "Button1", "Stop", [] {}}});
     Button1->SetVisible(false); // its handler does nothing
 }
 

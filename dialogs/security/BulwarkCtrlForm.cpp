@@ -13,6 +13,7 @@
 #include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TBulwarkCtrlForm* BulwarkCtrlForm = nullptr;
 
@@ -108,18 +109,14 @@ void TBulwarkCtrlForm::BuildControls() {
     lbFalling = Make<TLabel>(fields, "lbFalling");
     lbFalling->SetCaption(QString());
     lbFalling->SetVisible(false);
-    int buttonTop = 12;
-    auto place = [&](TButton* b) {
-        b->SetBounds(16, buttonTop, 100, 28);
-        buttonTop += 36;
-        return b;
-    };
-    btnGet = place(MakeButton(column, "btnGet", "Refresh", [this] { btnGetClick(); }));
-    btnSet = place(MakeButton(column, "btnSet", "Set", [this] { btnSetClick(); }));
-    btnCheckAll = place(MakeButton(column, "btnCheckAll", "Check All", [this] { btnCheckAllClick(); }));
-    btnClearCheck =
-        place(MakeButton(column, "btnClearCheck", "Clear Checks", [this] { btnClearCheckClick(); }));
-    btnClose = place(MakeButton(column, "btnClose", "Close", [this] { Close(); }));
+    const qs::ButtonPlace place{.left = 16, .width = 100};
+    qs::FillButtons(*this, column,
+                    {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                     {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},
+                     {&btnCheckAll, "btnCheckAll", "Check All", [this] { btnCheckAllClick(); }},
+                     {&btnClearCheck, "btnClearCheck", "Clear Checks", [this] { btnClearCheckClick(); }},
+                     {&btnClose, "btnClose", "Close", [this] { Close(); }}},
+                    place);
 }
 
 void TBulwarkCtrlForm::FormCreate() {

@@ -11,6 +11,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TCertificateFileForm* CertificateFileForm = nullptr;
 
@@ -76,19 +77,15 @@ void TCertificateFileForm::BuildControls() {
             (*boxes[i])->SetBounds(14, 18 + 32 * i, 20, 20);
         }
     }
-    int left = 8;
-    auto place = [&](TButton* b) {
-        b->SetBounds(left, 184, 86, 28);
-        left += 92;
-        return b;
-    };
-    Button_Refresh =
-        place(MakeButton(nullptr, "Button_Refresh", "Refresh", [this] { Button_RefreshClick(); }));
-    Button_SetChecked =
-        place(MakeButton(nullptr, "Button_SetChecked", "Set Checked ", [this] { Button_SetCheckedClick(); }));
-    Button_CheckAll = place(MakeButton(nullptr, "Button_CheckAll", "Check All", [this] { TickAll(true); }));
-    Button_ClearAll = place(MakeButton(nullptr, "Button_ClearAll", "Clear All", [this] { TickAll(false); }));
-    Button_Close = place(MakeButton(nullptr, "Button_Close", "Close", [this] { Close(); }));
+    const qs::ButtonPlace row{.left = 8, .top = 184, .step = 92, .across = true};
+    qs::FillButtons(
+        *this, nullptr,
+        {{&Button_Refresh, "Button_Refresh", "Refresh", [this] { Button_RefreshClick(); }},
+         {&Button_SetChecked, "Button_SetChecked", "Set Checked ", [this] { Button_SetCheckedClick(); }},
+         {&Button_CheckAll, "Button_CheckAll", "Check All", [this] { TickAll(true); }},
+         {&Button_ClearAll, "Button_ClearAll", "Clear All", [this] { TickAll(false); }},
+         {&Button_Close, "Button_Close", "Close", [this] { Close(); }}},
+        row);
 }
 
 void TCertificateFileForm::FormCreate() {

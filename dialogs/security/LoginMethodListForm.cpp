@@ -165,20 +165,12 @@ void TLoginMethodListForm::BuildEditors(TPanel* group) {
 }
 
 void TLoginMethodListForm::BuildButtonColumn(TPanel* column) {
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "SamplesLabel", "Samples", "StaticText1",
-                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
-                              {"EditButton", "Edit", [this] { EditButtonClick(); }},
-                              {"AddButton", "Add", [this] { AddButtonClick(); }},
-                              {"DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
-                              {"btnClose", "Close", [this] { Close(); }}});
-    SamplesLabel = made.samples;
-    StaticText1 = made.count;
-    GetButton = made.buttons[0];
-    EditButton = made.buttons[1];
-    AddButton = made.buttons[2];
-    DeleteButton = made.buttons[3];
-    btnClose = made.buttons[4];
+    qs::FillButtonColumn(*this, column, {"SamplesLabel", &SamplesLabel, "StaticText1", &StaticText1},
+                         {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                          {&EditButton, "EditButton", "Edit", [this] { EditButtonClick(); }},
+                          {&AddButton, "AddButton", "Add", [this] { AddButtonClick(); }},
+                          {&DeleteButton, "DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
 }
 
 void TLoginMethodListForm::FormCreate() {

@@ -11,6 +11,7 @@
 #include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TMBAControlForm* MBAControlForm = nullptr;
 
@@ -82,17 +83,11 @@ void TMBAControlForm::BuildControls() {
     BuildSettings(settings);
     gbStackingPort = Make<TPanel>(nullptr, "gbStackingPort");
     gbStackingPort->SetAlign(alClient);
-    int top = 12;
-    for (auto [button, name, caption, click] :
-         {std::tuple{&BT_Get, "BT_Get", "Refresh", &TMBAControlForm::BT_GetClick},
-          std::tuple{&SetBtn, "SetBtn", "Set", &TMBAControlForm::SetBtnClick},
-          std::tuple{&DelBtn, "DelBtn", "Delete", &TMBAControlForm::DelBtnClick}}) {
-        *button = MakeButton(column, name, caption, [this, click = click] { (this->*click)(); });
-        (*button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
-    BT_Close = MakeButton(column, "BT_Close", "Close", [this] { Close(); });
-    BT_Close->SetBounds(12, top, 86, 28);
+    qs::FillButtons(*this, column,
+                    {{&BT_Get, "BT_Get", "Refresh", [this] { BT_GetClick(); }},
+                     {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                     {&DelBtn, "DelBtn", "Delete", [this] { DelBtnClick(); }},
+                     {&BT_Close, "BT_Close", "Close", [this] { Close(); }}});
 }
 
 void TMBAControlForm::BuildSettings(TPanel* panel) {

@@ -60,16 +60,10 @@ void TSSHUserCtrlList::BuildControls() {
     lvData->SetAlign(alClient);
     lvData->OnClick = [this](TObject*) { Handle([this] { lvDataClick(); }); };
     lvData->OnDblClick = [this](TObject*) { Handle([this] { btnEditClick(); }); };
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "SampleLabel", "Sample", "StaticText",
-                             {{"btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
-                              {"btnEdit", "Edit", [this] { btnEditClick(); }},
-                              {"btnClose", "Close", [this] { Close(); }}});
-    SampleLabel = made.samples;
-    StaticText = made.count;
-    btnRefresh = made.buttons[0];
-    btnEdit = made.buttons[1];
-    btnClose = made.buttons[2];
+    qs::FillButtonColumn(*this, column, {"SampleLabel", &SampleLabel, "StaticText", &StaticText, "Sample"},
+                         {{&btnRefresh, "btnRefresh", "Refresh", [this] { btnRefreshClick(); }},
+                          {&btnEdit, "btnEdit", "Edit", [this] { btnEditClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
     qs::FollowRowCount(lvData, StaticText);
 }
 

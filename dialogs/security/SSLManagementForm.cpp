@@ -11,6 +11,7 @@
 #include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TSSLManagementForm* SSLManagementForm = nullptr;
 
@@ -93,12 +94,11 @@ void TSSLManagementForm::BuildControls() {
         cbxciphersuites[k]->Items().Add(QStringLiteral("disabled"));
         cbxciphersuites[k]->Items().Add(QStringLiteral("enabled"));
     }
-    btnGet = MakeButton(nullptr, "btnGet", "Refresh", [this] { btnGetClick(); });
-    btnGet->SetBounds(152, 260, 86, 28);
-    btnSet = MakeButton(nullptr, "btnSet", "Set", [this] { btnSetClick(); });
-    btnSet->SetBounds(246, 260, 86, 28);
-    btn1 = MakeButton(nullptr, "btn1", "Close", [this] { Close(); });
-    btn1->SetBounds(340, 260, 86, 28);
+    qs::FillButtons(*this, nullptr,
+                    {{&btnGet, "btnGet", "Refresh", [this] { btnGetClick(); }},
+                     {&btnSet, "btnSet", "Set", [this] { btnSetClick(); }},
+                     {&btn1, "btn1", "Close", [this] { Close(); }}},
+                    {.left = 152, .top = 260, .step = 94, .across = true});
 }
 
 void TSSLManagementForm::FormCreate() {

@@ -108,20 +108,12 @@ void TServerInformationForm::BuildEditors(TPanel* group) {
 }
 
 void TServerInformationForm::BuildButtonColumn(TPanel* column) {
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "SamplesLabel", "Samples", "Static",
-                             {{"GetButton", "Refresh", [this] { GetButtonClick(); }},
-                              {"EditButton", "Edit", [this] { EditButtonClick(); }},
-                              {"AddButton", "Add", [this] { AddButtonClick(); }},
-                              {"DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
-                              {"btnClose", "Close", [this] { Close(); }}});
-    SamplesLabel = made.samples;
-    Static = made.count;
-    GetButton = made.buttons[0];
-    EditButton = made.buttons[1];
-    AddButton = made.buttons[2];
-    DeleteButton = made.buttons[3];
-    btnClose = made.buttons[4];
+    qs::FillButtonColumn(*this, column, {"SamplesLabel", &SamplesLabel, "Static", &Static},
+                         {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                          {&EditButton, "EditButton", "Edit", [this] { EditButtonClick(); }},
+                          {&AddButton, "AddButton", "Add", [this] { AddButtonClick(); }},
+                          {&DeleteButton, "DeleteButton", "Delete", [this] { DeleteButtonClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
 }
 
 void TServerInformationForm::FormCreate() {

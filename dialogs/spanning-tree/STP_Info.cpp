@@ -12,6 +12,7 @@
 #include "ReadShown.h"
 #include "SpanningTreeAlgorithmForm.h"
 #include "StpVersionRecord.h"
+#include "TableLayout.h"
 
 TSTP_Info* STP_Info = nullptr;
 
@@ -132,14 +133,12 @@ void TSTP_Info::BuildControls() {
         red.setColor(QPalette::WindowText, Qt::red);
         note->setPalette(red);
     }
-    BT_Get = MakeButton(nullptr, "BT_Get", "Refresh", [this] { BT_GetClick(); });
-    BT_Set = MakeButton(nullptr, "BT_Set", "Set", [this] { BT_SetClick(); });
-    CloseButton = MakeButton(nullptr, "CloseButton", "Close", [this] { Close(); });
-    int buttonTop = 16;
-    for (TButton* b : {BT_Get, BT_Set, CloseButton}) {
-        b->SetBounds(344, buttonTop, 96, 28);
-        buttonTop += 38;
-    }
+    const qs::ButtonPlace place{.left = 344, .top = 16, .width = 96, .step = 38};
+    qs::FillButtons(*this, nullptr,
+                    {{&BT_Get, "BT_Get", "Refresh", [this] { BT_GetClick(); }},
+                     {&BT_Set, "BT_Set", "Set", [this] { BT_SetClick(); }},
+                     {&CloseButton, "CloseButton", "Close", [this] { Close(); }}},
+                    place);
     BuildHiddenControls();
 }
 

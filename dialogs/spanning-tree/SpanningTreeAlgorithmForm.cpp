@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "Progress.h"
 #include "QsSNMPRequest2Edits.h"
+#include "TableLayout.h"
 
 TSpanningTreeAlgorithmForm* SpanningTreeAlgorithmForm = nullptr;
 
@@ -46,10 +47,10 @@ void TSpanningTreeAlgorithmForm::BuildControls() {
     ComboBox1->SetBounds(180, 20, 100, 22);
     lbSTPState = Make<TLabel>(nullptr, "lbSTPState");
     lbSTPState->SetVisible(false);
-    GetButton = MakeButton(nullptr, "GetButton", "Refresh", [this] { GetButtonClick(); });
-    GetButton->SetBounds(100, 64, 80, 28);
-    SetButton = MakeButton(nullptr, "SetButton", "Set", [this] { SetButtonClick(); });
-    SetButton->SetBounds(200, 64, 80, 28);
+    qs::FillButtons(*this, nullptr,
+                    {{&GetButton, "GetButton", "Refresh", [this] { GetButtonClick(); }},
+                     {&SetButton, "SetButton", "Set", [this] { SetButtonClick(); }}},
+                    {.left = 100, .top = 64, .width = 80, .step = 100, .across = true});
 }
 
 QsSNMPRequest2Edits* TSpanningTreeAlgorithmForm::CreateStateRequest(TComponent* control) {

@@ -14,6 +14,7 @@
 #include "SelectedRowDelete.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "VlanBitmapText.h"
 
 #include <algorithm>
@@ -255,12 +256,9 @@ void VlanBlockTableForm::BuildColumn(int column, const BlockColumn& def, TPanel*
 }
 
 void VlanBlockTableForm::BuildButtonColumn(TPanel* column) {
-    Label4 = Make<TLabel>(column, "Label4");
-    Label4->SetCaption(QStringLiteral("Samples"));
-    Label4->SetBounds(12, 8, 86, 16);
-    StaticText1 = Make<TStaticText>(column, "StaticText1");
-    StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StaticText1->SetBounds(12, 26, 86, 22);
+    const SamplesCount samples = MakeSamplesCount(this, column, "Label4", "StaticText1");
+    Label4 = samples.label;
+    StaticText1 = samples.count;
     struct ButtonDef {
         TButton** button;
         const char* name;
@@ -277,16 +275,15 @@ void VlanBlockTableForm::BuildButtonColumn(TPanel* column) {
         {&CloseButton, "CloseButton", "Close", nullptr},
         {&StopButton, "StopButton", "Stop", nullptr},
     };
-    int top = 62;
     for (const ButtonDef& b : buttons) {
         *b.button = Make<TButton>(column, b.name);
         (*b.button)->SetCaption(QString::fromLatin1(b.caption));
-        (*b.button)->SetBounds(12, top, 86, 28);
-        top += 36;
         if (auto click = b.click) {
             (*b.button)->OnClick = [this, click](TObject*) { Guard([this, click] { (this->*click)(); }); };
         }
     }
+    StackButtons({GetButton, EditButton, AddButton, DeleteButton, CheckButton, UncheckButton, CloseButton,
+                  StopButton});
     CloseButton->OnClick = [this](TObject*) { Close(); };
     StopButton->SetVisible(false);
 }

@@ -10,6 +10,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TGuestVlanForm* GuestVlanForm = nullptr;
 
@@ -72,17 +73,11 @@ void TGuestVlanForm::BuildControls() {
     Edit1->SetVisible(false);
     cbxDel = Make<TComboBox>(group, "cbxDel");
     cbxDel->SetVisible(false);
-    int top = 12;
-    for (auto [button, name, caption, click] :
-         {std::tuple{&BT_Get, "BT_Get", "Refresh", &TGuestVlanForm::BT_GetClick},
-          std::tuple{&SetBtn, "SetBtn", "Set", &TGuestVlanForm::SetBtnClick},
-          std::tuple{&DelBtn, "DelBtn", "Delete", &TGuestVlanForm::DelBtnClick}}) {
-        *button = MakeButton(column, name, caption, [this, click = click] { (this->*click)(); });
-        (*button)->SetBounds(12, top, 86, 28);
-        top += 36;
-    }
-    BT_Close = MakeButton(column, "BT_Close", "Close", [this] { Close(); });
-    BT_Close->SetBounds(12, top, 86, 28);
+    qs::FillButtons(*this, column,
+                    {{&BT_Get, "BT_Get", "Refresh", [this] { BT_GetClick(); }},
+                     {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                     {&DelBtn, "DelBtn", "Delete", [this] { DelBtnClick(); }},
+                     {&BT_Close, "BT_Close", "Close", [this] { Close(); }}});
 }
 
 void TGuestVlanForm::FormCreate() {

@@ -8,6 +8,7 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TPortCapabilities8021dForm* PortCapabilities8021dForm = nullptr;
 
@@ -28,14 +29,8 @@ TPortCapabilities8021dForm::TPortCapabilities8021dForm(TComponent* owner)
     column->SetWidth(110);
     LV_dot1dPortCapabilitiesEntry = Make<TListView>(nullptr, "LV_dot1dPortCapabilitiesEntry");
     LV_dot1dPortCapabilitiesEntry->SetAlign(alClient);
-    Label2 = Make<TLabel>(column, "Label2");
-    Label2->SetCaption(QStringLiteral("Samples"));
-    Label2->SetBounds(12, 8, 86, 16);
-    ST_Count = Make<TStaticText>(column, "ST_Count");
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->SetBounds(12, 26, 86, 22);
-    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
-    RefreshBtn->SetBounds(12, 62, 86, 28);
+    qs::FillButtonColumn(*this, column, {"Label2", &Label2, "ST_Count", &ST_Count},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }}});
     qs::FollowRowCount(LV_dot1dPortCapabilitiesEntry, ST_Count);
     OnCreate = [this](TObject*) { FormCreate(); };
 }

@@ -9,6 +9,7 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TVLanCurrentTableForm* VLanCurrentTableForm = nullptr;
 
@@ -101,18 +102,11 @@ void TVLanCurrentTableForm::BuildGroup(TPanel* group) {
 }
 
 void TVLanCurrentTableForm::BuildButtonColumn(TPanel* column) {
-    Label11 = Make<TLabel>(column, "Label11");
-    Label11->SetCaption(QStringLiteral("Samples"));
-    Label11->SetBounds(12, 8, 86, 16);
-    ST_Count2 = SunkenText(Make<TStaticText>(column, "ST_Count2"));
-    ST_Count2->SetBounds(12, 26, 86, 22);
-    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
-    RefreshBtn->SetBounds(12, 62, 86, 28);
-    SetBtn = MakeButton(column, "SetBtn", "Set", [] {});
-    SetBtn->SetBounds(12, 98, 86, 28);
+    qs::FillButtonColumn(*this, column, {"Label11", &Label11, "ST_Count2", &ST_Count2},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [] {}},
+                          {&Closebtn, "Closebtn", "Close", [this] { Close(); }}});
     SetBtn->SetVisible(false);
-    Closebtn = MakeButton(column, "Closebtn", "Close", [this] { Close(); });
-    Closebtn->SetBounds(12, 134, 86, 28);
 }
 
 void TVLanCurrentTableForm::FormCreate() {

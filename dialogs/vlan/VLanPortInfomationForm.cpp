@@ -12,6 +12,7 @@
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 
 TVLanPortInfomationForm* VLanPortInfomationForm = nullptr;
 
@@ -77,46 +78,23 @@ void TVLanPortInfomationForm::BuildControls() {
 }
 
 void TVLanPortInfomationForm::BuildEditors(TPanel* strip) {
-    struct Field {
-        TLabel** label;
-        const char* labelName;
-        const char* caption;
-        int left, top;
-    };
-    const Field fields[] = {
-        {&Label1, "Label1", "Port VLAN ID", 8, 10},
-        {&Label2, "Label2", "Acceptable Frame Types", 300, 10},
-        {&Label3, "Label3", "Ingress Filtering", 8, 42},
-        {&Label4, "Label4", "GVRP Status", 300, 42},
-    };
-    for (const Field& f : fields) {
-        *f.label = Make<TLabel>(strip, f.labelName);
-        (*f.label)->SetCaption(QString::fromLatin1(f.caption));
-        (*f.label)->SetBounds(f.left, f.top, 150, 16);
-    }
-    PortVLanID = Make<TEdit>(strip, "PortVLanID");
-    PortVLanID->SetBounds(160, 6, 120, 22);
-    AcceptableFrameTypes = Make<TComboBox>(strip, "AcceptableFrameTypes");
-    AcceptableFrameTypes->SetBounds(452, 6, 180, 22);
-    IngressFiltering = Make<TComboBox>(strip, "IngressFiltering");
-    IngressFiltering->SetBounds(160, 38, 120, 22);
-    GvrpStatus = Make<TComboBox>(strip, "GvrpStatus");
-    GvrpStatus->SetBounds(452, 38, 180, 22);
+    qs::PlaceLabels(this, strip,
+                    {{&Label1, "Label1", "Port VLAN ID", 8, 10},
+                     {&Label2, "Label2", "Acceptable Frame Types", 300, 10},
+                     {&Label3, "Label3", "Ingress Filtering", 8, 42},
+                     {&Label4, "Label4", "GVRP Status", 300, 42}},
+                    150);
+    PortVLanID = qs::PlaceOn<TEdit>(this, strip, "PortVLanID", 160, 6, 120);
+    AcceptableFrameTypes = qs::PlaceOn<TComboBox>(this, strip, "AcceptableFrameTypes", 452, 6, 180);
+    IngressFiltering = qs::PlaceOn<TComboBox>(this, strip, "IngressFiltering", 160, 38, 120);
+    GvrpStatus = qs::PlaceOn<TComboBox>(this, strip, "GvrpStatus", 452, 38, 180);
 }
 
 void TVLanPortInfomationForm::BuildButtonColumn(TPanel* column) {
-    Label5 = Make<TLabel>(column, "Label5");
-    Label5->SetCaption(QStringLiteral("Samples"));
-    Label5->SetBounds(12, 8, 86, 16);
-    ST_Count = Make<TStaticText>(column, "ST_Count");
-    ST_Count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ST_Count->SetBounds(12, 26, 86, 22);
-    RefreshBtn = MakeButton(column, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); });
-    RefreshBtn->SetBounds(12, 62, 86, 28);
-    SetBtn = MakeButton(column, "SetBtn", "Set", [this] { SetBtnClick(); });
-    SetBtn->SetBounds(12, 98, 86, 28);
-    Closebtn = MakeButton(column, "Closebtn", "Close", [this] { Close(); });
-    Closebtn->SetBounds(12, 134, 86, 28);
+    qs::FillButtonColumn(*this, column, {"Label5", &Label5, "ST_Count", &ST_Count},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                          {&Closebtn, "Closebtn", "Close", [this] { Close(); }}});
 }
 
 void TVLanPortInfomationForm::FormCreate() {

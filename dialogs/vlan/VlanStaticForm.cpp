@@ -124,22 +124,13 @@ void TVlanStaticForm::BuildEditorStrip(TPanel* strip) {
 }
 
 void TVlanStaticForm::BuildButtonColumn(TPanel* column) {
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "Label11", "Samples", "ST_Count2",
-                             {{"RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
-                              {"SetBtn", "Set", [this] { SetBtnClick(); }},
-                              {"AddBtn", "Add", [this] { AddBtnClick(); }},
-                              {"DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
-                              {"btnStop", "Stop", [this] { btnStopClick(); }},
-                              {"btnClose", "Close", [this] { Close(); }}});
-    Label11 = made.samples;
-    ST_Count2 = made.count;
-    RefreshBtn = made.buttons[0];
-    SetBtn = made.buttons[1];
-    AddBtn = made.buttons[2];
-    DeleteBtn = made.buttons[3];
-    btnStop = made.buttons[4];
-    btnClose = made.buttons[5];
+    qs::FillButtonColumn(*this, column, {"Label11", &Label11, "ST_Count2", &ST_Count2},
+                         {{&RefreshBtn, "RefreshBtn", "Refresh", [this] { RefreshBtnClick(); }},
+                          {&SetBtn, "SetBtn", "Set", [this] { SetBtnClick(); }},
+                          {&AddBtn, "AddBtn", "Add", [this] { AddBtnClick(); }},
+                          {&DeleteBtn, "DeleteBtn", "Delete", [this] { DeleteBtnClick(); }},
+                          {&btnStop, "btnStop", "Stop", [this] { btnStopClick(); }},
+                          {&btnClose, "btnClose", "Close", [this] { Close(); }}});
 }
 
 void TVlanStaticForm::FormCreate() {

@@ -66,20 +66,12 @@ void Tdot1vProtocolPortForm::BuildControls() {
     ListView1->SetAlign(alClient);
     ListView1->OnClick = [this](TObject*) { Handle([this] { ListView1Click(); }); };
     ListView1->OnDblClick = [this](TObject*) { Handle([this] { Btu_EditClick(); }); };
-    const qs::ButtonColumn made =
-        qs::FillButtonColumn(*this, column, "Samples", "Samples", "StaticText1",
-                             {{"btn_Get", "Refresh", [this] { btn_GetClick(); }},
-                              {"Btn_Add", "Add", [this] { Btn_AddClick(); }},
-                              {"Btn_Delete", "Delete", [this] { Btn_DeleteClick(); }},
-                              {"Btu_Edit", "Edit", [this] { Btu_EditClick(); }},
-                              {"Btn_Close", "Close", [this] { Close(); }}});
-    Samples = made.samples;
-    StaticText1 = made.count;
-    btn_Get = made.buttons[0];
-    Btn_Add = made.buttons[1];
-    Btn_Delete = made.buttons[2];
-    Btu_Edit = made.buttons[3];
-    Btn_Close = made.buttons[4];
+    qs::FillButtonColumn(*this, column, {"Samples", &Samples, "StaticText1", &StaticText1},
+                         {{&btn_Get, "btn_Get", "Refresh", [this] { btn_GetClick(); }},
+                          {&Btn_Add, "Btn_Add", "Add", [this] { Btn_AddClick(); }},
+                          {&Btn_Delete, "Btn_Delete", "Delete", [this] { Btn_DeleteClick(); }},
+                          {&Btu_Edit, "Btu_Edit", "Edit", [this] { Btu_EditClick(); }},
+                          {&Btn_Close, "Btn_Close", "Close", [this] { Close(); }}});
     qs::FollowRowCount(ListView1, StaticText1);
 }
 

@@ -1,15 +1,22 @@
 // The dialog kit's pieces on their own: access marks put back after an exception, the walk
 // gate's refusals with each variant's wording, the failure reports of get and set hooks, the
-// guarded handler, and the order in which a closing dialog ends its requests.
+// guarded handler, the order in which a closing dialog ends its requests, and where the button
+// column and label table steps put their controls.
 #include "AccessMarks.h"
+#include "Button.h"
+#include "Edit.h"
 #include "FailureReport.h"
 #include "FeatureDialog.h"
 #include "GuiTest.h"
+#include "Label.h"
 #include "ListView.h"
+#include "Panel.h"
 #include "PortPickerSlot.h"
 #include "QsSNMPError.h"
 #include "RequestShutdown.h"
+#include "StaticText.h"
 #include "StatusBar.h"
+#include "TableLayout.h"
 #include "WalkGate.h"
 #include "stackingPortUitFormUnit.h"
 
@@ -245,6 +252,144 @@ TEST_F(KitTest, ShutdownWaitsForABusyRequestOnlyBoundedly) {
     shutdown.AddRequest(std::move(request));
     shutdown.Run();
     EXPECT_TRUE(shutdown.Done());
+}
+
+} // namespace
+} // namespace qs::test
+
+namespace qs::test {
+namespace {
+
+struct ColumnCase {
+    const char* what;
+    ColumnHead head;
+    bool secondWanted;
+    ButtonPlace place;
+    QRect count;                // empty: no count
+    std::vector<QRect> buttons; // of the buttons made, in order
+};
+
+QRect Bounds(const TControl* c) {
+    return {c->Left(), c->Top(), c->Width(), c->Height()};
+}
+
+TEST_F(KitTest, ButtonColumnPlacesTheHeadAndTheWantedButtonsAndStoresThem) {
+    ButtonPlace wide;
+    wide.width = 96;
+    wide.top = 46;
+    ButtonPlace shifted;
+    shifted.left = 256;
+    ButtonPlace row;
+    row.left = 8;
+    row.top = 184;
+    row.step = 92;
+    row.across = true;
+    const ColumnCase cases[] = {
+        {"samples and count",
+         {"Label1", nullptr, "Count1"},
+         true,
+         {},
+         {12, 26, 86, 22},
+         {{12, 62, 86, 28}, {12, 98, 86, 28}, {12, 134, 86, 28}}},
+        {"count alone",
+         {nullptr, nullptr, "Count1"},
+         true,
+         {},
+         {12, 12, 86, 22},
+         {{12, 48, 86, 28}, {12, 84, 86, 28}, {12, 120, 86, 28}}},
+        {"second left out",
+         {"Label1", nullptr, "Count1"},
+         false,
+         {},
+         {12, 26, 86, 22},
+         {{12, 62, 86, 28}, {12, 98, 86, 28}}},
+        {"wider, first button lower",
+         {nullptr, nullptr, "Count1"},
+         true,
+         wide,
+         {12, 12, 96, 22},
+         {{12, 46, 96, 28}, {12, 82, 96, 28}, {12, 118, 96, 28}}},
+        {"another left, no head",
+         {},
+         true,
+         shifted,
+         {},
+         {{256, 12, 86, 28}, {256, 48, 86, 28}, {256, 84, 86, 28}}},
+        {"a row across", {}, false, row, {}, {{8, 184, 86, 28}, {100, 184, 86, 28}}},
+    };
+    for (const ColumnCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        FeatureDialog dialog(nullptr, "ColumnDialog", QStringLiteral("Column"), QSize(400, 300), 0);
+        TLabel* label = nullptr;
+        TStaticText* count = nullptr;
+        ColumnHead head = c.head;
+        head.label = &label;
+        head.count = &count;
+        TButton* first = nullptr;
+        TButton* second = new TButton(&dialog, &dialog); // overwritten, also when left out
+        TButton* third = nullptr;
+        int clicks = 0;
+        const ButtonColumn made =
+            FillButtonColumn(dialog, &dialog, head,
+                             {{&first, "First", "One", [&clicks] { ++clicks; }},
+                              {&second, "Second", "Two", [&clicks] { clicks += 10; }, c.secondWanted},
+                              {&third, "Third", "Three", {}}},
+                             c.place);
+        ASSERT_EQ(made.buttons.size(), 3U);
+        EXPECT_EQ(made.buttons[0], first);
+        EXPECT_EQ(made.buttons[1], second);
+        EXPECT_EQ(made.buttons[2], third);
+        EXPECT_EQ(second != nullptr, c.secondWanted);
+        EXPECT_EQ(label, made.samples);
+        EXPECT_EQ(label != nullptr, c.head.labelName != nullptr);
+        if (label) {
+            EXPECT_EQ(label->Caption(), QStringLiteral("Samples"));
+            EXPECT_EQ(Bounds(label), QRect(c.place.left, 8, c.place.width, 16));
+        }
+        ASSERT_EQ(count != nullptr, !c.count.isEmpty());
+        if (count) {
+            EXPECT_EQ(count->objectName(), QStringLiteral("Count1"));
+            EXPECT_EQ(count->Caption(), QStringLiteral("0"));
+            EXPECT_EQ(Bounds(count), c.count);
+        }
+        std::vector<QRect> placed;
+        for (TButton* b : {first, second, third}) {
+            if (b) {
+                placed.push_back(Bounds(b));
+            }
+        }
+        EXPECT_EQ(placed, c.buttons);
+        EXPECT_EQ(third->objectName(), QStringLiteral("Third"));
+        EXPECT_EQ(third->Caption(), QStringLiteral("Three"));
+        first->Click();
+        third->Click(); // no handler: the dialog connects its own
+        if (second) {
+            second->Click();
+        }
+        EXPECT_EQ(clicks, c.secondWanted ? 11 : 1);
+    }
+}
+
+TEST_F(KitTest, LabelTableAndPlacedControlsStandOnTheirPanelWhereTheTableSays) {
+    FeatureDialog dialog(nullptr, "LabelDialog", QStringLiteral("Labels"), QSize(400, 300), 0);
+    auto* strip = new TPanel(&dialog, &dialog);
+    TLabel* first = nullptr;
+    PlaceLabels(&dialog, strip,
+                {{&first, "Label1", "Server Index", 8, 8}, {nullptr, "Label2", "Row Status", 140, 52}}, 130);
+    auto* second = dialog.findChild<TLabel*>(QStringLiteral("Label2"));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->objectName(), QStringLiteral("Label1"));
+    EXPECT_EQ(first->Caption(), QStringLiteral("Server Index"));
+    EXPECT_EQ(second->Caption(), QStringLiteral("Row Status"));
+    EXPECT_EQ(Bounds(first), QRect(8, 8, 130, 16));
+    EXPECT_EQ(Bounds(second), QRect(140, 52, 130, 16));
+    auto* edit = PlaceOn<TEdit>(&dialog, strip, "Ed_Index", 8, 26, 120);
+    EXPECT_EQ(edit->objectName(), QStringLiteral("Ed_Index"));
+    EXPECT_EQ(Bounds(edit), QRect(8, 26, 120, 22));
+    for (TControl* c : std::initializer_list<TControl*>{first, second, edit}) {
+        EXPECT_EQ(c->Parent(), strip);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "BlockingAction.h"
 
+#include <QThread>
+
 namespace qs {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 struct ActionState {
     bool running = false;
     bool stopped = false;
+    int level = -1; // the event-loop depth the running action began at
     std::uint64_t timeouts = 0;
     std::uint64_t skipped = 0;
 };
@@ -17,16 +20,29 @@ ActionState& State() {
     return state;
 }
 
+// Nested event loops (modal windows) count: a click inside one is a new user action.
+int LoopLevel() {
+    return QThread::currentThread()->loopLevel();
+}
+
 } // namespace
 
-BlockingAction::BlockingAction() : savedRunning_(State().running), savedStopped_(State().stopped) {
+BlockingAction::BlockingAction()
+    : savedRunning_(State().running), savedStopped_(State().stopped), savedLevel_(State().level),
+      joined_(State().running && State().level == LoopLevel()) {
     State().running = true;
-    State().stopped = false;
+    State().level = LoopLevel();
+    if (!joined_) {
+        State().stopped = false;
+    }
 }
 
 BlockingAction::~BlockingAction() {
     State().running = savedRunning_;
-    State().stopped = savedStopped_;
+    State().level = savedLevel_;
+    if (!joined_) {
+        State().stopped = savedStopped_;
+    }
 }
 
 bool BlockingAction::Stopped() {

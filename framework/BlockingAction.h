@@ -12,7 +12,9 @@ namespace qs {
 class BlockingAction {
 public:
     // Begins an action with nothing timed out; the action it interrupts (a modal window opened
-    // from a button, say) gets its own state back at the end.
+    // from a button, say) gets its own state back at the end. Begun while another action runs
+    // in the same event loop (a handler called by another), it is part of that action: a
+    // time-out before it stops it, and one in it stops the rest of the outer action.
     BlockingAction();
     ~BlockingAction();
     BlockingAction(const BlockingAction&) = delete;
@@ -30,6 +32,8 @@ public:
 private:
     bool savedRunning_;
     bool savedStopped_;
+    int savedLevel_;
+    bool joined_;
 };
 
 } // namespace qs

@@ -62,6 +62,7 @@ bool ReportWriteFailure(QsSNMPRequest2Controls* request, const QsSNMPError* erro
 }
 
 bool Guarded(const StatusArea& status, const std::function<void()>& work) {
+    const BlockingAction action;
     try {
         work();
         return true;
@@ -74,11 +75,11 @@ bool Guarded(const StatusArea& status, const std::function<void()>& work) {
 }
 
 bool GuardedAction(const StatusArea& status, const std::function<void()>& work) {
-    const BlockingAction action;
     return Guarded(status, work);
 }
 
 bool GuardedStatusLine(QsSNMPRequest2Controls* request, const std::function<void()>& work) {
+    const BlockingAction action;
     try {
         work();
         return true;

@@ -35,11 +35,12 @@ bool ReportReadFailure(QsSNMPRequest2Controls* request, const QsSNMPError* error
 // refused write. Returns whether the write failed.
 bool ReportWriteFailure(QsSNMPRequest2Controls* request, const QsSNMPError* error);
 
-// Runs an event handler's work; an exception's text goes to the status area instead of leaving
-// the handler. Returns false when one was caught.
+// Runs an event handler's work as one user action (qs::BlockingAction: after the first blocking
+// request that timed out the rest of it is skipped; called from another handler it is part of
+// that one); an exception's text goes to the status area instead of leaving the handler.
+// Returns false when one was caught.
 bool Guarded(const StatusArea& status, const std::function<void()>& work);
-// A button's handler: Guarded, run as one user action (qs::BlockingAction), so that after the
-// first blocking request that timed out the rest of the click is skipped.
+// A button's handler: Guarded.
 bool GuardedAction(const StatusArea& status, const std::function<void()>& work);
 // The same for dialogs that show an exception through the request's status line (the read or
 // write template with the text in it).

@@ -1,5 +1,6 @@
 #include "Ipv6StaticRouteEditForm.h"
 
+#include "BlockingAction.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogFrame.h"
@@ -117,7 +118,10 @@ void TIpv6StaticRouteEditForm::BuildControls() {
     BackupComboBox->SetVisible(false);
     btnSet = qs::MakeOn<TButton>(this, "btnSet", 206, 212, 90);
     btnSet->SetCaption(QStringLiteral("Set"));
-    btnSet->OnClick = [this](TObject*) { btnSetClick(); };
+    btnSet->OnClick = [this](TObject*) {
+        const qs::BlockingAction click; // the set and the owner's refresh: one time-out at most
+        btnSetClick();
+    };
     btnClose = qs::MakeOn<TButton>(this, "btnClose", 310, 212, 90);
     btnClose->SetCaption(QStringLiteral("Close"));
     btnClose->OnClick = [this](TObject*) { Close(); };

@@ -1,5 +1,6 @@
 #include "NewBootpCtrlForm.h"
 
+#include "BlockingAction.h"
 #include "Button.h"
 #include "Dialogs.h"
 #include "Edit.h"
@@ -32,7 +33,10 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner, qs::BootpServerList* lis
     Edit2 = qs::MakeOn<TEdit>(this, "Edit2", 134, 50, 180);
     DeleteBtn = qs::MakeOn<TButton>(this, "DeleteBtn", 120, 90, 90, 28);
     DeleteBtn->SetCaption(QStringLiteral("Set"));
-    DeleteBtn->OnClick = [this](TObject*) { AddBtnClick(); };
+    DeleteBtn->OnClick = [this](TObject*) {
+        const qs::BlockingAction click; // the set and the owner's refresh: one time-out at most
+        AddBtnClick();
+    };
     BitBtn1 = qs::MakeOn<TButton>(this, "BitBtn1", 224, 90, 90, 28);
     BitBtn1->SetCaption(QStringLiteral("Close"));
     BitBtn1->OnClick = [this](TObject*) { Close(); };

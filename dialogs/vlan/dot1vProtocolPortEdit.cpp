@@ -1,5 +1,6 @@
 #include "dot1vProtocolPortEdit.h"
 
+#include "BlockingAction.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Edit.h"
@@ -39,7 +40,10 @@ Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, std::function<
     state->SetVisible(false);
     btn_Set = Make<TButton>(this, "btn_Set", 110, 150, 80);
     btn_Set->SetCaption(QStringLiteral("Set"));
-    btn_Set->OnClick = [this](TObject*) { btn_SetClick(); };
+    btn_Set->OnClick = [this](TObject*) {
+        const qs::BlockingAction click; // the set and the owner's refresh: one time-out at most
+        btn_SetClick();
+    };
     btn_Close = Make<TButton>(this, "btn_Close", 200, 150, 80);
     btn_Close->SetCaption(QStringLiteral("Close"));
     btn_Close->OnClick = [this](TObject*) { Close(); };

@@ -4,6 +4,7 @@
 // runs (the posted WM_REFRESH_PAGE) and whenever the user picks another tab, and stops, waits
 // for and frees its requests when it closes.
 
+#include "BlockingAction.h"
 #include "Form.h"
 #include "GUIGenerator.h"
 #include "PageControl.h"
@@ -69,6 +70,8 @@ namespace qs {
 bool Closing(TForm* host);
 
 // Brackets a page operation of the form that hosts a panel (nothing when it is not a page host).
+// The operation is one user action: after a blocking request of it timed out, the rest of its
+// blocking requests are skipped (BlockingAction).
 class PageOperation {
 public:
     explicit PageOperation(TForm* host);
@@ -78,5 +81,6 @@ public:
 
 private:
     QPointer<TForm> m_host;
+    BlockingAction m_action;
 };
 } // namespace qs

@@ -3,6 +3,11 @@
 // switch's LEDs and links and follows them.
 #include "MainUnit.h"
 
+#include "About.h"
+#include "BlockingAction.h"
+#include "Button.h"
+#include "Label.h"
+
 #include "Clock.h"
 #include "GuiTest.h"
 #include "Image.h"
@@ -378,6 +383,33 @@ TEST_F(MainWindowSim, SnmpV3DeviceSilentAtStartUpIsShownAnsweringByTheFirstPollA
     EXPECT_TRUE(WaitFor([&] { return MainForm->StatusBar->Panels(0)->Text().startsWith("Get: Ok!"); }, 8000))
         << MainForm->StatusBar->Panels(0)->Text().toStdString();
     EXPECT_EQ(LedColour(panel, 0), kLedLime);
+}
+
+// Help > About sends nothing: opened while the device is silent, its texts are there from the
+// start and no blocking link read of the front panel holds it up while it is open (longer than
+// the panel's link period); the panel reads its links again once it is closed.
+TEST_F(MainWindowSim, AboutOverASilentDeviceShowsItsTextsAndWaitsForNoLinkRead) {
+    ASSERT_TRUE(StartSim());
+    TPanelKRS5428MX_Form* panel = OpenPanel();
+    ASSERT_TRUE(panel->Timer1->Enabled());
+    ASSERT_TRUE(sim->pause());
+    const Continue later{sim->pid()};
+    const std::uint64_t before = BlockingAction::Timeouts();
+    QString shownLabel, shownCaption;
+    std::uint64_t whileOpen = 0;
+    QTimer::singleShot(25, [&] {
+        shownLabel = AboutForm->AboutLabel->Caption();
+        shownCaption = AboutForm->Caption();
+        WaitFor([] { return false; }, panel->Timer1->Interval() + 1000);
+        whileOpen = BlockingAction::Timeouts() - before;
+        AboutForm->BT_Ok->Click();
+    });
+    MainForm->About1Click(MainForm);
+    EXPECT_EQ(shownLabel, "Torvik KRS-5400-28 Vorev Ethernet Management Module");
+    EXPECT_EQ(shownCaption, "About KRS-5400-28 Vorev Ethernet Module");
+    EXPECT_EQ(whileOpen, 0u);
+    EXPECT_EQ(AboutForm, nullptr);
+    EXPECT_TRUE(panel->Timer1->Enabled());
 }
 
 } // namespace

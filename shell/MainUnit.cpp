@@ -11,7 +11,6 @@
 #include "StartupRules.h"
 #include "StaticText.h"
 #include "StatusBar.h"
-#include "Timer.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -42,29 +41,6 @@ void BuildOwnMenu(TMainForm& form, TMainMenu& menu) {
     menu.Add(help);
     menu.Add(Item(&form, nullptr, "Refresh1", "Refresh"));
 }
-
-// Holds the front panels' link timers for a scope and starts again those it held.
-class LinkReadsHeld {
-public:
-    explicit LinkReadsHeld(const std::vector<TPanelKRS5428MX_Form*>& panels) {
-        for (TPanelKRS5428MX_Form* panel : panels) {
-            if (panel->Timer1->Enabled()) {
-                panel->Timer1->SetEnabled(false);
-                held_.push_back(panel->Timer1);
-            }
-        }
-    }
-    ~LinkReadsHeld() {
-        for (TTimer* timer : held_) {
-            timer->SetEnabled(true);
-        }
-    }
-    LinkReadsHeld(const LinkReadsHeld&) = delete;
-    LinkReadsHeld& operator=(const LinkReadsHeld&) = delete;
-
-private:
-    std::vector<TTimer*> held_;
-};
 
 TStaticText* HiddenText(TMainForm* form, const char* name) {
     auto* text = new TStaticText(form);
@@ -231,11 +207,9 @@ void TMainForm::Refresh1Click(TObject*) {
 
 void TMainForm::Help2Click(TObject*) {}
 
-// The box sends nothing and needs no link read: the panels' blocking reads wait while it is open,
-// so against a silent device it is neither painted late nor frozen behind one. Its texts are
-// final before it shows, whether or not the window system activates it.
+// The box's texts are final before it shows, whether or not the window system activates it
+// (without activation it stayed blank).
 void TMainForm::About1Click(TObject*) {
-    const LinkReadsHeld held(FrontPanels);
     auto* about = new TAboutForm(nullptr);
     AboutForm = about;
     about->FormActivate(about);

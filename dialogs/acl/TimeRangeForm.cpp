@@ -137,10 +137,7 @@ void TTimeRangeForm::BuildButtons(TPanel* column) {
 }
 
 void TTimeRangeForm::FormCreate() {
-    Shutdown.SetListView(ListView1);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    RangeRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    RangeRequest = MakeTableRequest(ListView1);
     ReadComplete.Attach(RangeRequest);
     try {
         RangeRequest->Request.List = QsSNMPVarList(TimeRangeVars(), MVT_UMV, 1);

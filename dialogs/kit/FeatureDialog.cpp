@@ -25,8 +25,12 @@ FeatureDialog::~FeatureDialog() {
 }
 
 QsSNMPRequest2Edits* FeatureDialog::MakeTableRequest(TListView* list, PortPickerSlot& ports) {
-    Shutdown.SetListView(list);
     Shutdown.AddPicker(&ports);
+    return MakeTableRequest(list);
+}
+
+QsSNMPRequest2Edits* FeatureDialog::MakeTableRequest(TListView* list) {
+    Shutdown.SetListView(list);
     auto request = std::make_unique<QsSNMPRequest2Edits>(this);
     QsSNMPRequest2Edits* made = request.get();
     Shutdown.AddRequest(std::move(request));

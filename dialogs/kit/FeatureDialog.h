@@ -45,6 +45,8 @@ protected:
     // The request of a table with a port picker, owned by the shutdown, which on close also clears
     // list's selection and releases the picker before it ends the request.
     QsSNMPRequest2Edits* MakeTableRequest(TListView* list, PortPickerSlot& ports);
+    // The same for a table without a port picker.
+    QsSNMPRequest2Edits* MakeTableRequest(TListView* list);
     // Adds a close step in front of the request shutdown: false refuses the close.
     void SetCloseGate(std::function<bool()> gate) { closeGate_ = std::move(gate); }
 

@@ -99,10 +99,7 @@ void TARPConfigForm::FormCreate() {
     Editor = new TARPAddEdit(
         this, [this](bool addMode) { return WriteFromEditor(addMode); }, StatusOut());
     ARPAddEdit = Editor;
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    ArpRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    ArpRequest = MakeTableRequest(ListView1);
     Handle([this] {
         ArpRequest->Request.List = QsSNMPVarList(ArpVars(), MVT_UMV, 3);
         ArpRequest->BindListView(ListView1, true);

@@ -70,10 +70,7 @@ void TBOOTCtrlTableForm::BuildControls() {
 void TBOOTCtrlTableForm::FormCreate() {
     Editor = new TNewBootpCtrlForm(this, this);
     NewBootpCtrlForm = Editor;
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    RelayRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    RelayRequest = MakeTableRequest(ListView1);
     rowButtons_.Show(false);
     qs::GuardedStatusLine(RelayRequest, [this] {
         BindRequest();

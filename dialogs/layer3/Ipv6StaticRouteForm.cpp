@@ -80,10 +80,7 @@ void TIpv6StaticRouteForm::BuildControls() {
 void TIpv6StaticRouteForm::FormCreate() {
     Editor = new TIpv6StaticRouteEditForm(this, [this] { AddRoute(); });
     Ipv6StaticRouteEditForm = Editor;
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    RouteRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    RouteRequest = MakeTableRequest(ListView1);
     Handle([this] {
         BindRequest();
         qs::RefreshShown(*RouteRequest);

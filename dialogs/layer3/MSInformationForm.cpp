@@ -78,10 +78,7 @@ void TMSInformationForm::BuildControls() {
 void TMSInformationForm::FormCreate() {
     Editor = new TMSEditForm(this, ListView1, StatusOut());
     MSEditForm = Editor;
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    ListRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    ListRequest = MakeTableRequest(ListView1);
     Handle([this] {
         ListRequest->Request.List = QsSNMPVarList(MemberListVars(), MVT_UMV, 1);
         ListRequest->BindListView(ListView1, true);

@@ -66,11 +66,8 @@ void LldpDot1TxForm::BuildEditors() {
 }
 
 void LldpDot1TxForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    TxRequest = request.get();
+    TxRequest = MakeTableRequest(ListView1);
     SetRowRequest(TxRequest);
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
     const bool started = Handle([this] {
         TxRequest->Request.List = QsSNMPVarList(setup_.table, MVT_UMV, 2);
         TxRequest->BindListView(ListView1, true);

@@ -121,10 +121,7 @@ void TSystemLogServerForm::BuildButtons(TPanel* column) {
 }
 
 void TSystemLogServerForm::FormCreate() {
-    Shutdown.SetListView(LV_SystemLogServerEntry);
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    ServerRequest = request.get();
-    Shutdown.AddRequest(std::move(request));
+    ServerRequest = MakeTableRequest(LV_SystemLogServerEntry);
     Handle([this] {
         ServerRequest->Request.List = QsSNMPVarList(SyslogVars(), MVT_UMV, 1);
         ServerRequest->BindListView(LV_SystemLogServerEntry, true);

@@ -174,10 +174,7 @@ void TPortTrunkForm::CreatePortPickers() {
 }
 
 void TPortTrunkForm::CreateTrunkRequest() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    TrunkRequest = request.get();
-    Shutdown.SetListView(LV_PortTrunk);
-    Shutdown.AddRequest(std::move(request));
+    TrunkRequest = MakeTableRequest(LV_PortTrunk);
     Handle([this] {
         TrunkRequest->Request.List = QsSNMPVarList(PortTrunkVars(), MVT_UMV, 1);
         TrunkRequest->Mode = RM_BLOCKING;

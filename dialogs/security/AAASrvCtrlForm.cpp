@@ -74,10 +74,7 @@ void TAAASrvCtrlForm::BuildControls() {
 }
 
 void TAAASrvCtrlForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    GroupRequest = request.get();
-    Shutdown.SetListView(lvOper);
-    Shutdown.AddRequest(std::move(request));
+    GroupRequest = MakeTableRequest(lvOper);
     Handle([this] {
         GroupRequest->Request.List = QsSNMPVarList(GroupHostVars(), MVT_UMV, 3);
         GroupRequest->BindListView(lvOper, true);

@@ -174,10 +174,7 @@ void TLoginMethodListForm::BuildButtonColumn(TPanel* column) {
 }
 
 void TLoginMethodListForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    MethodRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    MethodRequest = MakeTableRequest(ListView1);
     Handle([this] {
         MethodRequest->Request.List = MethodVars(Mode);
         MethodRequest->Mode = RM_BLOCKING;

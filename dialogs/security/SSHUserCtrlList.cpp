@@ -73,10 +73,7 @@ void TSSHUserCtrlList::FormCreate() {
         this, [this] { return WriteFromEditor(); }, StatusOut());
     SSHUserCtrlEdit = Editor;
     Editor->FormCreate();
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    UserRequest = request.get();
-    Shutdown.SetListView(lvData);
-    Shutdown.AddRequest(std::move(request));
+    UserRequest = MakeTableRequest(lvData);
     Handle([this] {
         UserRequest->Request.List = QsSNMPVarList(UserVars(), MVT_UMV, 1);
         UserRequest->BindListView(lvData, true);

@@ -117,10 +117,7 @@ void TServerInformationForm::BuildButtonColumn(TPanel* column) {
 }
 
 void TServerInformationForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    ServerRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    ServerRequest = MakeTableRequest(ListView1);
     Handle([this] {
         ServerRequest->Request.List = QsSNMPVarList(ServerVars(), MVT_UMV, 2);
         ServerRequest->Mode = RM_BLOCKING;

@@ -40,10 +40,7 @@ TPortCapabilities8021dForm::~TPortCapabilities8021dForm() {
 }
 
 void TPortCapabilities8021dForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    CapabilityRequest = request.get();
-    Shutdown.SetListView(LV_dot1dPortCapabilitiesEntry);
-    Shutdown.AddRequest(std::move(request));
+    CapabilityRequest = MakeTableRequest(LV_dot1dPortCapabilitiesEntry);
     CapabilityRequest->Request.List = QsSNMPVarList(PortCapabilityVars, MVT_FMV, 1);
     qs::GuardedStatusLine(CapabilityRequest, [this] {
         CapabilityRequest->BindListView(LV_dot1dPortCapabilitiesEntry, true);

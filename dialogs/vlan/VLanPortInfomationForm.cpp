@@ -98,10 +98,7 @@ void TVLanPortInfomationForm::BuildButtonColumn(TPanel* column) {
 }
 
 void TVLanPortInfomationForm::FormCreate() {
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    PortRequest = request.get();
-    Shutdown.SetListView(LV_dot1qPortVlanEntry);
-    Shutdown.AddRequest(std::move(request));
+    PortRequest = MakeTableRequest(LV_dot1qPortVlanEntry);
     busyGate_.Attach(PortRequest);
     Handle([this] {
         PortRequest->Request.List = QsSNMPVarList(PortVlanVars(), MVT_FMV, 1);

@@ -78,10 +78,7 @@ void Tdot1vProtocolPortForm::BuildControls() {
 void Tdot1vProtocolPortForm::FormCreate() {
     Editor = new Tdot1vProtocolPortEdit(nullptr, [this] { WriteFromEditor(); });
     dot1vProtocolPortEdit = Editor;
-    auto request = std::make_unique<QsSNMPRequest2Edits>(this);
-    PortRequest = request.get();
-    Shutdown.SetListView(ListView1);
-    Shutdown.AddRequest(std::move(request));
+    PortRequest = MakeTableRequest(ListView1);
     Handle([this] {
         PortRequest->Request.List = QsSNMPVarList(ProtocolPortVars(), MVT_UMV, 2);
         PortRequest->BindListView(ListView1, true);

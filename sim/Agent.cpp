@@ -108,8 +108,10 @@ bool Agent::start(std::string& error) {
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
     init_snmp("krs-sim");
     initialised_ = true;
-    // One engine ID per process: sessions copy it when they open, and keys localise to it.
-    std::string engine = "krs-sim:" + std::to_string(getpid());
+    // One engine ID per process, unless given: sessions copy it when they open, and keys localise
+    // to it. A restarted agent is another engine unless it is told to be the same one.
+    const std::string engine =
+        options_.engineId.empty() ? "krs-sim:" + std::to_string(getpid()) : options_.engineId;
     if (setup_engineID(nullptr, engine.c_str()) < 0) {
         error = "cannot set the SNMP engine ID";
         return false;

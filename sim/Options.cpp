@@ -71,6 +71,9 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
     } else if (name == "--user") {
         o.users.emplace_back();
         return parseUser(value, o.users.back(), error);
+    } else if (name == "--engine-id") {
+        o.engineId = value;
+        ok = !value.empty() && value.size() <= 27; // an engine ID holds at most 32 octets
     } else if (name == "--users") {
         return readUsersFile(value, o, error);
     } else if (name == "--journal") {
@@ -114,7 +117,8 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
 const char* usageText() {
     return "usage: krs-sim [--data FILE|FOLDER] [--port N] [--ipv6]\n"
            "               [--read-community TEXT] [--write-community TEXT]\n"
-           "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
+           "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE] [--engine-id "
+           "TEXT]\n"
            "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
            "               [--bad-next OID] [--drop-under OID] [--without OID]\n"

@@ -23,6 +23,9 @@ struct Options {
     std::string readCommunity = "lumpet";
     std::string writeCommunity = "grindel";
     std::vector<UsmUser> users;
+    // SNMPv3 engine ID text (the ID is Net-SNMP's text form of it); empty: "krs-sim:" and the
+    // process ID, so every start is another engine.
+    std::string engineId;
     std::string journalFile;
     std::string saveFile;
     // Faults.

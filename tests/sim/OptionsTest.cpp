@@ -48,7 +48,9 @@ TEST(OptionsTest, ReadsEveryOption) {
                        "--drop-under",
                        ".1.3.6.1.2.1.158",
                        "--flip-links",
-                       "3"},
+                       "3",
+                       "--engine-id",
+                       "bay-7"},
                       o, error))
         << error;
     EXPECT_EQ(o.port, 0);
@@ -64,6 +66,7 @@ TEST(OptionsTest, ReadsEveryOption) {
     EXPECT_EQ(o.brokenNext, (Oid{1, 3, 6, 1, 2, 1, 2}));
     EXPECT_EQ(o.dropUnder, (Oid{1, 3, 6, 1, 2, 1, 158}));
     EXPECT_EQ(o.flipSeconds, 3);
+    EXPECT_EQ(o.engineId, "bay-7");
 }
 
 TEST(OptionsTest, UsersFileNamesTheBadLine) {
@@ -86,6 +89,15 @@ TEST(OptionsTest, RefusesMalformedUsers) {
         UsmUser user;
         std::string error;
         EXPECT_FALSE(parseUser(text, user, error)) << text;
+    }
+}
+
+TEST(OptionsTest, RefusesAnEngineIdThatDoesNotFit) {
+    for (const std::string& text : {std::string(), std::string(28, 'e')}) {
+        Options o;
+        std::string error;
+        EXPECT_FALSE(parse({"--engine-id", text}, o, error)) << text;
+        EXPECT_THAT(error, HasSubstr("--engine-id"));
     }
 }
 

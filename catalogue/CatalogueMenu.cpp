@@ -1,5 +1,6 @@
 #include "CatalogueMenu.h"
 
+#include "Application.h"
 #include "DeviceSystemMib.h"
 #include "DialogCommand.h"
 #include "Dialogs.h"
@@ -43,7 +44,10 @@ void RunDirect(TMainForm& form, DirectCommand command) {
                 return MessageBox(&form, QString::fromStdString(text), QString::fromStdString(caption),
                                   MB_YESNO | MB_ICONQUESTION) == IDYES;
             },
-            SendScalarSet);
+            SendScalarSet,
+            [&form](const std::string& message) {
+                MessageBox(&form, QString::fromStdString(message), Application->Title, MB_OK);
+            });
         break;
     case DirectCommand::RmonStateRead:
         RunRmonMenuRead(

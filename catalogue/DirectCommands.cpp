@@ -4,6 +4,9 @@
 #include "CatalogueTypes.h"
 #include "QsSNMPRequest.h"
 #include "QsSNMPTarget.h"
+#include "SnmpErrors.h"
+
+#include <exception>
 
 namespace qs {
 
@@ -42,7 +45,7 @@ std::optional<bool> RmonToolsEnabled(const std::string& stateText) {
     return std::nullopt;
 }
 
-void SendScalarSet(const ScalarSet& set) {
+QsSNMPError SendScalarSet(const ScalarSet& set) {
     QsSNMPRequest request;
     request.List.AddVar(set.oid, "", set.syntax, ACC_READWRITE);
     request.List.GetVar(0)->Value = set.value;
@@ -50,17 +53,26 @@ void SendScalarSet(const ScalarSet& set) {
     bool ok = false;
     QsSNMPError error;
     request.SetSync(ok, error, false, "", nullptr);
+    return error;
 }
 
 void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,
-               const std::function<void(const ScalarSet& set)>& send) {
+               const std::function<QsSNMPError(const ScalarSet& set)>& send,
+               const std::function<void(const std::string& message)>& report) {
     if (!askYesNo(kRebootQuestion, kRebootCaption)) {
         return;
     }
+    std::string failure;
     try {
-        send({kSystemResetOid, SYN_INTEGER, kSystemResetWarmStart, kRebootTimeout});
-    } catch (...) {
-        // The device restarts or does not answer; neither is reported.
+        const QsSNMPError error = send({kSystemResetOid, SYN_INTEGER, kSystemResetWarmStart, kRebootTimeout});
+        if (error.code != err::Ok && error.code != err::Timeout) {
+            failure = error.message;
+        }
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    if (!failure.empty()) {
+        report(failure);
     }
 }
 

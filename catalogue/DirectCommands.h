@@ -2,6 +2,8 @@
 // of a page's request, the RMON menu's rule, and the texts and settings of Reboot.
 #pragma once
 
+#include "QsSNMPError.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -51,12 +53,15 @@ struct ScalarSet {
     int timeout;
 };
 
-// Reboot: asks with askYesNo (text, caption); on Yes sends the warm start through send. Silent
-// in every outcome: the result is not looked at and exceptions from the SET on are dropped.
-// Sends set with a request that copies the default target, blocking; the result is not looked at.
-void SendScalarSet(const ScalarSet& set);
+// Sends set with a request that copies the default target, blocking; returns the outcome (code 0
+// when the device took it).
+QsSNMPError SendScalarSet(const ScalarSet& set);
 
+// Reboot: asks with askYesNo (text, caption); on Yes sends the warm start through send. A device
+// that restarts does not answer, so a time-out stays silent; a refusal (an error reply) or a SET
+// that could not be sent is not a reboot and goes to report.
 void RunReboot(const std::function<bool(const std::string& text, const std::string& caption)>& askYesNo,
-               const std::function<void(const ScalarSet& set)>& send);
+               const std::function<QsSNMPError(const ScalarSet& set)>& send,
+               const std::function<void(const std::string& message)>& report);
 
 } // namespace qs

@@ -513,9 +513,12 @@ TEST_F(CatalogueSim, MacBasedPagesAgreeOnTheirKeys) {
 }
 
 TEST_F(CatalogueSim, RebootSendsOneWarmStartOnlyWhenConfirmed) {
+    std::string reported;
     for (const bool yes : {false, true}) {
-        qs::RunReboot([yes](const std::string&, const std::string&) { return yes; }, qs::SendScalarSet);
+        qs::RunReboot([yes](const std::string&, const std::string&) { return yes; }, qs::SendScalarSet,
+                      [&reported](const std::string& message) { reported += message; });
     }
+    EXPECT_EQ(reported, ""); // taken: the device restarts
     const auto journal = sim_->journal();
     ASSERT_EQ(journal.size(), 1u);
     EXPECT_EQ(journal[0].pdu, "set");
@@ -523,6 +526,24 @@ TEST_F(CatalogueSim, RebootSendsOneWarmStartOnlyWhenConfirmed) {
     EXPECT_EQ(journal[0].varbinds[0].oid, ".1.3.6.1.4.1.58613.12.1.2.3.0");
     EXPECT_EQ(journal[0].varbinds[0].type, "INTEGER");
     EXPECT_EQ(journal[0].varbinds[0].value, "3");
+}
+
+class CatalogueSimRefusingReboot : public CatalogueSim {
+protected:
+    void SetUp() override {
+        extraArgs_ = {"--set-error", ".1.3.6.1.4.1.58613.12.1.2.3=genErr"};
+        CatalogueSim::SetUp();
+    }
+};
+
+TEST_F(CatalogueSimRefusingReboot, ARebootTheDeviceRefusesSaysSo) {
+    std::string reported;
+    qs::RunReboot([](const std::string&, const std::string&) { return true; }, qs::SendScalarSet,
+                  [&reported](const std::string& message) { reported += message; });
+    EXPECT_EQ(reported, MapSnmpStatus(5).text); // genErr
+    const auto journal = sim_->journal();
+    ASSERT_EQ(journal.size(), 1u);
+    EXPECT_EQ(journal[0].errorStatus, "genErr");
 }
 
 } // namespace

@@ -65,28 +65,46 @@ TEST(RmonMenu, EnablesItsToolsByTheStateRead) {
     }
 }
 
-TEST(Reboot, AsksAndSendsOneWarmStartSilently) {
+// A device that restarts does not answer, so only a time-out is taken for a reboot; a refusal
+// or a SET that could not be sent says why.
+TEST(Reboot, AsksSendsOneWarmStartAndReportsOnlyWhatIsNoReboot) {
     struct Case {
         bool yes;
-        bool sendThrows;
+        int code;           // the SET's outcome
+        const char* throws; // the send raises this instead
         int sent;
+        const char* reported;
     };
-    for (const Case c : {Case{false, false, 0}, Case{true, false, 1}, Case{true, true, 1}}) {
+    const Case cases[] = {
+        {false, 0, nullptr, 0, ""},
+        {true, 0, nullptr, 1, ""},
+        {true, -405, nullptr, 1, ""},
+        {true, -105, nullptr, 1, "general error"},
+        {true, 0, "Invalid IP Address or DNS name!", 1, "Invalid IP Address or DNS name!"},
+    };
+    for (const Case& c : cases) {
         std::string asked;
         std::vector<qs::ScalarSet> sent;
+        std::string reported;
         auto ask = [&](const std::string& text, const std::string& caption) {
             asked = text + "|" + caption;
             return c.yes;
         };
         auto send = [&](const qs::ScalarSet& set) {
             sent.push_back(set);
-            if (c.sendThrows) {
-                throw std::runtime_error("Request time out");
+            if (c.throws) {
+                throw std::runtime_error(c.throws);
             }
+            QsSNMPError error;
+            error.code = c.code;
+            error.message = c.code == -105 ? "general error" : "other";
+            return error;
         };
-        EXPECT_NO_THROW(qs::RunReboot(ask, send));
+        auto report = [&](const std::string& message) { reported += message; };
+        EXPECT_NO_THROW(qs::RunReboot(ask, send, report));
         EXPECT_EQ(asked, "Are you sure to reboot the device?|Reboot");
         ASSERT_EQ(static_cast<int>(sent.size()), c.sent);
+        EXPECT_EQ(reported, c.reported) << c.code;
         if (c.sent == 1) {
             EXPECT_STREQ(sent[0].oid, "1.3.6.1.4.1.58613.12.1.2.3");
             EXPECT_EQ(sent[0].syntax, SYN_INTEGER);

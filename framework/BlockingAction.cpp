@@ -1,71 +1,84 @@
 #include "BlockingAction.h"
 
+#include "PumpScope.h"
+
 #include <QThread>
+
+#include <algorithm>
 
 namespace qs {
 
 namespace {
 
-struct ActionState {
-    bool running = false;
-    bool stopped = false;
-    int level = -1; // the event-loop depth the running action began at
+struct Counters {
     std::uint64_t timeouts = 0;
     std::uint64_t skipped = 0;
+    std::uint64_t lastNumber = 0;
 };
 
-// Requests run on the GUI thread only.
-ActionState& State() {
-    static ActionState state;
-    return state;
-}
-
-// Nested event loops (modal windows) count: a click inside one is a new user action.
-int LoopLevel() {
-    return QThread::currentThread()->loopLevel();
+Counters& Count() {
+    static Counters counters;
+    return counters;
 }
 
 } // namespace
 
-BlockingAction::BlockingAction()
-    : savedRunning_(State().running), savedStopped_(State().stopped), savedLevel_(State().level),
-      joined_(State().running && State().level == LoopLevel()) {
-    State().running = true;
-    State().level = LoopLevel();
-    if (!joined_) {
-        State().stopped = false;
+BlockingAction::Frame& BlockingAction::Running() {
+    static Frame frame;
+    return frame;
+}
+
+// Nested event loops (modal windows) and pumps (a handler processing events itself) count: an
+// event handled inside either is a new user action.
+BlockingAction::Position BlockingAction::Here() {
+    return {QThread::currentThread()->loopLevel(), PumpScope::Depth()};
+}
+
+bool BlockingAction::RunsHere() {
+    return Running().running && Running().at == Here();
+}
+
+BlockingAction::BlockingAction() : joined_(RunsHere()) {
+    if (joined_) {
+        return;
     }
+    Frame& running = Running();
+    saved_ = std::move(running);
+    running = Frame{true, Here(), ++Count().lastNumber, {}};
 }
 
 BlockingAction::~BlockingAction() {
-    State().running = savedRunning_;
-    State().level = savedLevel_;
     if (!joined_) {
-        State().stopped = savedStopped_;
+        Running() = std::move(saved_);
     }
 }
 
-bool BlockingAction::Stopped() {
-    return State().running && State().stopped;
+bool BlockingAction::Stopped(const std::string& target) {
+    const std::vector<std::string>& targets = Running().timedOut;
+    return RunsHere() && std::find(targets.begin(), targets.end(), target) != targets.end();
 }
 
-void BlockingAction::NoteTimeout() {
-    ++State().timeouts;
-    if (State().running) {
-        State().stopped = true;
+void BlockingAction::NoteTimeout(const std::string& target) {
+    ++Count().timeouts;
+    if (RunsHere() && !Stopped(target)) {
+        Running().timedOut.push_back(target);
     }
+}
+
+std::uint64_t BlockingAction::Current() {
+    return RunsHere() ? Running().number : 0;
 }
 
 std::uint64_t BlockingAction::Timeouts() {
-    return State().timeouts;
+    return Count().timeouts;
 }
 
 std::uint64_t BlockingAction::Skipped() {
-    return State().skipped;
+    return Count().skipped;
 }
 
 void BlockingAction::NoteSkipped() {
-    ++State().skipped;
+    ++Count().skipped;
 }
 
 } // namespace qs

@@ -1,6 +1,7 @@
 // Construction, targets, PDUs, row indexes and the end-of-column test of QsSNMPRequest.
 #include "QsSNMPRequest.h"
 
+#include "PumpScope.h"
 #include "QsSNMPSession.h"
 #include "QsValueTexts.h"
 #include "SnmpAdapter.h"
@@ -91,6 +92,7 @@ QsSNMPRequest::~QsSNMPRequest() {
     if (Pending > 0 && QCoreApplication::instance() && !EventProcessor().InStep()) {
         QElapsedTimer clock;
         clock.start();
+        const qs::PumpScope pumping;
         while (Pending > 0 && clock.elapsed() < kDestructorWaitMs) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
             QThread::msleep(1);

@@ -33,8 +33,8 @@ public:
     void LoadDefaults();
 
     // One blocking GET or GET-NEXT step; true when a table row was read and the walk goes on.
-    // Not sent (ok false, nothing reported) inside a user action whose earlier blocking request
-    // timed out (qs::BlockingAction).
+    // Not sent inside a user action whose earlier blocking request with the same credentials timed
+    // out (qs::BlockingAction): it fails with that time-out, reported as any failure is.
     bool GetSync(bool& ok, bool first);
     void GetAsync(bool& ok, QsSNMPCompletion completion, void* driver, bool first);
     // selection: variable indices joined by commas; values: the texts to send, by selection
@@ -120,10 +120,11 @@ private:
     static qs::MappedStatus ReplyStatus(qs::PduKind kind, const std::vector<qs::SnmpVarBind>& asked,
                                         const qs::SnmpReply& reply);
     bool CheckItemType(bool& ok);
-    // A blocking request of a user action whose earlier blocking request timed out is not sent:
-    // ok := false, nothing counted or reported.
-    static bool SkippedInAction(bool& ok);
-    static void NoteBlockingReply(int status);
+    // One blocking exchange, unless the user action running here already saw a blocking request
+    // with the same credentials time out (qs::BlockingAction): then nothing is sent and the reply
+    // is that time-out again, so the request fails and reports as the first one did.
+    static qs::SnmpReply SendLatched(const qs::SnmpTarget& target, qs::PduKind kind,
+                                     const std::vector<qs::SnmpVarBind>& asked);
     std::string ReferenceText(int d, bool quoteTexts);
 
     std::shared_ptr<int> alive_; // callback records of this request check it before running

@@ -1,6 +1,7 @@
 #include "QsSNMPRequest2Controls.h"
 
 #include "Application.h"
+#include "BlockingAction.h"
 #include "Clock.h"
 #include "Control.h"
 #include "Dialogs.h"
@@ -10,6 +11,39 @@
 #include "StatusBar.h"
 #include "Strings.h"
 #include "TextUtils.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Status outputs that show a failed read, with where the read began. Only the latest few can
+// still be written to by reads begun before them.
+struct FailureMark {
+    const TObject* output;
+    QsSNMPRequest2Controls::ReadOrigin origin;
+};
+constexpr std::size_t kFailureMarks = 64;
+
+std::vector<FailureMark>& FailureMarks() {
+    static std::vector<FailureMark> marks;
+    return marks;
+}
+
+void ForgetFailure(const TObject* output) {
+    std::erase_if(FailureMarks(), [output](const FailureMark& m) { return m.output == output; });
+}
+
+// A failure of the same action, or of a read begun after this one, outranks this one's success.
+bool FailureStands(const TObject* output, QsSNMPRequest2Controls::ReadOrigin read) {
+    const std::vector<FailureMark>& marks = FailureMarks();
+    return std::any_of(marks.begin(), marks.end(), [&](const FailureMark& m) {
+        return m.output == output &&
+               ((read.action != 0 && m.origin.action == read.action) || m.origin.serial > read.serial);
+    });
+}
+
+} // namespace
 
 QsSNMPRequest2Controls::QsSNMPRequest2Controls(TWinControl* owner) : Owner(owner) {}
 
@@ -34,7 +68,8 @@ bool QsSNMPRequest2Controls::Accepted(const std::string& filter) {
 }
 
 void QsSNMPRequest2Controls::ShowBox(const std::string& message) {
-    MessageBox(Owner ? Owner->Widget() : nullptr, QString::fromStdString(message), Application->Title, MB_OK);
+    MessageBox(Owner ? Owner->Widget() : nullptr, QString::fromStdString(message),
+               Application ? Application->Title : QString(), MB_OK);
 }
 
 void QsSNMPRequest2Controls::ShowStatusOrBox(const std::string& message) {
@@ -69,8 +104,33 @@ void QsSNMPRequest2Controls::ShowStatus(const std::string& message) {
 }
 
 void QsSNMPRequest2Controls::OnGetError(QsSNMPError* error) {
+    ShowReadFailure(error->message, origin_);
+}
+
+void QsSNMPRequest2Controls::ShowReadFailure(const std::string& message, ReadOrigin origin,
+                                             bool boxWithoutOutput) {
     LastOperation = 0;
-    ShowStatusOrBox(error->message);
+    if (!StatusOutput) {
+        if (boxWithoutOutput) {
+            ShowBox(message);
+        }
+        return;
+    }
+    ShowStatus(message);
+    ForgetFailure(StatusOutput);
+    std::vector<FailureMark>& marks = FailureMarks();
+    marks.push_back({StatusOutput, origin});
+    if (marks.size() > kFailureMarks) {
+        marks.erase(marks.begin());
+    }
+}
+
+void QsSNMPRequest2Controls::ShowReadSuccess() {
+    LastOperation = 0;
+    if (StatusOutput && !FailureStands(StatusOutput, origin_)) {
+        ForgetFailure(StatusOutput);
+        ShowStatus(qs::FrameworkErrorText(qs::err::Ok));
+    }
 }
 
 void QsSNMPRequest2Controls::OnSetResult(QsSNMPError* error) {

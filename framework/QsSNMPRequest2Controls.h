@@ -58,6 +58,20 @@ public:
     void ShowStatus(const std::string& message);
     std::string GetRowFilter();
     void ShowSetError(QsSNMPError* error);
+    // Where a read began: the user action (qs::BlockingAction::Current, 0: none) and its place
+    // among all reads.
+    struct ReadOrigin {
+        std::uint64_t action = 0;
+        std::uint64_t serial = 0;
+    };
+    // A failed read of the given origin: its message in the status line, or in a box without a
+    // status output when boxWithoutOutput. Until a read begun later in another action shows its
+    // outcome there, the success line of a read begun in the same action, or begun before the
+    // failed one, leaves the failure standing: a window one of whose reads failed never reads
+    // "Ok!" for the others.
+    void ShowReadFailure(const std::string& message, ReadOrigin origin, bool boxWithoutOutput = true);
+    // The origin of the last Refresh.
+    ReadOrigin Origin() const { return origin_; }
     void OnAsyncGetDone(QsSNMPError* error);
     void OnAsyncSetDone(QsSNMPError* error);
 
@@ -83,6 +97,7 @@ protected:
 
 private:
     struct Depth;
+    void ShowReadSuccess();
     bool Accepted(const std::string& filter);
     bool ReadBlocking();
     void ReadAsync(bool& ok);
@@ -93,4 +108,6 @@ private:
     bool WriteBlocking(const std::string& selection, const std::vector<std::string>* values);
     static void GetCompletion(void* driver, QsSNMPError* error, QsSNMPVarList* list);
     static void SetCompletion(void* driver, QsSNMPError* error, QsSNMPVarList* list);
+
+    ReadOrigin origin_;
 };

@@ -33,6 +33,8 @@ struct QsSNMPRequest2Controls::Depth {
 
 bool QsSNMPRequest2Controls::Refresh() {
     const Depth inside(*this);
+    static std::uint64_t reads = 0;
+    origin_ = {qs::BlockingAction::Current(), ++reads};
     LastOperation = 0;
     BeforeGet();
     RowCount = 0;
@@ -59,6 +61,7 @@ bool QsSNMPRequest2Controls::Refresh() {
 
 bool QsSNMPRequest2Controls::ReadBlocking() {
     const std::string filter = GetRowFilter();
+    const std::uint64_t errors = Request.GetErrorSequence();
     bool ok = true;
     if (!Request.List.IsTable()) {
         Request.GetSync(ok, true);
@@ -83,8 +86,12 @@ bool QsSNMPRequest2Controls::ReadBlocking() {
     }
     AfterGet();
     Busy = false;
-    if (ok && StatusOutput) {
-        ShowStatus(OkText());
+    if (ok) {
+        ShowReadSuccess();
+    } else if (!Request.ErrorHook && Request.GetErrorSequence() != errors) {
+        // A failed read never leaves the line of an earlier success standing; the front panel's
+        // link read, which has no status output, stays silent.
+        ShowReadFailure(Request.LastError.message, origin_, false);
     }
     return ok;
 }
@@ -192,8 +199,7 @@ void QsSNMPRequest2Controls::FinishRead(QsSNMPError* error) {
     AfterGet();
     Busy = false;
     if (StatusOutput) {
-        LastOperation = 0;
-        ShowStatus(OkText());
+        ShowReadSuccess();
         if (OnGetDone) {
             OnGetDone(this, error);
         }
@@ -255,8 +261,8 @@ bool QsSNMPRequest2Controls::WriteBlocking(const std::string& selection,
     Busy = false;
     if (ok) {
         ShowStatus(OkText());
-    } else if (error.code != 0 || !qs::BlockingAction::Stopped()) {
-        ShowSetError(&error); // a write skipped after the action's time-out shows nothing more
+    } else {
+        ShowSetError(&error);
     }
     return ok;
 }

@@ -127,19 +127,18 @@ bool QsSNMPRequest::FinishRow(const DecodeResult& pass) {
     return List.IsTable();
 }
 
-bool QsSNMPRequest::SkippedInAction(bool& ok) {
-    if (!qs::BlockingAction::Stopped()) {
-        return false;
+qs::SnmpReply QsSNMPRequest::SendLatched(const qs::SnmpTarget& target, qs::PduKind kind,
+                                         const std::vector<qs::SnmpVarBind>& asked) {
+    const std::string credentials = qs::CredentialsKey(target, kind);
+    if (qs::BlockingAction::Stopped(credentials)) {
+        qs::BlockingAction::NoteSkipped();
+        return {qs::status::Timeout, 0, NamesOnly(asked)};
     }
-    qs::BlockingAction::NoteSkipped();
-    ok = false;
-    return true;
-}
-
-void QsSNMPRequest::NoteBlockingReply(int status) {
-    if (status == qs::status::Timeout) {
-        qs::BlockingAction::NoteTimeout();
+    qs::SnmpReply reply = qs::SendBlocking(target, kind, asked);
+    if (reply.status == qs::status::Timeout) {
+        qs::BlockingAction::NoteTimeout(credentials);
     }
+    return reply;
 }
 
 bool QsSNMPRequest::GetSync(bool& ok, bool first) {
@@ -153,11 +152,7 @@ bool QsSNMPRequest::GetSync(bool& ok, bool first) {
     if (!CheckItemType(ok)) {
         return false;
     }
-    if (SkippedInAction(ok)) {
-        return false;
-    }
-    qs::SnmpReply reply = qs::SendBlocking(target, ReadKind(), asked);
-    NoteBlockingReply(reply.status);
+    qs::SnmpReply reply = SendLatched(target, ReadKind(), asked);
     const qs::MappedStatus mapped = ReplyStatus(ReadKind(), asked, reply);
     const bool v1End = mapped.code == kNoSuchName && List.IsTable();
     if (mapped.code != 0) {

@@ -69,11 +69,7 @@ bool QsSNMPRequest::SetSync(bool& ok, QsSNMPError& error, bool readBack, const s
     }
     const qs::SnmpTarget target = MakeTargets();
     const std::vector<qs::SnmpVarBind> asked = MakePdu(kWrite);
-    if (SkippedInAction(ok)) {
-        return false;
-    }
-    const qs::SnmpReply reply = qs::SendBlocking(target, qs::PduKind::Set, asked);
-    NoteBlockingReply(reply.status);
+    const qs::SnmpReply reply = SendLatched(target, qs::PduKind::Set, asked);
     restore.Restore();
     const qs::MappedStatus mapped = MapSnmpStatus(reply.status);
     if (mapped.code != 0) {

@@ -29,4 +29,22 @@ SnmpTarget MakeSnmpTarget(const QsSNMPDevice& device, const QsSNMPScope& scope,
     return t;
 }
 
+std::string CredentialsKey(const SnmpTarget& target, PduKind kind) {
+    std::string key =
+        target.host + '\n' + std::to_string(target.port) + '\n' + std::to_string(target.version);
+    if (target.version == 3) {
+        for (const int n :
+             {target.securityModel, target.securityLevel, target.authProtocol, target.privProtocol}) {
+            key += '\n' + std::to_string(n);
+        }
+        for (const std::string* text :
+             {&target.securityName, &target.authPassPhrase, &target.privPassPhrase}) {
+            key += '\n' + *text;
+        }
+    } else {
+        key += '\n' + (kind == PduKind::Set ? target.writeCommunity : target.readCommunity);
+    }
+    return key;
+}
+
 } // namespace qs

@@ -40,4 +40,10 @@ namespace qs {
 // The adapter's picture of a target built from the framework's records.
 SnmpTarget MakeSnmpTarget(const QsSNMPDevice& device, const QsSNMPScope& scope,
                           const QsSNMPSecurity& security, int timeout, int retries);
+
+// Names the agent and the credentials a request of this kind carries to it: address, port,
+// version and the read community (GET, GET-NEXT) or the write community (SET), or the SNMPv3
+// user with its level, protocols and pass phrases. Requests with equal names are answered or
+// ignored alike by an agent.
+std::string CredentialsKey(const SnmpTarget& target, PduKind kind);
 } // namespace qs

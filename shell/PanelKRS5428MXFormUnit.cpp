@@ -1,6 +1,7 @@
 #include "PanelKRS5428MXFormUnit.h"
 
 #include "Application.h"
+#include "BlockingAction.h"
 #include "DeviceMib.h"
 #include "Image.h"
 #include "Label.h"
@@ -123,6 +124,9 @@ void TPanelKRS5428MX_Form::StartRequests() {
 }
 
 void TPanelKRS5428MX_Form::Timer1Timer(TObject*) {
+    // The tick is a user action of its own, wherever it fires (inside a modal window, between the
+    // rows of a walk): its time-out neither stops nor is stopped by the action it interrupts.
+    const qs::BlockingAction tick;
     bool answered = false;
     if (StatusRequest) {
         try {

@@ -1,8 +1,6 @@
 #include "FailureReport.h"
 
-#include "Application.h"
 #include "BlockingAction.h"
-#include "Dialogs.h"
 #include "QsSNMPError.h"
 #include "QsSNMPRequest2Controls.h"
 #include "StatusBar.h"
@@ -41,14 +39,7 @@ bool ReportReadFailure(QsSNMPRequest2Controls* request, const QsSNMPError* error
     if (!error || error->code == 0) {
         return false;
     }
-    request->LastOperation = 0;
-    if (request->StatusOutput) {
-        request->ShowStatus(error->message);
-    } else {
-        const TWinControl* owner = request->Owner;
-        MessageBox(owner ? owner->Widget() : nullptr, QString::fromStdString(error->message),
-                   Application ? Application->Title : QString(), MB_OK);
-    }
+    request->ShowReadFailure(error->message, request->Origin());
     return true;
 }
 

@@ -6,12 +6,15 @@
 
 namespace qs {
 
+// The framework shows a failed read in the request's own status output itself; what is left is
+// another request's output, or a box for a request without one.
 bool RefreshShown(QsSNMPRequest2Controls& request, QsSNMPRequest2Controls* reporter) {
     const std::uint64_t before = request.Request.GetErrorSequence();
     const bool ok = request.Refresh();
-    if (!ok && request.Request.GetErrorSequence() != before) {
+    const bool shownByRead = request.StatusOutput && !request.Request.ErrorHook;
+    if (!ok && request.Request.GetErrorSequence() != before && (reporter || !shownByRead)) {
         QsSNMPError error = request.Request.LastError;
-        ReportReadFailure(reporter ? reporter : &request, &error);
+        (reporter ? reporter : &request)->ShowReadFailure(error.message, request.Origin());
     }
     return ok;
 }

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Exceptions.h"
 #include "Focus.h"
+#include "PumpScope.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -11,10 +12,12 @@
 TApplication* Application = nullptr;
 
 void TApplication::ProcessMessages() {
+    const qs::PumpScope pumping;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void TApplication::ProcessMessagesWithoutInput() {
+    const qs::PumpScope pumping;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

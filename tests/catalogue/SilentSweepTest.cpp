@@ -185,7 +185,8 @@ protected:
 
     // Looks at the window the command opened every 25 ms without nesting an event loop (bounded):
     // notes the time-outs of its opening once it takes input, closes it once it shows the
-    // failure or the attempts are used up. A look of an earlier command ends at once.
+    // failure or the attempts are used up. A window that refuses to close while its walk still
+    // runs is asked again at the next look. A look of an earlier command ends at once.
     void Watch(CommandRun& run, std::uint64_t before, int command, int attempts) {
         if (command != command_) {
             return;
@@ -198,12 +199,13 @@ protected:
             run.openTimeouts = qs::BlockingAction::Timeouts() - before;
         }
         if (found && (TimedOutShown(window) || attempts == 0)) {
-            run.shown = TimedOutShown(window);
+            run.shown = run.shown || TimedOutShown(window);
             window->Close();
-        } else if (attempts > 0) {
+        }
+        if (attempts > 0 && (!found || window->isVisible())) {
             QTimer::singleShot(
                 25, [this, &run, before, command, attempts] { Watch(run, before, command, attempts - 1); });
-        } else if (modal != nullptr) {
+        } else if (!found && modal != nullptr) {
             modal->close(); // a window the sweep does not know: it must not wait for ever
         }
     }

@@ -70,6 +70,20 @@ protected:
         request.Security.readCommunity = "lumpet";
         request.Security.writeCommunity = "grindel";
     }
+    // SNMPv3 as the user: authentication SHA (MD5 for alice), privacy DES when a privacy pass
+    // phrase is given.
+    void AimAsUser(QsSNMPRequest& request, const char* user, const char* authPass,
+                   const char* privPass = "") {
+        Aim(request, 3);
+        QsSNMPSecurity& s = request.Security;
+        s.securityModel = 3;
+        s.securityName = user;
+        s.securityLevel = *privPass != '\0' ? 3 : 2;
+        s.authProtocol = std::string(user) == "alice" ? 2 : 3;
+        s.privProtocol = *privPass != '\0' ? 2 : 1;
+        s.authPassPhrase = authPass;
+        s.privPassPhrase = privPass;
+    }
     void TearDown() override {
         sim_.reset();
         if (!dataDir_.empty()) {
@@ -360,13 +374,14 @@ TEST_F(Sim, OneSecondAndOneRetryGiveUpAfterAboutTwoSecondsAsTimeOut) {
     EXPECT_EQ(sim_->journal().size(), 2u);
 }
 
-// One user action waits for one time-out at most: after a blocking read timed out, the action's
-// further blocking reads and writes are not sent and report nothing; the next action, and
-// requests outside any action, are sent again.
+// One user action waits for one time-out at most per target: after a blocking read timed out,
+// the action's further blocking reads and writes with the same credentials are not sent and fail
+// with that time-out; the next action, and requests outside any action, are sent again.
 TEST_F(Sim, ABlockingTimeOutEndsTheBlockingRequestsOfItsAction) {
     ASSERT_TRUE(Start({"--no-answer"}));
     QsSNMPRequest request;
     Aim(request, 1, 10);
+    request.Security.writeCommunity = request.Security.readCommunity; // one target for both
     request.Retries = 0;
     request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
     bool ok = true;
@@ -378,14 +393,16 @@ TEST_F(Sim, ABlockingTimeOutEndsTheBlockingRequestsOfItsAction) {
         const std::uint64_t errors = request.GetErrorSequence();
         EXPECT_EQ(request.LastError.code, -405);
         ok = true;
+        request.LastError = QsSNMPError{};
         request.GetSync(ok, true);
         EXPECT_FALSE(ok);
+        EXPECT_EQ(request.LastError.code, -405); // reported as the first one was
         QsSNMPError error;
         ok = true;
         request.SetSync(ok, error, false, "", nullptr);
         EXPECT_FALSE(ok);
-        EXPECT_EQ(error.code, 0);
-        EXPECT_EQ(request.GetErrorSequence(), errors);
+        EXPECT_EQ(error.code, -405);
+        EXPECT_EQ(request.GetErrorSequence(), errors + 2);
         EXPECT_EQ(sim_->journal().size(), 1u);
         EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 1u);
     }
@@ -396,6 +413,34 @@ TEST_F(Sim, ABlockingTimeOutEndsTheBlockingRequestsOfItsAction) {
     request.GetSync(ok, true);
     EXPECT_EQ(sim_->journal().size(), 3u);
     EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 3u);
+}
+
+// Reads and writes carry different communities: a read the agent ignores (a wrong read
+// community) does not skip the write that the write community carries in the same action.
+TEST_F(Sim, AReadTimingOutOnItsCommunityDoesNotSkipAWriteOnAnother) {
+    ASSERT_TRUE(Start({}));
+    QsSNMPRequest request;
+    Aim(request, 1, 10);
+    request.Retries = 0;
+    request.Security.readCommunity = "public"; // krs-sim answers no other community than its own
+    request.List.AddVar("1.3.6.1.4.1.99999.9.2", "Text", SYN_DISPLAYSTR, ACC_READWRITE);
+    request.List.GetVar(0)->Value = "written";
+    const std::uint64_t timeouts = BlockingAction::Timeouts();
+    const BlockingAction action;
+    bool ok = true;
+    request.GetSync(ok, true);
+    EXPECT_EQ(request.LastError.code, -405);
+    QsSNMPError error;
+    ok = false;
+    request.SetSync(ok, error, false, "", nullptr);
+    EXPECT_TRUE(ok) << error.message;
+    request.GetSync(ok, true); // the read community's time-out still stands for its reads
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 1u);
+    const std::vector<JournalRecord> journal = sim_->journal();
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1].pdu, "set");
+    EXPECT_EQ(journal[1].errorStatus, "noError");
 }
 
 TEST_F(Sim, WrongCommunityTimesOut) {
@@ -416,12 +461,7 @@ TEST_F(Sim, WrongCommunityTimesOut) {
 TEST_F(Sim, WrongPassPhraseIsAClearUsmError) {
     ASSERT_TRUE(Start({"--user", kUser}));
     QsSNMPRequest request;
-    Aim(request, 3);
-    request.Security.securityModel = 3;
-    request.Security.securityName = "alice";
-    request.Security.securityLevel = 2;
-    request.Security.authProtocol = 2;
-    request.Security.authPassPhrase = "wrongpass1";
+    AimAsUser(request, "alice", "wrongpass1");
     request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
     QsSNMPError result;
     result.code = 1;

@@ -1,6 +1,7 @@
 // The request-to-controls driver against krs-sim: the read and write paths in both modes, the
 // status lines, stop, hooks, exceptions and closing a window during the driver's own walk.
 
+#include "BlockingAction.h"
 #include "DriverTestSupport.h"
 #include "FakeAgent.h"
 #include "Memo.h"
@@ -135,6 +136,62 @@ TEST_F(DriverTest, FailedAsyncReadShowsTheErrorOrHandsItToTheHook) {
     WaitIdle(*driver);
     EXPECT_NE(seen.code, 0);
     EXPECT_EQ(status->SimpleText(), QString());
+}
+
+// A failed blocking read shows its reason in the status output (the front panel's link read,
+// which has none, stays silent). The success of a read begun in the same user action, or begun
+// before the failed one, leaves that failure standing on the same output, so the window never
+// reads "Ok!" with a value missing; a read begun later in another action shows its success.
+TEST_F(DriverTest, AFailedReadStandsAgainstTheSuccessOfReadsOfItsActionOrBegunBefore) {
+    struct Case {
+        const char* name;
+        bool walkFirst;  // the walk begins before the failing read
+        bool sameAction; // both in one user action
+        bool okAfter;
+    };
+    const Case cases[] = {
+        {"one action, walk first", true, true, false},
+        {"one action, failure first", false, true, false},
+        {"a later click fails while the walk runs", true, false, false},
+        {"an earlier click failed", false, false, true},
+    };
+    const QString missing = QString::fromStdString(MapSnmpStatus(2).text);
+    for (const Case& c : cases) {
+        auto lacking = Scalars(RM_BLOCKING);
+        lacking->Request.List = QsSNMPVarList();
+        lacking->Request.List.AddVar("1.3.6.1.4.1.99999.77", "Missing", SYN_INTEGER, ACC_READONLY);
+        lacking->SetStatusBar(status);
+        auto walk = Table(RM_ASYNC);
+        walk->SetStatusBar(status);
+        const std::function<void()> walkStep = [&] { walk->Refresh(); };
+        const std::function<void()> failStep = [&] {
+            EXPECT_FALSE(lacking->Refresh());
+            EXPECT_EQ(status->SimpleText(), "Get: " + missing + " Receive at 14:03:07.") << c.name;
+        };
+        const std::function<void()>& first = c.walkFirst ? walkStep : failStep;
+        const std::function<void()>& second = c.walkFirst ? failStep : walkStep;
+        if (c.sameAction) {
+            const BlockingAction click;
+            first();
+            second();
+        } else {
+            {
+                const BlockingAction click;
+                first();
+            }
+            const BlockingAction next;
+            second();
+        }
+        WaitIdle(*walk);
+        EXPECT_EQ(walk->RowCount, 3);
+        EXPECT_EQ(status->SimpleText().contains(QStringLiteral("Ok!")), c.okAfter)
+            << c.name << ": " << status->SimpleText().toStdString();
+    }
+    auto silent = Scalars(RM_BLOCKING);
+    silent->Request.List = QsSNMPVarList();
+    silent->Request.List.AddVar("1.3.6.1.4.1.99999.77", "Missing", SYN_INTEGER, ACC_READONLY);
+    EXPECT_FALSE(silent->Refresh());
+    EXPECT_TRUE(messages.boxes.isEmpty());
 }
 
 TEST_F(DriverTest, WritesShowTheSetLineOrABoxWithTheError) {

@@ -3,6 +3,7 @@
 // edits, combo boxes, radio groups and check boxes, whole values and single bits; a display
 // string that is no text goes back byte for byte.
 
+#include "BlockingAction.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "EditsSimSupport.h"
@@ -118,6 +119,34 @@ TEST_F(TablePage, RowsAreAddedWhileUserInputIsHandled) {
     QTimer::singleShot(0, [&] { rowsSeen = list->ItemCount(); });
     ASSERT_TRUE(driver->Refresh());
     EXPECT_EQ(rowsSeen, 1) << "events run between the rows of a walk";
+}
+
+// A click the walk's pump delivers is a user action of its own: its time-out neither ends the
+// walk it interrupted nor is it skipped for a time-out of the walk's action.
+TEST_F(TablePage, AClickDeliveredWhileAWalkPumpsIsAnActionOfItsOwn) {
+    SimProcess silent;
+    ASSERT_TRUE(silent.start()) << silent.lastError();
+    ASSERT_TRUE(silent.pause());
+    QsSNMPRequest click;
+    AimAtSim(click, silent.port());
+    click.Timeout = 10;
+    click.Retries = 0;
+    click.List.AddVar("1.3.6.1.2.1.1.5", "", SYN_DISPLAYSTR, ACC_READONLY); // one scalar
+    const std::uint64_t timeouts = BlockingAction::Timeouts();
+    bool clicked = false;
+    bool clickOk = true;
+    QTimer::singleShot(0, [&] {
+        const BlockingAction action;
+        click.GetSync(clickOk, true);
+        clicked = true;
+    });
+    const BlockingAction walk;
+    EXPECT_TRUE(driver->Refresh());
+    ASSERT_TRUE(clicked) << "the click came while the walk pumped";
+    EXPECT_FALSE(clickOk);
+    EXPECT_EQ(click.LastError.code, -405);
+    EXPECT_EQ(BlockingAction::Timeouts() - timeouts, 1u);
+    EXPECT_EQ(list->ItemCount(), 3);
 }
 
 TEST_F(TablePage, RefusedPortTextOrEmptyComboSendsNothing) {

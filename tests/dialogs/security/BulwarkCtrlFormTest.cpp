@@ -202,21 +202,44 @@ TEST_F(BulwarkCtrlFormTest, WithoutAReadTheFallingThresholdIsAskedForFirst) {
     EXPECT_EQ(Sets(kBulwark), (std::vector<std::string>{"2.0=INTEGER:30", "1.0=INTEGER:40"}));
 }
 
-TEST_F(BulwarkCtrlFormTest, AFailedReadIsShownAndATimedOutReadEndsTheSet) {
-    Open({"--drop-under", kBulwark + "2"}, 50); // every unanswered request takes twice 0.5 s
-    EXPECT_TRUE(dialog->StatusOut().Text().contains(QStringLiteral("time"), Qt::CaseInsensitive))
-        << dialog->StatusOut().Text().toStdString();
-    EXPECT_TRUE(dialog->lbFalling->Caption().isEmpty());
-    dialog->edtRising->SetText(QStringLiteral("40"));
-    dialog->edtFalling->SetText(QStringLiteral("30"));
-    Tick(true, true, false, false);
-    dialog->btnSet->Click();
-    // Set first asks for the falling threshold; that read times out, so the click makes no
-    // further blocking request: nothing is written blindly, and the time-out stays shown.
-    EXPECT_TRUE(Sets(kBulwark).empty());
-    EXPECT_TRUE(dialog->StatusOut().Text().contains(QStringLiteral("time"), Qt::CaseInsensitive))
-        << dialog->StatusOut().Text().toStdString();
-    EXPECT_TRUE(dialog->lbFalling->Caption().isEmpty());
+// Set first asks for the falling threshold; that read times out. Within the click, the further
+// requests with the same credentials are not sent: nothing is written blindly, each skipped SET
+// says why in its box, and the time-out stays shown. Writes with another (write) community are a
+// target of their own: they are sent, rising first as when no read has succeeded, and the SET of
+// the dropped falling threshold times out in its box.
+TEST_F(BulwarkCtrlFormTest, AFailedReadIsShownAndATimedOutReadEndsTheSetsOfItsCredentials) {
+    struct Case {
+        bool oneCommunity; // the SETs carry the read community
+        std::vector<std::string> sets;
+        std::size_t boxes;
+    };
+    const Case cases[] = {
+        {true, {}, 2},
+        {false, {"1.0=INTEGER:40", "2.0=INTEGER:30", "2.0=INTEGER:30"}, 1}, // the unanswered one is retried
+    };
+    for (const Case& c : cases) {
+        Open({"--drop-under", kBulwark + "2"}, 50); // every unanswered request takes twice 0.5 s
+        EXPECT_TRUE(dialog->StatusOut().Text().contains(QStringLiteral("time"), Qt::CaseInsensitive))
+            << dialog->StatusOut().Text().toStdString();
+        EXPECT_TRUE(dialog->lbFalling->Caption().isEmpty());
+        if (c.oneCommunity) {
+            QsSNMPSecurity& security = dialog->BulwarkRequest->Request.Security;
+            security.writeCommunity = security.readCommunity;
+        }
+        dialog->edtRising->SetText(QStringLiteral("40"));
+        dialog->edtFalling->SetText(QStringLiteral("30"));
+        Tick(true, true, false, false);
+        messages.boxes.clear();
+        dialog->btnSet->Click();
+        EXPECT_EQ(Sets(kBulwark), c.sets) << c.oneCommunity;
+        EXPECT_EQ(static_cast<std::size_t>(messages.Texts().size()), c.boxes) << c.oneCommunity;
+        for (const QString& box : messages.Texts()) {
+            EXPECT_TRUE(box.contains(QStringLiteral("timed out"))) << box.toStdString();
+        }
+        EXPECT_TRUE(dialog->StatusOut().Text().contains(QStringLiteral("time"), Qt::CaseInsensitive))
+            << dialog->StatusOut().Text().toStdString();
+        EXPECT_TRUE(dialog->lbFalling->Caption().isEmpty());
+    }
 }
 
 } // namespace

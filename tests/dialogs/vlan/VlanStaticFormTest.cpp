@@ -1,6 +1,7 @@
 // The static VLAN dialog against krs-sim: what it reads on opening, the exact SETs of Set, Add
 // and Delete, the refusals that send nothing, failures that are always shown, and closing.
 #include "VlanStaticForm.h"
+#include "BlockingAction.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogCommand.h"
@@ -228,6 +229,24 @@ TEST_F(VlanStaticFormTest, AFailedWalkIsShownAndTheDialogCanBeClosed) {
     EXPECT_TRUE(Panel0().contains(QStringLiteral("time"), Qt::CaseInsensitive)) << Panel0().toStdString();
     dialog->Close();
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// An agent without the next-free-index object: opening (one user action, as the menu command
+// runs it) and Refresh show that read's failure, which the walk's success never replaces.
+TEST_F(VlanStaticFormTest, AScalarTheAgentLacksNeverLetsTheDialogReadOk) {
+    {
+        const BlockingAction opening;
+        Open({"--without", ".1.3.6.1.2.1.17.7.1.4.4"});
+    }
+    ASSERT_TRUE(WaitFor([this] { return dialog->WalkFinished.Ready() && !dialog->VlanRequest->Busy; }));
+    const QString missing = QString::fromStdString(MapSnmpStatus(2).text); // noSuchName
+    EXPECT_EQ(Captions(), (std::vector<QString>{"1", "10", "20", "40"}));
+    EXPECT_FALSE(Panel0().contains(QStringLiteral("Ok!"))) << Panel0().toStdString();
+    EXPECT_TRUE(Panel0().contains(missing)) << Panel0().toStdString();
+    dialog->RefreshBtn->Click();
+    Settle();
+    EXPECT_FALSE(Panel0().contains(QStringLiteral("Ok!"))) << Panel0().toStdString();
+    EXPECT_TRUE(Panel0().contains(missing)) << Panel0().toStdString();
 }
 
 TEST_F(VlanStaticFormTest, ARefusedSetIsShownInABox) {

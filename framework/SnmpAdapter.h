@@ -105,16 +105,23 @@ bool IsUsableHost(const std::string& host);
 // communities and SNMPv3 settings the library cannot honour are refused here, never corrected.
 int CheckTarget(const SnmpTarget& target, PduKind kind);
 
-// Opens (or finds) the sessions of a target. An SNMPv3 target's engine ID is discovered once per
-// target, blocking up to time-out x (retries + 1), and both sessions share it; the discovery also
-// tries the user's credentials once. While the engine stays unknown, a blocking send tries the
-// discovery again (it would wait as long for its own answer) and an asynchronous send is refused
-// at once with the discovery's failure. Returns 0 or the failure number of the check or that first
-// exchange; a pass phrase the library cannot make a key of is refused with its reason.
+// Opens (or finds) the sessions of a target. An SNMPv3 target's engine ID is discovered by the
+// first send that needs it, blocking up to time-out x (retries + 1), and both sessions share it;
+// the discovery also tries the user's credentials once. While the engine stays unknown, a blocking
+// send tries the discovery again (it would wait as long for its own answer) and an asynchronous
+// send is refused at once with the discovery's failure. When the engine answered its probe but
+// the credentials' request timed out (a wrong privacy pass phrase), that time-out is the send's
+// outcome: it is not sent to wait as long again. Returns 0 or the failure number of the check or
+// that first exchange; a pass phrase the library cannot make a key of is refused with its reason.
+//
+// A send answered by an unknown-engine or not-in-time-window report (a device replaced, or
+// restarted without its state, at the same address) makes the target's sessions discover the
+// engine again and is sent once more, within its own time-out and retries for each step.
 int OpenSessions(const SnmpTarget& target);
 
-// One blocking exchange: waits up to time-out x (retries + 1), runs no asynchronous handler
-// (it uses the target's blocking session) and processes no events.
+// One blocking exchange: waits up to time-out x (retries + 1) (twice after a new engine's
+// discovery), runs no asynchronous handler (it uses the target's blocking session) and processes
+// no events.
 SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs);
 
 // Sends asynchronously. Returns 0 when the request is under way (handler runs exactly once

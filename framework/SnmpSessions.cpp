@@ -27,7 +27,10 @@ struct PendingRecord {
     AsyncHandler handler;
     std::weak_ptr<void> owner;
     bool hasOwner = false;
-    std::vector<SnmpVarBind> names;
+    SnmpTarget target;
+    PduKind kind = PduKind::Get;
+    std::vector<SnmpVarBind> vbs; // what was sent, for the one send after a new engine's discovery
+    bool rediscovered = false;
 };
 
 std::vector<std::unique_ptr<SessionPair>> g_sessions;
@@ -37,6 +40,7 @@ std::function<void()> g_socketsChanged;
 std::function<void()> g_requestSent;
 bool g_inPump = false;
 std::exception_ptr g_handlerFailure; // raised again once the library has returned
+std::vector<SnmpTarget> g_suspects;  // targets another engine answered for in this pump step
 // The record being sent: the library may end it inside the send (a failed engine discovery);
 // that outcome becomes the send's own failure, never a handler call.
 std::uintptr_t g_recordInSend = 0;
@@ -206,6 +210,48 @@ int DiscoverEngine(SessionPair& pair) {
     return found;
 }
 
+// The agent's answer says it is not the engine the sessions know: another device at the address,
+// or the same one restarted without its state.
+bool EngineGone(int status) {
+    return status == status::UsmUnknownEngineId || status == status::UsmNotInTimeWindow;
+}
+
+void ForgetSessionEngine(void* handle, bool keepContext) {
+    netsnmp_session* s = snmp_sess_session(handle);
+    if (!s) {
+        return;
+    }
+    SNMP_FREE(s->securityEngineID);
+    s->securityEngineIDLen = 0;
+    if (!keepContext) {
+        SNMP_FREE(s->contextEngineID);
+        s->contextEngineIDLen = 0;
+    }
+    s->flags &= ~SNMP_FLAGS_DONT_PROBE; // the library probes again at the next send
+}
+
+// Discovers the target's engine anew (the library keeps the time and the user's keys per engine,
+// so the new engine's are made by its discovery). The blocking session is opened afresh, so no
+// request of it still goes to the old engine; the asynchronous one forgets the engine in place
+// (its outstanding requests are the callers'). 0 when the sessions know an engine that took the
+// user's credentials, else the discovery's failure.
+int Rediscover(SessionPair& pair) {
+    const bool keepContext = !pair.key.contextEngineId.empty(); // given, not discovered
+    int failure = status::Success;
+    if (void* fresh = OpenLibrarySession(pair.key, failure)) {
+        snmp_sess_close(pair.blocking);
+        pair.blocking = fresh;
+    } else {
+        ForgetSessionEngine(pair.blocking, keepContext);
+    }
+    ForgetSessionEngine(pair.async, keepContext);
+    const int found = DiscoverEngine(pair);
+    if (found != status::Success) {
+        return found;
+    }
+    return EngineReady(pair) ? status::Success : pair.discovery;
+}
+
 SessionPair* FindSessions(const SnmpTarget& key) {
     for (auto& p : g_sessions) {
         if (p->key == key) {
@@ -268,6 +314,12 @@ SessionPair* FindOrOpen(const SnmpTarget& target, int& failure, bool mayProbe, i
         failure = pair->discovery;
         return nullptr;
     }
+    if (found == status::Timeout) {
+        // The engine answered its probe, the user's request did not get through (a wrong privacy
+        // pass phrase, say): a send now would wait as long again for the same silence.
+        failure = found;
+        return nullptr;
+    }
     return pair;
 }
 
@@ -291,6 +343,8 @@ SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure, bool 
     }
     return FindOrOpen(target, failure, mayProbe);
 }
+
+void Deliver(PendingRecord& record, int reason, const netsnmp_pdu* pdu);
 
 int ReasonOf(int op, const netsnmp_pdu* pdu) {
     switch (op) {
@@ -333,15 +387,27 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
     if (record.hasOwner && record.owner.expired()) {
         return 1; // the requester is gone: the record only goes away
     }
-    SnmpReply reply;
     const int reason = ReasonOf(op, pdu);
+    if (EngineGone(reason) && !record.rediscovered) {
+        // Sent again once the pump has read every session (EngineChanged).
+        g_suspects.push_back(SessionKey(record.target));
+        g_records[id] = std::move(record);
+        return 1;
+    }
+    Deliver(record, reason, pdu);
+    return 1;
+}
+
+// Runs the record's handler with the reply, or with the failure when there is no reply.
+void Deliver(PendingRecord& record, int reason, const netsnmp_pdu* pdu) {
+    SnmpReply reply;
     if (reason == status::AsyncResponse) {
         reply.status = static_cast<int>(pdu->errstat);
         reply.errorIndex = static_cast<int>(pdu->errindex);
         reply.vbs = detail::DecodeVarBinds(pdu->variables);
     } else {
         reply.status = reason;
-        reply.vbs = detail::NamesOnly(record.names);
+        reply.vbs = detail::NamesOnly(record.vbs);
     }
     // An exception must not unwind through the library's C frames.
     try {
@@ -351,10 +417,18 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
             g_handlerFailure = std::current_exception();
         }
     }
-    return 1;
 }
 
-void PumpSession(void* handle) {
+// Replies that could not be read because the user is unknown at the engine that sent them: on a
+// session of ours, an agent that is not the engine the session knows (a report it could not make
+// for our user, so the library drops it and the request would only time out).
+unsigned UnreadableReplies() {
+    return snmp_get_statistic(STAT_USMSTATSUNKNOWNUSERNAMES);
+}
+
+// Receives what has arrived and fires due time-outs; true when a reply was unreadable as above.
+bool PumpSession(void* handle) {
+    const unsigned unreadable = UnreadableReplies();
     int numfds = 0;
     int block = 0;
     timeval wait{};
@@ -369,6 +443,139 @@ void PumpSession(void* handle) {
     }
     netsnmp_large_fd_set_cleanup(&fds);
     snmp_sess_timeout(handle);
+    return UnreadableReplies() != unreadable;
+}
+
+// Sends a pending request again after its target's engine was discovered anew, under a new
+// number: the first send may still end (time out) in the library, and must then find nothing.
+bool SendAgain(SessionPair& pair, std::uintptr_t id) {
+    auto it = g_records.find(id);
+    snmp_pdu* pdu = MakePdu(it->second.target, it->second.kind, it->second.vbs);
+    if (!pdu) {
+        return false;
+    }
+    const std::uintptr_t again = g_nextRecord++;
+    g_records[again] = std::move(it->second);
+    g_records.erase(id);
+    g_records[again].rediscovered = true;
+    const std::uintptr_t outerId = std::exchange(g_recordInSend, again);
+    const int outerEnded = std::exchange(g_endedInSend, status::Success);
+    const int sent = snmp_sess_async_send(pair.async, pdu, OnLibraryCallback, reinterpret_cast<void*>(again));
+    g_recordInSend = outerId;
+    g_endedInSend = outerEnded;
+    if (sent == 0) {
+        snmp_free_pdu(pdu);
+    }
+    return sent != 0 && g_records.contains(again);
+}
+
+// Another engine answers for the target: discover it and send every request of the target that
+// was not sent to it yet once more; when that cannot be done, each ends with the failure.
+void EngineChanged(const SnmpTarget& key) {
+    SessionPair* pair = FindSessions(key);
+    std::vector<std::uintptr_t> ids;
+    for (const auto& [id, record] : g_records) {
+        if (!record.rediscovered && SessionKey(record.target) == key) {
+            ids.push_back(id);
+        }
+    }
+    if (!pair || ids.empty()) {
+        return; // late answers to requests already sent again
+    }
+    int found = Rediscover(*pair);
+    for (const std::uintptr_t id : ids) {
+        if (found == status::Success && SendAgain(*pair, id)) {
+            continue;
+        }
+        found = found == status::Success ? status::ClassError : found;
+        if (auto it = g_records.find(id); it != g_records.end()) {
+            PendingRecord record = std::move(it->second);
+            g_records.erase(it);
+            Deliver(record, found, nullptr);
+        }
+    }
+}
+
+// A blocking exchange in progress; the library's callback finds it by its number, so a request
+// given up for another engine finds nothing when it ends later.
+struct BlockingWait {
+    bool done = false;
+    SnmpReply reply;
+};
+std::unordered_map<std::uintptr_t, BlockingWait*> g_waits;
+
+int OnBlockingReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
+    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) {
+        return 1;
+    }
+    const auto it = g_waits.find(reinterpret_cast<std::uintptr_t>(magic));
+    if (it == g_waits.end()) {
+        return 1;
+    }
+    BlockingWait& wait = *it->second;
+    wait.done = true;
+    const int reason = ReasonOf(op, pdu);
+    wait.reply.status = reason == status::AsyncResponse ? static_cast<int>(pdu->errstat) : reason;
+    if (reason == status::AsyncResponse) {
+        wait.reply.errorIndex = static_cast<int>(pdu->errindex);
+        wait.reply.vbs = detail::DecodeVarBinds(pdu->variables);
+    }
+    return 1;
+}
+
+// Waits as the library's own synchronous call does (processing only this session), and ends the
+// wait early when a reply on it was unreadable for want of the user at its engine.
+void Await(void* handle, BlockingWait& wait, bool watchEngine) {
+    while (!wait.done) {
+        int numfds = 0;
+        int block = NETSNMP_SNMPBLOCK;
+        timeval timeout{};
+        netsnmp_large_fd_set fds;
+        netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
+        snmp_sess_select_info2_flags(handle, &numfds, &fds, &timeout, &block, NETSNMP_SELECT_NOALARMS);
+        const int count =
+            netsnmp_large_fd_set_select(numfds, &fds, nullptr, nullptr, block ? nullptr : &timeout);
+        const unsigned unreadable = UnreadableReplies();
+        if (count > 0) {
+            snmp_sess_read2(handle, &fds);
+        } else if (count == 0) {
+            snmp_sess_timeout(handle);
+        } else if (errno != EINTR) {
+            wait.reply.status = status::TransportFailed;
+            wait.done = true;
+        }
+        netsnmp_large_fd_set_cleanup(&fds);
+        if (!wait.done && watchEngine && UnreadableReplies() != unreadable) {
+            wait.reply.status = status::UsmUnknownEngineId;
+            wait.done = true;
+        }
+    }
+}
+
+// One blocking exchange through the target's blocking session.
+SnmpReply Exchange(SessionPair& pair, const SnmpTarget& target, PduKind kind,
+                   const std::vector<SnmpVarBind>& vbs) {
+    BlockingWait wait;
+    wait.reply.vbs = detail::NamesOnly(vbs);
+    snmp_pdu* pdu = MakePdu(target, kind, vbs);
+    if (!pdu) {
+        wait.reply.status = status::ClassError;
+        return wait.reply;
+    }
+    const std::uintptr_t id = g_nextRecord++;
+    g_waits[id] = &wait;
+    if (snmp_sess_async_send(pair.blocking, pdu, OnBlockingReply, reinterpret_cast<void*>(id)) == 0) {
+        snmp_free_pdu(pdu);
+        wait.reply.status = LastSessionError(pair.blocking);
+    } else {
+        Await(pair.blocking, wait, target.version == 3);
+    }
+    g_waits.erase(id);
+    if (wait.reply.status != status::Success && wait.reply.status != status::AsyncResponse &&
+        wait.reply.vbs.size() != vbs.size()) {
+        wait.reply.vbs = detail::NamesOnly(vbs);
+    }
+    return wait.reply;
 }
 
 } // namespace
@@ -389,22 +596,12 @@ SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector
     if (!pair) {
         return reply;
     }
-    snmp_pdu* pdu = MakePdu(target, kind, vbs);
-    if (!pdu) {
-        reply.status = status::ClassError;
-        return reply;
-    }
-    netsnmp_pdu* response = nullptr;
-    const int rc = snmp_sess_synch_response(pair->blocking, pdu, &response);
-    if (rc == STAT_SUCCESS && response) {
-        reply.status = static_cast<int>(response->errstat);
-        reply.errorIndex = static_cast<int>(response->errindex);
-        reply.vbs = detail::DecodeVarBinds(response->variables);
-    } else {
-        reply.status = rc == STAT_TIMEOUT ? status::Timeout : LastSessionError(pair->blocking);
-    }
-    if (response) {
-        snmp_free_pdu(response);
+    reply = Exchange(*pair, target, kind, vbs);
+    if (EngineGone(reply.status)) {
+        // Another engine answers at the address: discover it and send once more.
+        const int found = Rediscover(*pair);
+        reply = found == status::Success ? Exchange(*pair, target, kind, vbs)
+                                         : SnmpReply{found, 0, detail::NamesOnly(vbs)};
     }
     return reply;
 }
@@ -425,7 +622,9 @@ int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarB
     record.handler = std::move(handler);
     record.hasOwner = !owner.expired();
     record.owner = std::move(owner);
-    record.names = detail::NamesOnly(vbs);
+    record.target = target;
+    record.kind = kind;
+    record.vbs = vbs;
     g_recordInSend = id;
     g_endedInSend = status::Success;
     const int sent = snmp_sess_async_send(pair->async, pdu, OnLibraryCallback, reinterpret_cast<void*>(id));
@@ -451,12 +650,18 @@ void ProcessPendingEvents() {
         return;
     }
     g_inPump = true;
-    std::vector<void*> handles;
+    std::vector<std::pair<void*, SnmpTarget>> sessions;
     for (const auto& p : g_sessions) {
-        handles.push_back(p->async);
+        sessions.emplace_back(p->async, p->key);
     }
-    for (void* h : handles) {
-        PumpSession(h);
+    for (const auto& [handle, key] : sessions) {
+        if (PumpSession(handle) && key.version == 3) {
+            g_suspects.push_back(key);
+        }
+    }
+    // Sessions are only read above; another engine's discovery and the sends again come now.
+    for (const SnmpTarget& key : std::exchange(g_suspects, {})) {
+        EngineChanged(key);
     }
     g_inPump = false;
     if (g_handlerFailure) {
@@ -496,7 +701,7 @@ void CloseAllSessions() {
         if (!record.hasOwner || !record.owner.expired()) {
             SnmpReply reply;
             reply.status = status::SessionDestroyed;
-            reply.vbs = record.names;
+            reply.vbs = detail::NamesOnly(record.vbs);
             record.handler(status::SessionDestroyed, reply);
         }
     }

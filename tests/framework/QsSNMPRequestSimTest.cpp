@@ -458,6 +458,60 @@ TEST_F(Sim, WrongCommunityTimesOut) {
     EXPECT_EQ(result.code, -405);
 }
 
+// A device replaced or restarted at the same address is another SNMPv3 engine: the agent
+// answers the old engine's requests with a report at once. The session discovers the engine
+// again within the request, so the next read succeeds, blocking or asynchronous, with no wait.
+TEST_F(Sim, ANewEngineAtTheSameAddressIsReadAtTheNextRequest) {
+    for (const bool async : {false, true}) {
+        ASSERT_TRUE(Start({"--user", kPrivUser, "--engine-id", async ? "async-1" : "blocking-1"}, nullptr));
+        const std::string port = std::to_string(sim_->port());
+        QsSNMPRequest request;
+        AimAsUser(request, "carol", "carolpass1", "carolpriv1");
+        request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+        auto read = [&] {
+            if (async) {
+                return WalkAsync(request).last.code;
+            }
+            bool ok = false;
+            request.GetSync(ok, true);
+            return ok ? 0 : request.LastError.code;
+        };
+        ASSERT_EQ(read(), 0) << request.LastError.message;
+        sim_.reset();
+        ASSERT_TRUE(Start(
+            {"--user", kPrivUser, "--engine-id", async ? "async-2" : "blocking-2", "--port", port}, nullptr));
+        const std::uint64_t timeouts = BlockingAction::Timeouts();
+        request.List.GetVar(0)->Value.clear();
+        EXPECT_EQ(read(), 0) << (async ? "async " : "blocking ") << request.LastError.message;
+        EXPECT_EQ(request.List.GetVar(0)->Value, "KRS-5400MX-28 Gigabit Ethernet Switch");
+        EXPECT_EQ(BlockingAction::Timeouts(), timeouts);
+        EXPECT_EQ(read(), 0); // and the reads after it
+        sim_.reset();
+    }
+}
+
+// A wrong privacy pass phrase: the engine answers its probe, the user's requests it cannot
+// decrypt go unanswered. The first read waits for one time-out (its request and the one retry),
+// not for a second one after the discovery's own.
+TEST_F(Sim, AWrongPrivacyPassPhraseCostsTheFirstReadOneTimeOut) {
+    ASSERT_TRUE(Start({"--user", kPrivUser}, nullptr));
+    QsSNMPRequest request;
+    AimAsUser(request, "carol", "carolpass1", "wrongpriv1");
+    request.List = QsSNMPVarList(kSystem, SVT_SV, 0);
+    bool ok = true;
+    request.GetSync(ok, true);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(request.LastError.code, -405);
+    // The agent decrypts the requests into garbage with the wrong key: it counts each as a
+    // message it could not parse.
+    QsSNMPRequest counter;
+    Aim(counter, 1);
+    counter.List.AddVar("1.3.6.1.2.1.11.6", "snmpInASNParseErrs", SYN_COUNTER, ACC_READONLY);
+    counter.GetSync(ok, true);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(counter.List.GetVar(0)->Value, "2"); // the request and its one retry
+}
+
 TEST_F(Sim, WrongPassPhraseIsAClearUsmError) {
     ASSERT_TRUE(Start({"--user", kUser}));
     QsSNMPRequest request;

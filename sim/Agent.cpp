@@ -116,6 +116,10 @@ bool Agent::start(std::string& error) {
         error = "cannot set the SNMP engine ID";
         return false;
     }
+    if (options_.engineBoots > 0) {
+        std::string previous = std::to_string(options_.engineBoots - 1); // the library counts this boot
+        engineBoots_conf("engineBoots", previous.data());
+    }
     u_char engineId[64];
     auto engineLen = snmpv3_get_engineID(engineId, sizeof engineId);
     set_enginetime(engineId, static_cast<u_int>(engineLen), snmpv3_local_snmpEngineBoots(),

@@ -74,6 +74,8 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
     } else if (name == "--engine-id") {
         o.engineId = value;
         ok = !value.empty() && value.size() <= 27; // an engine ID holds at most 32 octets
+    } else if (name == "--engine-boots") {
+        ok = parseInt(value, 1, 2147483646, o.engineBoots);
     } else if (name == "--users") {
         return readUsersFile(value, o, error);
     } else if (name == "--journal") {
@@ -117,8 +119,8 @@ bool applyValued(const std::string& name, const std::string& value, Options& o, 
 const char* usageText() {
     return "usage: krs-sim [--data FILE|FOLDER] [--port N] [--ipv6]\n"
            "               [--read-community TEXT] [--write-community TEXT]\n"
-           "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE] [--engine-id "
-           "TEXT]\n"
+           "               [--user NAME[:MD5|SHA:AUTHPASS[:DES:PRIVPASS]]] [--users FILE]\n"
+           "               [--engine-id TEXT] [--engine-boots N]\n"
            "               [--journal FILE] [--save FILE] [--flip-links SECONDS]\n"
            "               [--no-answer] [--delay MS] [--drop-every N] [--set-error OID=STATUS]\n"
            "               [--bad-next OID] [--drop-under OID] [--without OID]\n"

@@ -26,6 +26,7 @@ struct Options {
     // SNMPv3 engine ID text (the ID is Net-SNMP's text form of it); empty: "krs-sim:" and the
     // process ID, so every start is another engine.
     std::string engineId;
+    int engineBoots = 0; // 0: the library's first boot
     std::string journalFile;
     std::string saveFile;
     // Faults.

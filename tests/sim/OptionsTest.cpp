@@ -50,7 +50,9 @@ TEST(OptionsTest, ReadsEveryOption) {
                        "--flip-links",
                        "3",
                        "--engine-id",
-                       "bay-7"},
+                       "bay-7",
+                       "--engine-boots",
+                       "12"},
                       o, error))
         << error;
     EXPECT_EQ(o.port, 0);
@@ -67,6 +69,7 @@ TEST(OptionsTest, ReadsEveryOption) {
     EXPECT_EQ(o.dropUnder, (Oid{1, 3, 6, 1, 2, 1, 158}));
     EXPECT_EQ(o.flipSeconds, 3);
     EXPECT_EQ(o.engineId, "bay-7");
+    EXPECT_EQ(o.engineBoots, 12);
 }
 
 TEST(OptionsTest, UsersFileNamesTheBadLine) {

@@ -9,6 +9,8 @@
 namespace {
 const char* const kStopped = "Stop, SNMP Request is not active.";
 
+std::uint64_t g_reads = 0; // reads begun since the program started
+
 std::string OkText() {
     return qs::FrameworkErrorText(qs::err::Ok);
 }
@@ -33,8 +35,7 @@ struct QsSNMPRequest2Controls::Depth {
 
 bool QsSNMPRequest2Controls::Refresh() {
     const Depth inside(*this);
-    static std::uint64_t reads = 0;
-    origin_ = {qs::BlockingAction::Current(), ++reads};
+    origin_ = {qs::BlockingAction::Current(), ++g_reads};
     LastOperation = 0;
     BeforeGet();
     RowCount = 0;

@@ -147,16 +147,6 @@ void* OpenLibrarySession(const SnmpTarget& t, int& failure) {
     return handle;
 }
 
-int LastSessionError(void* handle) {
-    int clib = 0;
-    int err = 0;
-    char* text = nullptr;
-    snmp_sess_error(handle, &clib, &err, &text);
-    std::free(text);
-    const int st = detail::StatusFromLibraryError(err);
-    return st == status::Success ? status::ClassError : st;
-}
-
 // SNMPv3: one empty GET through the session makes the library discover the agent's engine ID
 // and time now, so no later send has to.
 int Discover(void* handle) {
@@ -168,7 +158,7 @@ int Discover(void* handle) {
     if (rc == STAT_SUCCESS) {
         return status::Success;
     }
-    return rc == STAT_TIMEOUT ? status::Timeout : LastSessionError(handle);
+    return rc == STAT_TIMEOUT ? status::Timeout : detail::LastSessionError(handle);
 }
 
 bool EngineKnown(void* handle) {
@@ -346,26 +336,6 @@ SessionPair* Prepare(const SnmpTarget& target, PduKind kind, int& failure, bool 
 
 void Deliver(PendingRecord& record, int reason, const netsnmp_pdu* pdu);
 
-int ReasonOf(int op, const netsnmp_pdu* pdu) {
-    switch (op) {
-    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
-    case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        if (pdu && pdu->command == SNMP_MSG_RESPONSE) {
-            return status::AsyncResponse;
-        }
-        if (pdu && pdu->command == SNMP_MSG_REPORT) {
-            return detail::StatusFromLibraryError(snmpv3_get_report_type(const_cast<netsnmp_pdu*>(pdu)));
-        }
-        return status::ClassError;
-    case NETSNMP_CALLBACK_OP_TIMED_OUT:
-        return status::Timeout;
-    case NETSNMP_CALLBACK_OP_SEND_FAILED:
-        return status::TransportFailed;
-    default:
-        return status::SessionDestroyed;
-    }
-}
-
 int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
     // A resend or a connection is news, not the end of the request. A Report comes first as a
     // security error, then again as a message: the first one completes the request.
@@ -378,7 +348,7 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
         return 1;
     }
     if (id == g_recordInSend) {
-        g_endedInSend = ReasonOf(op, pdu);
+        g_endedInSend = detail::ReasonOf(op, pdu);
         g_records.erase(it);
         return 1;
     }
@@ -387,7 +357,7 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
     if (record.hasOwner && record.owner.expired()) {
         return 1; // the requester is gone: the record only goes away
     }
-    const int reason = ReasonOf(op, pdu);
+    const int reason = detail::ReasonOf(op, pdu);
     if (EngineGone(reason) && !record.rediscovered) {
         // Sent again once the pump has read every session (EngineChanged).
         g_suspects.push_back(SessionKey(record.target));
@@ -419,16 +389,9 @@ void Deliver(PendingRecord& record, int reason, const netsnmp_pdu* pdu) {
     }
 }
 
-// Replies that could not be read because the user is unknown at the engine that sent them: on a
-// session of ours, an agent that is not the engine the session knows (a report it could not make
-// for our user, so the library drops it and the request would only time out).
-unsigned UnreadableReplies() {
-    return snmp_get_statistic(STAT_USMSTATSUNKNOWNUSERNAMES);
-}
-
 // Receives what has arrived and fires due time-outs; true when a reply was unreadable as above.
 bool PumpSession(void* handle) {
-    const unsigned unreadable = UnreadableReplies();
+    const unsigned unreadable = detail::UnreadableReplies();
     int numfds = 0;
     int block = 0;
     timeval wait{};
@@ -443,7 +406,7 @@ bool PumpSession(void* handle) {
     }
     netsnmp_large_fd_set_cleanup(&fds);
     snmp_sess_timeout(handle);
-    return UnreadableReplies() != unreadable;
+    return detail::UnreadableReplies() != unreadable;
 }
 
 // Sends a pending request again after its target's engine was discovered anew, under a new
@@ -496,86 +459,14 @@ void EngineChanged(const SnmpTarget& key) {
     }
 }
 
-// A blocking exchange in progress; the library's callback finds it by its number, so a request
-// given up for another engine finds nothing when it ends later.
-struct BlockingWait {
-    bool done = false;
-    SnmpReply reply;
-};
-std::unordered_map<std::uintptr_t, BlockingWait*> g_waits;
-
-int OnBlockingReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic) {
-    if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT) {
-        return 1;
-    }
-    const auto it = g_waits.find(reinterpret_cast<std::uintptr_t>(magic));
-    if (it == g_waits.end()) {
-        return 1;
-    }
-    BlockingWait& wait = *it->second;
-    wait.done = true;
-    const int reason = ReasonOf(op, pdu);
-    wait.reply.status = reason == status::AsyncResponse ? static_cast<int>(pdu->errstat) : reason;
-    if (reason == status::AsyncResponse) {
-        wait.reply.errorIndex = static_cast<int>(pdu->errindex);
-        wait.reply.vbs = detail::DecodeVarBinds(pdu->variables);
-    }
-    return 1;
-}
-
-// Waits as the library's own synchronous call does (processing only this session), and ends the
-// wait early when a reply on it was unreadable for want of the user at its engine.
-void Await(void* handle, BlockingWait& wait, bool watchEngine) {
-    while (!wait.done) {
-        int numfds = 0;
-        int block = NETSNMP_SNMPBLOCK;
-        timeval timeout{};
-        netsnmp_large_fd_set fds;
-        netsnmp_large_fd_set_init(&fds, FD_SETSIZE);
-        snmp_sess_select_info2_flags(handle, &numfds, &fds, &timeout, &block, NETSNMP_SELECT_NOALARMS);
-        const int count =
-            netsnmp_large_fd_set_select(numfds, &fds, nullptr, nullptr, block ? nullptr : &timeout);
-        const unsigned unreadable = UnreadableReplies();
-        if (count > 0) {
-            snmp_sess_read2(handle, &fds);
-        } else if (count == 0) {
-            snmp_sess_timeout(handle);
-        } else if (errno != EINTR) {
-            wait.reply.status = status::TransportFailed;
-            wait.done = true;
-        }
-        netsnmp_large_fd_set_cleanup(&fds);
-        if (!wait.done && watchEngine && UnreadableReplies() != unreadable) {
-            wait.reply.status = status::UsmUnknownEngineId;
-            wait.done = true;
-        }
-    }
-}
-
 // One blocking exchange through the target's blocking session.
 SnmpReply Exchange(SessionPair& pair, const SnmpTarget& target, PduKind kind,
                    const std::vector<SnmpVarBind>& vbs) {
-    BlockingWait wait;
-    wait.reply.vbs = detail::NamesOnly(vbs);
     snmp_pdu* pdu = MakePdu(target, kind, vbs);
     if (!pdu) {
-        wait.reply.status = status::ClassError;
-        return wait.reply;
+        return {status::ClassError, 0, detail::NamesOnly(vbs)};
     }
-    const std::uintptr_t id = g_nextRecord++;
-    g_waits[id] = &wait;
-    if (snmp_sess_async_send(pair.blocking, pdu, OnBlockingReply, reinterpret_cast<void*>(id)) == 0) {
-        snmp_free_pdu(pdu);
-        wait.reply.status = LastSessionError(pair.blocking);
-    } else {
-        Await(pair.blocking, wait, target.version == 3);
-    }
-    g_waits.erase(id);
-    if (wait.reply.status != status::Success && wait.reply.status != status::AsyncResponse &&
-        wait.reply.vbs.size() != vbs.size()) {
-        wait.reply.vbs = detail::NamesOnly(vbs);
-    }
-    return wait.reply;
+    return detail::ExchangeBlocking(pair.blocking, pdu, vbs, target.version == 3);
 }
 
 } // namespace
@@ -642,7 +533,7 @@ int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarB
     if (g_endedInSend != status::Success && g_endedInSend != status::AsyncResponse) {
         return g_endedInSend;
     }
-    return LastSessionError(pair->async);
+    return detail::LastSessionError(pair->async);
 }
 
 void ProcessPendingEvents() {

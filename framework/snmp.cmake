@@ -8,6 +8,7 @@ krs_library(qs_snmp NO_WIDGETS
         QsSNMPRequestWrite.cpp
         QsSNMPSession.cpp
         QsSNMPTarget.cpp
+        SnmpBlocking.cpp
         SnmpLibrary.cpp
         SnmpPdu.cpp
         SnmpSessions.cpp

@@ -6,12 +6,13 @@
 
 namespace qs {
 
-// The framework shows a failed read in the request's own status output itself; what is left is
-// another request's output, or a box for a request without one.
+// The driver shows a failed read itself: an asynchronous one always, a blocking one in its status
+// output (unless an error hook takes it). What is left is another request's output, or a box for
+// a blocking request without one.
 bool RefreshShown(QsSNMPRequest2Controls& request, QsSNMPRequest2Controls* reporter) {
     const std::uint64_t before = request.Request.GetErrorSequence();
     const bool ok = request.Refresh();
-    const bool shownByRead = request.StatusOutput && !request.Request.ErrorHook;
+    const bool shownByRead = request.Mode == RM_ASYNC || (request.StatusOutput && !request.Request.ErrorHook);
     if (!ok && request.Request.GetErrorSequence() != before && (reporter || !shownByRead)) {
         QsSNMPError error = request.Request.LastError;
         (reporter ? reporter : &request)->ShowReadFailure(error.message, request.Origin());

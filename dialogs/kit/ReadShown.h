@@ -1,9 +1,9 @@
-// Reads whose outcome is never hidden. The framework's blocking read reports a failed reply or a
-// time-out only through a hook no dialog sets, so a list or the values would look merely
-// unchanged: RefreshShown shows the reason in the request's status output instead (a box without
-// one), as an asynchronous read reports it. And two walks of one request must never fill a list
-// together: EndRunningRead lets a running walk end before anything else starts on the request,
-// and AwaitIdleForWrite lets it run to its end before a write.
+// Reads whose outcome is never hidden. The framework's blocking read shows a failed reply or a
+// time-out only in the request's own status output, so a list or the values of a request without
+// one would look merely unchanged: RefreshShown shows the reason in a box then, or in another
+// request's status output, as an asynchronous read reports it. And two walks of one request must
+// never fill a list together: EndRunningRead lets a running walk end before anything else starts
+// on the request, and AwaitIdleForWrite lets it run to its end before a write.
 #pragma once
 
 class QsSNMPRequest2Controls;

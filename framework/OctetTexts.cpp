@@ -2,8 +2,7 @@
 
 #include "TextNumbers.h"
 
-#include <arpa/inet.h>
-
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -150,7 +149,7 @@ int HexDigit(char c) {
 }
 
 bool ParseMacText(const std::string& text, QsOctets& out) {
-    const std::string digits = WithoutChars(text, " -.");
+    const std::string digits = WithoutChars(text, " -.:");
     if (digits.size() != 12) {
         return false;
     }
@@ -164,12 +163,32 @@ bool ParseMacText(const std::string& text, QsOctets& out) {
 }
 
 bool ParseIPv4Text(const std::string& text, QsOctets& out) {
-    in_addr addr{};
-    if (text.find('\0') != std::string::npos || inet_aton(text.c_str(), &addr) == 0) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos) {
         return false;
     }
-    const auto* b = reinterpret_cast<const std::uint8_t*>(&addr.s_addr);
-    out.assign(b, b + 4);
+    QsOctets octets;
+    std::size_t start = first;
+    for (int part = 0; part < 4; ++part) {
+        const std::size_t end = part < 3 ? text.find('.', start) : last + 1;
+        if (end == std::string::npos || end <= start || end > last + 1) {
+            return false;
+        }
+        unsigned value = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+            value = std::min(value * 10 + static_cast<unsigned>(text[i] - '0'), 256u); // 256: too big
+        }
+        if (value > 255) {
+            return false;
+        }
+        octets.push_back(static_cast<std::uint8_t>(value));
+        start = end + 1;
+    }
+    out = std::move(octets);
     return true;
 }
 

@@ -31,10 +31,12 @@ inline int HexValue(char c) {
     return d < 0 ? 0 : d;
 }
 
-// A MAC address typed as 12 hex digits, or with "-" or "." separators (blanks are dropped).
+// A MAC address as 12 hex digits, or with "-", "." or ":" separators (blanks are dropped).
 // False when the text does not give exactly six octets.
 bool ParseMacText(const std::string& text, QsOctets& out);
-// A dotted IPv4 text as the platform's address conversion reads it; false when it is none.
+// A dotted IPv4 text of four decimal parts of 0 to 255, leading zeros read as decimal (never as
+// octal), blanks around it taken; false when it is none. Typed text takes the stricter
+// ParseIPv4Address.
 bool ParseIPv4Text(const std::string& text, QsOctets& out);
 // Dotted decimal of four octets.
 std::string FormatIPv4(const std::uint8_t* octets);

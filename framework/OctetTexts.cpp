@@ -108,6 +108,17 @@ bool TakeBefore(std::string& rest, const char* mark, std::uint64_t& number) {
     return true;
 }
 
+// A fraction of a second as a person writes it: ".5" is half a second, ".05" five hundredths;
+// digits after the second are dropped.
+std::uint64_t Hundredths(const std::string& fraction) {
+    std::size_t digits = 0;
+    while (digits < fraction.size() && digits < 2 && fraction[digits] >= '0' && fraction[digits] <= '9') {
+        ++digits;
+    }
+    const auto value = static_cast<std::uint64_t>(qs::AtolText(fraction.substr(0, digits)));
+    return digits == 1 ? value * 10 : value;
+}
+
 } // namespace
 
 std::uint32_t ParseTicksText(const std::string& text) {
@@ -123,11 +134,14 @@ std::uint32_t ParseTicksText(const std::string& text) {
     }
     if (TakeBefore(rest, ":", n)) {
         ticks += n * 360000u;
-        if (TakeBefore(rest, ":", n)) {
+        const bool minutes = TakeBefore(rest, ":", n);
+        if (minutes) {
             ticks += n * 6000u;
         }
         if (TakeBefore(rest, ".", n)) {
-            ticks += n * 100u + static_cast<std::uint64_t>(qs::AtolText(rest));
+            ticks += n * 100u + Hundredths(rest);
+        } else if (minutes) {
+            ticks += static_cast<std::uint64_t>(qs::AtolText(rest)) * 100u; // seconds without a fraction
         }
     }
     return static_cast<std::uint32_t>(ticks);

@@ -17,7 +17,9 @@ std::string FormatHexText(const QsOctets& octets);
 QsOctets ParseHexText(const std::string& text);
 // The octets as characters, up to the first zero octet.
 std::string FormatPlainText(const QsOctets& octets);
-// TimeTicks text: "2:03:04.05", "1 day 2:03:04.05", "3 days, 2:03:04.05".
+// TimeTicks text: "2:03:04.05", "1 day 2:03:04.05", "3 days, 2:03:04.05". Read leniently
+// (numbers as atol reads them), seconds without a fraction included, a fraction as a person
+// means it (".5" is half a second).
 std::string FormatTicksText(std::uint32_t ticks);
 std::uint32_t ParseTicksText(const std::string& text);
 

@@ -68,6 +68,17 @@ TEST(OctetTexts, TicksTextWithoutColonIsZero) {
     EXPECT_EQ(ParseTicksText("5:30"), 5u * 360000);
 }
 
+// No part is dropped and a fraction is of a second as a person means it.
+TEST(OctetTexts, TicksTextReadsEveryPartAsMeant) {
+    const std::pair<const char*, std::uint32_t> cases[] = {
+        {"1:2:3", 372300},     {"0:00:47.5", 4750},      {"0:00:47.05", 4705}, {"0:00:47.50", 4750},
+        {"0:00:47.567", 4756}, {"1 day 0:0:1", 8640100}, {"5:30.5", 1803050},  {"2 days, 0:00:00", 17280000},
+    };
+    for (const auto& [text, ticks] : cases) {
+        EXPECT_EQ(ParseTicksText(text), ticks) << text;
+    }
+}
+
 TEST(OctetTexts, MacTextNeedsExactlySixOctets) {
     QsOctets mac;
     const QsOctets expected{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};

@@ -63,6 +63,10 @@ TypedValue ParseTypedText(const std::string& text, const TypedField& field);
 // The refusal alone; empty when the text is taken.
 std::string RefuseTypedText(const std::string& text, const TypedField& field);
 
+// An object identifier BER can carry as it stands: at least two arcs, the first 0 to 2, the
+// second below 40 under 0 and 1 (X.690 packs the first two into one sub-identifier).
+bool IsEncodableOid(const OidVector& oid);
+
 // Hex octets typed as digits two to an octet, or as pairs joined by one kind of separator (blank,
 // ":" or "-"), blanks around taken: the canonical hex text (upper case, no separators), or nothing.
 std::optional<std::string> CanonicalHexText(std::string_view text);

@@ -71,6 +71,10 @@ std::optional<std::string> CanonicalHexText(std::string_view text) {
     return digits;
 }
 
+bool IsEncodableOid(const OidVector& oid) {
+    return oid.size() >= 2 && oid[0] <= 2 && (oid[0] == 2 ? oid[1] <= kMaxSubId - 80 : oid[1] < 40);
+}
+
 namespace typed {
 
 Parsed ParseHex(std::string_view text, const TypedField& field) {
@@ -104,8 +108,7 @@ Parsed ParseDisplayString(const std::string& text, const TypedField& field) {
     return {Octets(QsOctets(text.begin(), text.end())), {}};
 }
 
-// Dotted numbers as X.690 encodes them: at least two arcs, the first 0 to 2, the second below 40
-// under 0 and 1 (and small enough to share the first sub-identifier under 2).
+// Dotted numbers; a value as X.690 encodes it (IsEncodableOid), a key within the room it has.
 Parsed ParseObjectId(std::string_view text, const TypedField& field) {
     if (text.starts_with('.')) {
         text.remove_prefix(1);
@@ -120,9 +123,8 @@ Parsed ParseObjectId(std::string_view text, const TypedField& field) {
     }
     const int room = field.key ? field.keyRoom - 1 : 0;
     const int limit = room > 0 ? std::min(room, kMaxSubIds) : kMaxSubIds;
-    const bool arcs =
-        oid.size() >= 2 && oid[0] <= 2 && (oid[0] == 2 ? oid[1] <= kMaxSubId - 80 : oid[1] < 40);
-    if (!arcs || static_cast<int>(oid.size()) > limit) {
+    // A key's numbers go into the instance one by one; a value's first two travel as one.
+    if ((!field.key && !IsEncodableOid(oid)) || static_cast<int>(oid.size()) > limit) {
         return Refused(kObjectId);
     }
     return {SnmpValue::fromOid(std::move(oid)), {}};

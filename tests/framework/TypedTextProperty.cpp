@@ -49,9 +49,10 @@ std::string Formatted(const SnmpValue& value, const QsSNMPVar& var) {
     return StoreVbText(var, value);
 }
 
-// Sent, formatted and the byte form the driver merges parts in; empty when all agree.
-std::string SentBreach(const TypedValue& v, const QsSNMPVar& var) {
-    if (IsValueSyntax(var.Syntax)) {
+// Sent, formatted and the byte form the driver merges parts in; empty when all agree. A key is
+// sent in the row's instance, not as a value.
+std::string SentBreach(const TypedValue& v, const QsSNMPVar& var, bool key) {
+    if (IsValueSyntax(var.Syntax) && !key) {
         const SnmpValue sent = FillVb(var);
         if (!(sent == v.value)) {
             return "sent " + Show(sent) + ", the parse's value is " + Show(v.value);
@@ -96,7 +97,7 @@ std::string TypedPropertyBreach(const std::string& text, const TypedField& field
     var.OptionList = field.options;
     var.Value = v.text;
     try {
-        if (std::string breach = SentBreach(v, var); !breach.empty()) {
+        if (std::string breach = SentBreach(v, var, field.key); !breach.empty()) {
             return breach;
         }
     } catch (const QsException& e) {

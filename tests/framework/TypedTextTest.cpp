@@ -182,6 +182,8 @@ TEST(TypedText, IdentifiersFollowX690) {
         {SYN_OBJECTID, nullptr, false, "1.3.", kOid},
         {SYN_OBJECTID, nullptr, false, "1.4294967296", kOid},
         {SYN_OBJECTID, nullptr, false, "+1.3", kOid},
+        {SYN_OBJECTID, nullptr, true, "5.3", ""}, // a key's numbers travel one by one in the instance
+        {SYN_OBJECTID, nullptr, true, "1", ""},
     });
 }
 

@@ -178,9 +178,11 @@ INSTANTIATE_TEST_SUITE_P(
         FillErrorCase{SYN_MACADDRESS, "001A2B3C4D5E6F", -23}, FillErrorCase{SYN_IPADDRESS, "10.1.2.300", -19},
         FillErrorCase{SYN_IPADDRESS, "host", -19}, FillErrorCase{SYN_IPADDRESS, "10.1", -19},
         FillErrorCase{SYN_INETADDRESS, "not an address", -19}, FillErrorCase{SYN_OBJECTID, "1.3.x", -417},
-        FillErrorCase{SYN_BCDATETIME, "yesterday", -518}, FillErrorCase{0, "1", -511},
-        FillErrorCase{7, "1", -511}, FillErrorCase{79, "1", -511}, FillErrorCase{80, "1", -511},
-        FillErrorCase{SYN_BOOL8, "1", -511}, FillErrorCase{SYN_UINT16, "1", -511}));
+        FillErrorCase{SYN_OBJECTID, "5.3", -417}, // X.690's first arc
+        FillErrorCase{SYN_OBJECTID, "1.40", -417}, FillErrorCase{SYN_BCDATETIME, "yesterday", -518},
+        FillErrorCase{0, "1", -511}, FillErrorCase{7, "1", -511}, FillErrorCase{79, "1", -511},
+        FillErrorCase{80, "1", -511}, FillErrorCase{SYN_BOOL8, "1", -511},
+        FillErrorCase{SYN_UINT16, "1", -511}));
 
 TEST(ValueTexts, UnknownSyntaxRaisesBadSyntaxWhenStoring) {
     for (std::uint32_t syntax : {0u, 7u, 63u, 79u, 80u, 82u, 193u, 198u, 1000u}) {

@@ -169,6 +169,14 @@ std::vector<std::string> SplitEditFormat(std::string_view format) {
     return pieces;
 }
 
+int EditTextRoom(const EditFormat& format) {
+    if (format.conversion != 'h' || format.length <= 0) {
+        return format.length;
+    }
+    const int pairs = (format.length + 1) / 2;
+    return format.length + pairs - 1;
+}
+
 std::string FormatBound(double value) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);

@@ -49,6 +49,10 @@ EditFormat ParseEditFormat(std::string_view format);
 // the dots of "%i.%i.%i.%i", join the edits and are skipped.
 std::vector<std::string> SplitEditFormat(std::string_view format);
 
+// The characters an edit of the format may hold: the length, and for hex digits room for a
+// separator between two pairs ("0A FF 01" for %h{l6}); 0 = no limit.
+int EditTextRoom(const EditFormat& format);
+
 // A bound as the exit messages write it: shortest general form, up to 15 significant digits
 // (1, 65535, -2147483648, 2.2250738585072E-308).
 std::string FormatBound(double value);

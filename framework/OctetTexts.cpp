@@ -2,8 +2,7 @@
 
 #include "TextNumbers.h"
 
-#include <arpa/inet.h>
-
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
@@ -109,6 +108,17 @@ bool TakeBefore(std::string& rest, const char* mark, std::uint64_t& number) {
     return true;
 }
 
+// A fraction of a second as a person writes it: ".5" is half a second, ".05" five hundredths;
+// digits after the second are dropped.
+std::uint64_t Hundredths(const std::string& fraction) {
+    std::size_t digits = 0;
+    while (digits < fraction.size() && digits < 2 && fraction[digits] >= '0' && fraction[digits] <= '9') {
+        ++digits;
+    }
+    const auto value = static_cast<std::uint64_t>(qs::AtolText(fraction.substr(0, digits)));
+    return digits == 1 ? value * 10 : value;
+}
+
 } // namespace
 
 std::uint32_t ParseTicksText(const std::string& text) {
@@ -124,11 +134,14 @@ std::uint32_t ParseTicksText(const std::string& text) {
     }
     if (TakeBefore(rest, ":", n)) {
         ticks += n * 360000u;
-        if (TakeBefore(rest, ":", n)) {
+        const bool minutes = TakeBefore(rest, ":", n);
+        if (minutes) {
             ticks += n * 6000u;
         }
         if (TakeBefore(rest, ".", n)) {
-            ticks += n * 100u + static_cast<std::uint64_t>(qs::AtolText(rest));
+            ticks += n * 100u + Hundredths(rest);
+        } else if (minutes) {
+            ticks += static_cast<std::uint64_t>(qs::AtolText(rest)) * 100u; // seconds without a fraction
         }
     }
     return static_cast<std::uint32_t>(ticks);
@@ -150,7 +163,7 @@ int HexDigit(char c) {
 }
 
 bool ParseMacText(const std::string& text, QsOctets& out) {
-    const std::string digits = WithoutChars(text, " -.");
+    const std::string digits = WithoutChars(text, " -.:");
     if (digits.size() != 12) {
         return false;
     }
@@ -164,12 +177,32 @@ bool ParseMacText(const std::string& text, QsOctets& out) {
 }
 
 bool ParseIPv4Text(const std::string& text, QsOctets& out) {
-    in_addr addr{};
-    if (text.find('\0') != std::string::npos || inet_aton(text.c_str(), &addr) == 0) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos) {
         return false;
     }
-    const auto* b = reinterpret_cast<const std::uint8_t*>(&addr.s_addr);
-    out.assign(b, b + 4);
+    QsOctets octets;
+    std::size_t start = first;
+    for (int part = 0; part < 4; ++part) {
+        const std::size_t end = part < 3 ? text.find('.', start) : last + 1;
+        if (end == std::string::npos || end <= start || end > last + 1) {
+            return false;
+        }
+        unsigned value = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+            value = std::min(value * 10 + static_cast<unsigned>(text[i] - '0'), 256u); // 256: too big
+        }
+        if (value > 255) {
+            return false;
+        }
+        octets.push_back(static_cast<std::uint8_t>(value));
+        start = end + 1;
+    }
+    out = std::move(octets);
     return true;
 }
 

@@ -17,7 +17,9 @@ std::string FormatHexText(const QsOctets& octets);
 QsOctets ParseHexText(const std::string& text);
 // The octets as characters, up to the first zero octet.
 std::string FormatPlainText(const QsOctets& octets);
-// TimeTicks text: "2:03:04.05", "1 day 2:03:04.05", "3 days, 2:03:04.05".
+// TimeTicks text: "2:03:04.05", "1 day 2:03:04.05", "3 days, 2:03:04.05". Read leniently
+// (numbers as atol reads them), seconds without a fraction included, a fraction as a person
+// means it (".5" is half a second).
 std::string FormatTicksText(std::uint32_t ticks);
 std::uint32_t ParseTicksText(const std::string& text);
 
@@ -31,10 +33,12 @@ inline int HexValue(char c) {
     return d < 0 ? 0 : d;
 }
 
-// A MAC address typed as 12 hex digits, or with "-" or "." separators (blanks are dropped).
+// A MAC address as 12 hex digits, or with "-", "." or ":" separators (blanks are dropped).
 // False when the text does not give exactly six octets.
 bool ParseMacText(const std::string& text, QsOctets& out);
-// A dotted IPv4 text as the platform's address conversion reads it; false when it is none.
+// A dotted IPv4 text of four decimal parts of 0 to 255, leading zeros read as decimal (never as
+// octal), blanks around it taken; false when it is none. Typed text takes the stricter
+// ParseIPv4Address.
 bool ParseIPv4Text(const std::string& text, QsOctets& out);
 // Dotted decimal of four octets.
 std::string FormatIPv4(const std::uint8_t* octets);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -70,11 +71,26 @@ QsDateTime::QsDateTime() {
 QsDateTime::QsDateTime(std::string_view text) {
     Numbers n{};
     char direction = '+';
-    if (ScanPattern(text, "#-#-#,#:#:#.#,+#:#", n) == kNumbers) {
-        direction = '+';
-    } else if (n = {}; ScanPattern(text, "#-#-#,#:#:#.#,-#:#", n) == kNumbers) {
-        direction = '-';
-    } else {
+    // With deci-seconds and an offset, then with an offset but no deci-seconds (they are 0), then
+    // without an offset.
+    const std::pair<std::string_view, char> withOffset[] = {{"#-#-#,#:#:#.#,+#:#", '+'},
+                                                            {"#-#-#,#:#:#.#,-#:#", '-'},
+                                                            {"#-#-#,#:#:#,+#:#", '+'},
+                                                            {"#-#-#,#:#:#,-#:#", '-'}};
+    bool matched = false;
+    for (const auto& [pattern, sign] : withOffset) {
+        n = {};
+        const std::size_t count = ScanPattern(text, pattern, n);
+        if (count == kNumbers || (count == kNumbers - 1 && pattern.find('.') == std::string_view::npos)) {
+            if (count == kNumbers - 1) { // no deci-seconds: the offset moves up one field
+                n = {n[0], n[1], n[2], n[3], n[4], n[5], 0, n[6], n[7]};
+            }
+            direction = sign;
+            matched = true;
+            break;
+        }
+    }
+    if (!matched) {
         n = {};
         ScanPattern(text, "#-#-#,#:#:#.#", n);
     }

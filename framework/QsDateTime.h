@@ -23,8 +23,9 @@ public:
 
     // The current local date and time, deci-seconds 0, offset "+0:0".
     QsDateTime();
-    // Parsed from "2011-1-5,13:30:15.0", "2011-1-5,13:30:15.0,+8:0" or "...,-5:30"; numbers the
-    // text does not supply are 0, each number is cut to its field's width.
+    // Parsed from "2011-1-5,13:30:15.0", "2011-1-5,13:30:15.0,+8:0" or "...,-5:30" (also without
+    // the deci-seconds: "2011-1-5,13:30:15,+8:0" keeps its offset); numbers the text does not
+    // supply are 0, each number is cut to its field's width.
     explicit QsDateTime(std::string_view text);
 
     // The octets in table order become the fields (the year still in network order). At most 11

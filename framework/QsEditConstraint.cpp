@@ -58,7 +58,7 @@ void QsEditConstraint::AttachParsed(const EditFormat& format, TEdit* edit, QsEdi
     if (format.width > 0) {
         edit->SetWidth(format.width);
     }
-    edit->SetMaxLength(format.length);
+    edit->SetMaxLength(qs::EditTextRoom(format));
     edit->OnChange = [this](TObject* sender) { OnChange(sender); };
     edit->OnExit = [this](TObject* sender) { OnExit(sender); };
 }
@@ -71,6 +71,13 @@ void QsEditConstraint::Detach(TEdit* edit) {
             m_records.erase(it);
             return;
         }
+    }
+}
+
+void QsEditConstraint::SetWriting(TEdit* edit, QsEditWriting writing, const QString& characters) {
+    if (_EditConstraint_s* r = Find(edit)) {
+        r->writing = std::move(writing);
+        r->writingCharacters = characters;
     }
 }
 

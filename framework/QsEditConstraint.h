@@ -8,18 +8,30 @@
 #include "EditFormat.h"
 
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
 // A caller's check of an edit, for formats with the Z flag; it shows its own message.
 using QsEditValidator = bool (*)(TControl* control);
 
+// The column's reading of a typed text: the canonical text of a writing the column takes, or why
+// it takes none.
+struct QsEditReading {
+    std::string text;
+    std::string refusal; // empty: taken
+};
+using QsEditWriting = std::function<QsEditReading(const std::string& typed)>;
+
 // One edit's parsed format and state.
 struct _EditConstraint_s {
     QPointer<TEdit> edit;
     qs::EditFormat format;
     QsEditValidator validator = nullptr;
+    QsEditWriting writing;     // the bound column's reading; empty for an edit no column reads
+    QString writingCharacters; // characters its writings need beyond the format's own
     QString lastValidText;
     TNotifyEvent savedChange; // the edit's handlers before the first attachment
     TNotifyEvent savedExit;
@@ -41,6 +53,10 @@ public:
     void AttachManyWithValidator(std::string_view format, const std::vector<TEdit*>& edits,
                                  QsEditValidator validator);
     void Detach(TEdit* edit);
+    // The column an edit's text goes to: on exit a writing it takes becomes its canonical text
+    // before the format's checks (" 60" becomes "60", "fe80::1" 32 hex digits), and characters
+    // its writings need pass the keystroke filter. An edit without a record is ignored.
+    void SetWriting(TEdit* edit, QsEditWriting writing, const QString& characters);
     void Remember(TEdit* edit);
     _EditConstraint_s* Find(TEdit* edit) const;
     void SetOwner(TWinControl* owner) { m_owner = owner; }
@@ -52,6 +68,9 @@ public:
 private:
     void AttachParsed(const qs::EditFormat& format, TEdit* edit, QsEditValidator validator);
     bool FilterKeystroke(TEdit* edit, const _EditConstraint_s& r, const QString& text);
+    // The text a writing the record takes becomes, shown in the edit when the format's filter lets
+    // it; sets *refusal when the text holds a writing that is taken nowhere.
+    QString Canonical(_EditConstraint_s& r, const QString& text, std::string* refusal);
     // The failing check's message (entry of the common table with its placeholders filled).
     void Fail(const QPointer<TEdit>& edit, const std::string& message);
     // Restores the last valid text and the focus, without a message.

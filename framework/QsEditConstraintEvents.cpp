@@ -1,10 +1,15 @@
 // The two event handlers of the edit constraint: the keystroke filter on change and the check
 // on exit.
+#include "AddressChecks.h"
 #include "AddressValidators.h"
 #include "Application.h"
+#include "ByteQStrings.h"
 #include "Dialogs.h"
 #include "MessageTable.h"
 #include "QsEditConstraint.h"
+#include "TypedText.h"
+
+#include <algorithm>
 
 using qs::EditFormat;
 
@@ -22,11 +27,18 @@ bool IsHex(QChar c) {
     return IsDigit(c) || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
 }
 
-// Position of the first character the conversion does not allow, or -1.
-int BadCharacter(const EditFormat& f, const QString& t) {
+// Hex digits may be typed in pairs joined by blanks, ":" or "-" (snmpwalk's "80 00 E4 F5").
+const QString kHexSeparators = QStringLiteral(" :-");
+
+// Position of the first character the conversion does not allow, or -1; extra holds characters
+// allowed besides the conversion's own.
+int BadCharacter(const EditFormat& f, const QString& t, const QString& extra = QString()) {
     bool dot = false;
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t[i];
+        if (extra.contains(c)) {
+            continue;
+        }
         bool ok = true;
         switch (f.conversion) {
         case 'f':
@@ -60,6 +72,37 @@ std::string Entry(int k) {
     return CommonErrTable().Text(k);
 }
 
+bool IsIPv6Kind(const EditFormat& f) {
+    return f.addressKind == qs::AK_IPV6 || f.addressKind == qs::AK_MULTICAST_IPV6;
+}
+
+// The characters the record's edit may hold besides its conversion's own.
+QString ExtraCharacters(const _EditConstraint_s& r) {
+    if (r.format.conversion != 'h') {
+        return r.writingCharacters;
+    }
+    return kHexSeparators + (IsIPv6Kind(r.format) ? QStringLiteral(".") : QString()) + r.writingCharacters;
+}
+
+// The reading of a hex edit no column reads: an IPv6 address for the I6 kinds, else hex octets.
+QsEditReading HexReading(const EditFormat& f, const QString& text) {
+    const std::string typed = text.toStdString();
+    if (IsIPv6Kind(f)) {
+        const std::string v6 = qs::CanonicalIPv6Text(typed);
+        return v6.empty() ? QsEditReading{{}, qs::IPv6AddressMessage()} : QsEditReading{v6, {}};
+    }
+    const std::optional<std::string> hex = qs::CanonicalHexText(typed);
+    return hex ? QsEditReading{*hex, {}} : QsEditReading{{}, qs::HexWritingRefusal()};
+}
+
+// The length the auto-advance compares: hex digits for a hex edit (separators do not count).
+int TypedLength(const EditFormat& f, const QString& text) {
+    if (f.conversion != 'h') {
+        return static_cast<int>(text.size());
+    }
+    return static_cast<int>(std::count_if(text.begin(), text.end(), IsHex));
+}
+
 } // namespace
 
 void QsEditConstraint::OnChange(TObject* Sender) {
@@ -85,13 +128,13 @@ void QsEditConstraint::OnChange(TObject* Sender) {
             return;
         }
     }
-    if ((f.lengthFlags & qs::LF_AUTO_ADVANCE) && f.length > 0 && edit->Text().size() == f.length) {
+    if ((f.lengthFlags & qs::LF_AUTO_ADVANCE) && f.length > 0 && TypedLength(f, edit->Text()) == f.length) {
         FocusNext();
     }
 }
 
 bool QsEditConstraint::FilterKeystroke(TEdit* edit, const _EditConstraint_s& r, const QString& text) {
-    const int bad = BadCharacter(r.format, text);
+    const int bad = BadCharacter(r.format, text, ExtraCharacters(r));
     if (bad < 0) {
         return false;
     }
@@ -113,16 +156,26 @@ void QsEditConstraint::OnExit(TObject* Sender) {
         }
         return;
     }
+    std::string refusal;
+    const QString shown = Canonical(*r, text, &refusal);
+    if (!refusal.empty()) {
+        Fail(edit, refusal);
+        return;
+    }
+    r = Find(edit); // showing the text ran the edit's own change handler
+    if (!r) {
+        return;
+    }
     if (r->format.useValidator && r->validator) {
         if (!r->validator(edit)) {
             Refuse(edit); // the validator showed its own message
             return;
         }
     } else {
-        bool shown = false;
-        const std::string message = Check(*r, text, &shown);
-        if (shown || !message.empty()) {
-            shown ? Refuse(edit) : Fail(edit, message);
+        bool own = false;
+        const std::string message = Check(*r, shown, &own);
+        if (own || !message.empty()) {
+            own ? Refuse(edit) : Fail(edit, message);
             return;
         }
     }
@@ -138,8 +191,34 @@ void QsEditConstraint::OnExit(TObject* Sender) {
         }
     }
     if (m_remember) {
-        r->lastValidText = text;
+        r->lastValidText = edit->Text();
     }
+}
+
+QString QsEditConstraint::Canonical(_EditConstraint_s& r, const QString& text, std::string* refusal) {
+    QsEditReading reading;
+    if (r.writing) {
+        reading = r.writing(qs::QStringToBytes(text));
+    } else if (r.format.conversion == 'h') {
+        reading = HexReading(r.format, text);
+    } else {
+        return text;
+    }
+    if (!reading.refusal.empty()) {
+        // A text the format alone takes is the format's to judge; one that holds a character only
+        // the writings need is refused here, with the column's reason.
+        if (BadCharacter(r.format, text) >= 0) {
+            *refusal = reading.refusal;
+        }
+        return text;
+    }
+    const QString canonical = qs::BytesToQString(reading.text);
+    if (canonical != text && BadCharacter(r.format, canonical, ExtraCharacters(r)) < 0) {
+        QPointer<TEdit> edit = r.edit;
+        edit->SetText(canonical);
+        return edit ? canonical : text;
+    }
+    return canonical;
 }
 
 std::string QsEditConstraint::Check(_EditConstraint_s& r, const QString& text, bool* shown) {

@@ -7,6 +7,7 @@
 #include "OctetTexts.h"
 #include "SnmpErrors.h"
 #include "TextNumbers.h"
+#include "TypedText.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ SnmpValue InetValue(const std::string& text) {
 
 SnmpValue OidValue(const std::string& text) {
     qs::OidVector oid;
-    if (!qs::OidFromText(text, oid)) {
+    if (!qs::OidFromText(text, oid) || !qs::IsEncodableOid(oid)) { // never an error of the library's
         qs::RaiseFrameworkError(qs::kBadOidText);
     }
     return SnmpValue::fromOid(std::move(oid));

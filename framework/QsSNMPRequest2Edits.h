@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ class TLabel;
 class TStaticText;
 
 using QsRequestHook = std::function<void()>;
+
+namespace qs {
+struct TypedField;
+}
 
 // One binding: a variable (or a part of its bytes) and its controls.
 struct _ControlAssociation_s {
@@ -120,12 +125,19 @@ private:
     void ShowBits(const _ControlAssociation_s& a, const QsOctets& bytes);
     void ShowEdits(_ControlAssociation_s& a, const QsOctets& bytes, const std::string& text);
     void ReadVariable(int v);
-    QsOctets ReadPart(_ControlAssociation_s& a);
+    // The part's bytes; *typed is set to the canonical text of a single edit a user typed into.
+    QsOctets ReadPart(_ControlAssociation_s& a, std::optional<std::string>* typed);
     std::string ReadPartText(_ControlAssociation_s& a);
     std::string ReadEditText(_ControlAssociation_s& a, TEdit* edit);
-    // Raises qs::EInputError when a control a user can change holds no value of its column.
-    void CheckTyped(const _ControlAssociation_s& a);
-    void CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit);
+    // Raises qs::EInputError when a control a user can change holds no value of its column; for a
+    // single edit a user typed into, the canonical text of the value it holds.
+    std::optional<std::string> CheckTyped(const _ControlAssociation_s& a);
+    std::optional<std::string> CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit);
+    // The field a whole-value edit of the variable types into.
+    qs::TypedField FieldOf(int varIndex, const _EditConstraint_s* record) const;
+    std::string PortTemplate(const _ControlAssociation_s& a, const std::string& typed) const;
+    // Gives a single edit bound to a whole value its column's writings (see QsEditConstraint).
+    void SetWriting(int varIndex, TEdit* edit);
     int KeyRoom(int varIndex) const;
     std::string FieldName(int varIndex) const;
     void LimitTextLength(int varIndex, const std::vector<TEdit*>& edits);

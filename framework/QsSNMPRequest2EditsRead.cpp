@@ -57,6 +57,11 @@ bool HoldsWholeValue(const _ControlAssociation_s& a, const QsSNMPVar& var) {
            a.BitPositions.empty() && !a.Controls.empty() && IsReadKind(a.Controls.front());
 }
 
+// A binding of the variable's whole value (not a part or bits of it).
+bool IsWhole(const _ControlAssociation_s& a, const QsSNMPVar& var) {
+    return a.Position == 0 && a.PartSyntax == var.Syntax && a.BitPositions.empty();
+}
+
 std::string Text(const QString& s) {
     return qs::QStringToBytes(s);
 }
@@ -78,24 +83,28 @@ void QsSNMPRequest2Edits::ReadControls(int varIndex) {
 }
 
 void QsSNMPRequest2Edits::ReadVariable(int v) {
-    const bool bound = std::any_of(Associations.begin(), Associations.end(),
-                                   [v](const auto& a) { return a->VarIndex == v; });
-    if (!bound) {
+    std::vector<_ControlAssociation_s*> mine;
+    for (const auto& a : Associations) {
+        if (a->VarIndex == v) {
+            mine.push_back(a.get());
+        }
+    }
+    if (mine.empty()) {
         return; // a variable without controls keeps its value text
     }
     QsSNMPVar& var = *Request.List.GetVar(v);
-    const bool replaced = std::any_of(Associations.begin(), Associations.end(), [v, &var](const auto& a) {
-        return a->VarIndex == v && HoldsWholeValue(*a, var);
-    });
+    const bool replaced =
+        std::any_of(mine.begin(), mine.end(), [&var](const auto* a) { return HoldsWholeValue(*a, var); });
     const std::string text = var.OptionList ? var.OptionList->TextToValue(var.Value) : var.Value;
     QsOctets whole = var.Syntax == SYN_DISPLAYSTR || replaced ? QsOctets() : CurrentBytes(text, var.Syntax);
-    for (std::size_t i = 0; i < Associations.size(); ++i) {
-        _ControlAssociation_s& a = *Associations[i];
-        if (a.VarIndex != v) {
-            continue;
+    for (_ControlAssociation_s* a : mine) {
+        std::optional<std::string> typed;
+        const QsOctets part = ReadPart(*a, &typed);
+        if (typed && mine.size() == 1 && IsWhole(*a, var)) {
+            var.Value = *typed; // what the parse took is what the SET sends
+            return;
         }
-        const QsOctets part = ReadPart(a);
-        const auto at = static_cast<std::size_t>(a.Position);
+        const auto at = static_cast<std::size_t>(a->Position);
         if (whole.size() < at + part.size()) {
             whole.resize(at + part.size(), 0);
         }
@@ -105,7 +114,7 @@ void QsSNMPRequest2Edits::ReadVariable(int v) {
     var.Value = var.OptionList ? var.OptionList->ValueToText(value) : value;
 }
 
-QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
+QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a, std::optional<std::string>* typed) {
     if (a.Controls.empty()) {
         return {};
     }
@@ -116,8 +125,8 @@ QsOctets QsSNMPRequest2Edits::ReadPart(_ControlAssociation_s& a) {
     if (!IsReadKind(first)) {
         return {}; // other kinds are not read and contribute nothing
     }
-    CheckTyped(a);
-    std::string part = ReadPartText(a);
+    *typed = CheckTyped(a);
+    std::string part = *typed ? **typed : ReadPartText(a);
     if (const QsOptionList* options = OptionsOf(a)) {
         part = options->TextToValue(part);
     }
@@ -164,7 +173,7 @@ std::string QsSNMPRequest2Edits::ReadPartText(_ControlAssociation_s& a) {
             auto* e = dynamic_cast<TEdit*>(c);
             texts.push_back(e ? Text(e->Text()) : std::string());
         }
-        return qs::EditGroupRead(texts, a.PartSyntax);
+        return qs::EditGroupRead(qs::TypedGroupTexts(texts), a.PartSyntax);
     }
     return {};
 }
@@ -177,13 +186,12 @@ std::string QsSNMPRequest2Edits::ReadEditText(_ControlAssociation_s& a, TEdit* e
     if (var.Syntax != SYN_BITLIST || a.PartSyntax != SYN_BITLIST) {
         return typed;
     }
-    std::string templ = qs::IsValueMarker(var.Value) ? std::string() : var.Value;
-    if (templ.empty()) {
-        templ = a.PortTemplate.empty() ? qs::PortTemplateFor(typed) : a.PortTemplate;
+    qs::TypedField field;
+    field.syntax = SYN_BITLIST;
+    field.portTemplate = PortTemplate(a, typed);
+    const qs::TypedValue value = qs::ParseTypedText(typed, field);
+    if (!value.Taken()) {
+        throw qs::EInputError(FieldName(a.VarIndex), value.refusal, edit);
     }
-    std::string hex;
-    if (templ.empty() || !PortTextToBitList(typed, templ, hex)) {
-        throw qs::EInputError(FieldName(a.VarIndex), qs::PortListRefusal(), edit);
-    }
-    return hex;
+    return value.text;
 }

@@ -3,10 +3,13 @@
 // and a choice box shown for a write must hold a choice. A refusal stops the write before any PDU:
 // a message box names the field, the focus returns to it, and the status line says why.
 #include "Application.h"
+#include "ByteQStrings.h"
 #include "ComboBox.h"
 #include "Dialogs.h"
 #include "Edit.h"
 #include "InputError.h"
+#include "PortListTexts.h"
+#include "QsByteForms.h"
 #include "QsSNMPRequest2Edits.h"
 #include "TypedText.h"
 
@@ -47,55 +50,81 @@ int QsSNMPRequest2Edits::KeyRoom(int varIndex) const {
     return std::max(1, 128 - longest - (list.PKeyCount - 1));
 }
 
-void QsSNMPRequest2Edits::CheckTyped(const _ControlAssociation_s& a) {
+std::optional<std::string> QsSNMPRequest2Edits::CheckTyped(const _ControlAssociation_s& a) {
     if (ConvertsOwnText(a.VarIndex)) {
-        return;
+        return std::nullopt;
     }
     TComponent* first = a.Controls.front();
     if (auto* combo = dynamic_cast<TComboBox*>(first)) {
         if (combo->ItemIndex() < 0 && combo->isVisibleTo(combo->window())) {
             throw qs::EInputError(FieldName(a.VarIndex), qs::NoChoiceRefusal(), combo);
         }
-        return;
+        return std::nullopt;
     }
     auto* edit = dynamic_cast<TEdit*>(first);
     if (!IsTyped(edit)) {
-        return;
+        return std::nullopt;
     }
     if (a.ControlCount() > 1) {
         std::vector<std::string> texts;
         for (TComponent* c : a.Controls) {
             auto* e = dynamic_cast<TEdit*>(c);
-            texts.push_back(e ? e->Text().toStdString() : std::string());
+            texts.push_back(e ? qs::QStringToBytes(e->Text()) : std::string());
         }
         if (const auto refusal = qs::RefuseTypedGroup(texts, a.PartSyntax)) {
             auto* bad = dynamic_cast<TEdit*>(a.Controls[static_cast<std::size_t>(refusal->edit)]);
             throw qs::EInputError(FieldName(a.VarIndex), refusal->message, bad);
         }
-        return;
+        return std::nullopt;
     }
-    CheckTypedEdit(a, edit);
+    return CheckTypedEdit(a, edit);
 }
 
-void QsSNMPRequest2Edits::CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit) {
-    const std::string text = edit->Text().toStdString();
-    if (!text.empty() && text == Request.List.GetVar(a.VarIndex)->Value) {
-        return; // the selected row's own value, as the program showed it
-    }
-    const _EditConstraint_s* record = Constraint.Find(edit);
+qs::TypedField QsSNMPRequest2Edits::FieldOf(int varIndex, const _EditConstraint_s* record) const {
+    const QsSNMPVar& var = *Request.List.GetVar(varIndex);
     qs::TypedField field;
+    field.syntax = var.Syntax;
+    field.options = var.OptionList;
+    field.format = record ? &record->format : nullptr;
+    field.keyRoom = KeyRoom(varIndex);
+    field.key = field.keyRoom > 0;
+    return field;
+}
+
+// The width of the map a port-list edit is read into: the value it showed, else the widest map
+// it was shown with, else as wide as the text needs.
+std::string QsSNMPRequest2Edits::PortTemplate(const _ControlAssociation_s& a,
+                                              const std::string& typed) const {
+    const QsSNMPVar& var = *Request.List.GetVar(a.VarIndex);
+    std::string templ = qs::IsValueMarker(var.Value) ? std::string() : var.Value;
+    if (templ.empty()) {
+        templ = a.PortTemplate.empty() ? qs::PortTemplateFor(typed) : a.PortTemplate;
+    }
+    return templ;
+}
+
+// The canonical text of the value the edit holds; the selected row's own value, as the program
+// showed it, is never refused (a value the rule would refuse is read as before).
+std::optional<std::string> QsSNMPRequest2Edits::CheckTypedEdit(const _ControlAssociation_s& a, TEdit* edit) {
+    const std::string text = qs::QStringToBytes(edit->Text());
+    const _EditConstraint_s* record = Constraint.Find(edit);
+    qs::TypedField field = FieldOf(a.VarIndex, record);
     field.syntax = a.PartSyntax;
     field.options = OptionsOf(a);
-    field.format = record ? &record->format : nullptr;
-    field.keyRoom = KeyRoom(a.VarIndex);
-    field.key = field.keyRoom > 0;
-    const std::string message = qs::RefuseTypedText(text, field);
-    if (!message.empty()) {
-        throw qs::EInputError(FieldName(a.VarIndex), message, edit);
+    if (field.syntax == SYN_BITLIST) {
+        field.portTemplate = PortTemplate(a, text);
+    }
+    const qs::TypedValue typed = qs::ParseTypedText(text, field);
+    if (!text.empty() && text == Request.List.GetVar(a.VarIndex)->Value) {
+        return typed.Taken() && !typed.marker ? std::optional<std::string>(typed.text) : std::nullopt;
+    }
+    if (!typed.Taken()) {
+        throw qs::EInputError(FieldName(a.VarIndex), typed.refusal, edit);
     }
     if (record && record->format.useValidator && record->validator && !record->validator(edit)) {
         throw qs::EInputError(FieldName(a.VarIndex), " Please enter a valid value!", edit, true);
     }
+    return typed.marker ? std::nullopt : std::optional<std::string>(typed.text);
 }
 
 void QsSNMPRequest2Edits::RefuseInput(const qs::EInputError& e) {
@@ -111,15 +140,66 @@ void QsSNMPRequest2Edits::RefuseInput(const qs::EInputError& e) {
     ShowStatus(e.what());
 }
 
-// A text column without a size of its own in its format takes the default size.
+namespace {
+
+// The characters writings of the syntax need beyond an edit format's own.
+QString WritingCharacters(std::uint32_t syntax) {
+    switch (syntax) {
+    case SYN_MACADDRESS:
+        return QStringLiteral(":-.");
+    case SYN_IPV6ADDRESS:
+    case SYN_INETADDRESS:
+        return QStringLiteral(":.");
+    case SYN_INTEGER:
+    case SYN_COUNTER:
+    case SYN_GUAGE:
+    case SYN_UINTEGER:
+    case SYN_COUNTER64:
+        return QStringLiteral("+ ");
+    default:
+        return {};
+    }
+}
+
+// The longest writing of an address: an IPv6 text with an IPv4 tail, a MAC in pairs.
+constexpr int kLongestIPv6 = 45;
+constexpr int kLongestMac = 17;
+
+} // namespace
+
+void QsSNMPRequest2Edits::SetWriting(int varIndex, TEdit* edit) {
+    const std::uint32_t syntax = Request.List.GetVar(varIndex)->Syntax;
+    if (syntax == SYN_BITLIST) {
+        return; // the edit shows ports, the value is their map
+    }
+    Constraint.SetWriting(
+        edit,
+        [this, varIndex, edit](const std::string& typed) {
+            if (varIndex >= Request.List.GetCount() || Request.List.GetVar(varIndex)->Syntax == SYN_BITLIST) {
+                return QsEditReading{typed, {}}; // the list changed under the edit: read where it is read
+            }
+            const qs::TypedValue value = qs::ParseTypedText(typed, FieldOf(varIndex, Constraint.Find(edit)));
+            return QsEditReading{value.marker ? typed : value.text, value.refusal};
+        },
+        WritingCharacters(syntax));
+}
+
+// A single edit takes its column's writings; a text column without a size of its own in its
+// format takes the default size, with room for the separators of the writings it takes.
 void QsSNMPRequest2Edits::LimitTextLength(int varIndex, const std::vector<TEdit*>& edits) {
     const std::uint32_t syntax = Request.List.GetVar(varIndex)->Syntax;
-    if (edits.size() != 1 || edits[0]->MaxLength() > 0) {
+    if (edits.size() != 1) {
         return;
     }
-    if (syntax == SYN_DISPLAYSTR) {
+    SetWriting(varIndex, edits[0]);
+    const int room = edits[0]->MaxLength();
+    if (syntax == SYN_DISPLAYSTR && room == 0) {
         edits[0]->SetMaxLength(qs::kDefaultStringSize);
-    } else if (syntax == SYN_OCTETSTR || syntax == SYN_BITSTR || syntax == SYN_OPAQUE) {
-        edits[0]->SetMaxLength(2 * qs::kDefaultStringSize);
+    } else if ((syntax == SYN_OCTETSTR || syntax == SYN_BITSTR || syntax == SYN_OPAQUE) && room == 0) {
+        edits[0]->SetMaxLength(3 * qs::kDefaultStringSize - 1);
+    } else if ((syntax == SYN_IPV6ADDRESS || syntax == SYN_INETADDRESS) && room > 0) {
+        edits[0]->SetMaxLength(std::max(room, kLongestIPv6));
+    } else if (syntax == SYN_MACADDRESS && room > 0) {
+        edits[0]->SetMaxLength(std::max(room, kLongestMac));
     }
 }

@@ -5,5 +5,8 @@ target_sources(qs_core PRIVATE
     PortListTexts.cpp
     QsByteForms.cpp
     QsSNMPLed.cpp
+    TypedGroups.cpp
     TypedText.cpp
+    TypedTextDates.cpp
+    TypedTextOctets.cpp
 )

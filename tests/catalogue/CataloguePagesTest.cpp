@@ -324,8 +324,9 @@ TEST_F(CataloguePages, IpControlSendsAnEmptyHostName) {
     QCoreApplication::processEvents();
 }
 
-// The IPv6 address key takes hex digits only; 32 of them add the row they spell.
-TEST_F(CataloguePages, Ipv6AddressKeyTakesHexDigitsOnly) {
+// The IPv6 address key takes its 32 hex digits or the IPv6 text (letters other than hex digits are
+// filtered out); either adds the row the address spells.
+TEST_F(CataloguePages, Ipv6AddressKeyTakesHexDigitsOrTheIPv6Text) {
     std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(qs::Ipv6AddressControlPage);
     pageForm->Show();
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
@@ -334,15 +335,14 @@ TEST_F(CataloguePages, Ipv6AddressKeyTakesHexDigitsOnly) {
     QString filtered;
     OnSubForm([&](TForm*, TSNMPPanel* frame) {
         auto* address = dynamic_cast<TEdit*>(Value(*panel, 1));
-        address->SetText(QStringLiteral("2001:0DB8:0000:0000:0000:0000:0000:0O99"));
+        address->SetText(QStringLiteral("2001:db8::O99"));
         filtered = address->Text();
-        address->SetText(QStringLiteral("20010DB8000000000000000000000099"));
         dynamic_cast<TEdit*>(Value(*panel, 0))->SetText(QStringLiteral("System"));
         dynamic_cast<TEdit*>(Value(*panel, 2))->SetText(QStringLiteral("64"));
         frame->BtnPanel->SetCheckedBtn->Click();
     });
     panel->BtnPanel->AddBtn->Click();
-    EXPECT_EQ(filtered, "20010DB800000000000000000000099"); // blanks, colons and the letter O refused
+    EXPECT_EQ(filtered, "2001:db8::99"); // the letter O refused
     EXPECT_EQ(SetsSince(before, ".1.3.6.1.4.1.58613.11.113.1.6.3.2.1.5.1."),
               std::vector<std::string>{
                   "8.6.83.121.115.116.101.109.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.153.64=INTEGER:4"});
@@ -652,10 +652,10 @@ TEST_F(CataloguePages, EditSubFormWritesBackTheRowItRead) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join(" | ").toStdString();
 }
 
-// The IPv6 mask fields of the CPU-filter page take hex digits only and exactly 32 of them: the
-// usual IPv6 text cannot be typed in, a short mask is refused with the hex-length message, and
-// a full one is sent as its 16 octets with the new row.
-TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
+// The IPv6 mask fields of the CPU-filter page take exactly 32 hex digits or the IPv6 text: a short
+// mask is refused with the hex-length message, and an IPv6 text is sent as its 16 octets with the
+// new row.
+TEST_F(CataloguePages, Ipv6MaskAddTakesThirtyTwoHexDigitsOrTheIPv6Text) {
     std::unique_ptr<TConfigForm> pageForm = qs::BuildPage(PageNamed("IPv6maskCPUACLfilter1"));
     pageForm->Show();
     ASSERT_TRUE(FirstReadStatus(*pageForm).startsWith("Get: Ok!"));
@@ -679,7 +679,7 @@ TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
         edit(4)->setFocus();
         QTest::keyClick(edit(4), Qt::Key_Tab); // leaving the edit checks it
         shortMessages = messages.Texts();
-        edit(4)->SetText(QStringLiteral("FFFFFFFF000000000000000000000000"));
+        edit(4)->SetText(QStringLiteral("ffff:ffff::"));
         panel->EditsPanel->Items[4].CheckBox->SetChecked(true);
         frame->BtnPanel->SetCheckedBtn->Click();
         if (sub->isVisible()) {
@@ -687,7 +687,7 @@ TEST_F(CataloguePages, Ipv6MaskAddTakesOnlyThirtyTwoHexDigits) {
         }
     });
     panel->BtnPanel->AddBtn->Click();
-    EXPECT_EQ(typed, "FFFFFFFF");
+    EXPECT_EQ(typed, "FFFF:FFFF::");
     EXPECT_EQ(shortMessages, QStringList({" Please enter a hex string whose length is 32!"}));
     const auto journal = sim->journal();
     const auto set = std::find_if(journal.begin() + static_cast<std::ptrdiff_t>(before), journal.end(),

@@ -6,6 +6,8 @@
 #include "GuiTest.h"
 #include "QsEditConstraint.h"
 #include "QsException.h"
+#include "QsSNMPVar.h"
+#include "TypedText.h"
 
 namespace qs::test {
 namespace {
@@ -107,6 +109,59 @@ const ExitCase kExitCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Formats, ExitChecks, ::testing::ValuesIn(kExitCases));
 
+// A writing the edit takes becomes its canonical text on exit, before the format's checks; a
+// writing taken nowhere is refused with its reason.
+struct WritingCase {
+    const char* format;
+    bool integerColumn; // bound to an integer column's reading
+    const char* text;
+    const char* shown;   // the edit's text afterwards
+    const char* message; // null: none
+};
+
+class Writings : public EditConstraintTest, public ::testing::WithParamInterface<WritingCase> {};
+
+TEST_P(Writings, BecomeTheCanonicalTextOnExit) {
+    const WritingCase& c = GetParam();
+    constraint->Attach(c.format, edit);
+    if (c.integerColumn) {
+        constraint->SetWriting(
+            edit,
+            [](const std::string& typed) {
+                TypedField field;
+                field.syntax = SYN_INTEGER;
+                const TypedValue v = ParseTypedText(typed, field);
+                return QsEditReading{v.text, v.refusal};
+            },
+            QStringLiteral("+ "));
+    }
+    QTest::keyClicks(edit, QString::fromLatin1(c.text));
+    Leave();
+    EXPECT_EQ(edit->Text(), QString::fromLatin1(c.shown));
+    EXPECT_EQ(messages.Texts(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
+    EXPECT_TRUE(messages.tones.isEmpty());
+}
+
+const WritingCase kWritingCases[] = {
+    {"%h{l4f}", false, "0a ff", "0AFF", nullptr},
+    {"%h{l4f}", false, "0A:FF", "0AFF", nullptr},
+    {"%h{l4f}", false, "0a-ff", "0AFF", nullptr},
+    {"%h{l8}", false, "0A:F", "", " Please enter hex digits, two for each byte, such as 0AFF or 0A FF!"},
+    {"%h{l32}", false, "0123456789ABCDEF0123456789ABCDEF01", "",
+     " Please enter a hex string whose length is less than 32!"},
+    {"%h{I6}", false, "fe80::1", "FE800000000000000000000000000001", nullptr},
+    {"%h{I6}", false, "::ffff:10.0.0.1", "00000000000000000000FFFF0A000001", nullptr},
+    {"%h{I6}", false, "fe80:::1", "",
+     " Please enter an IPv6 address such as 2001:db8::10, ::ffff:10.0.0.1 or "
+     "20010DB8000000000000000000000010!"},
+    {"%i{n1x99}", true, "+60", "60", nullptr},
+    {"%i{n1x99}", true, " 60 ", "60", nullptr},
+    {"%i{n1x99}", true, "+600", "", " Please enter a number between 1 and 99!"},
+    {"%s", true, "007", "7", nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Formats, Writings, ::testing::ValuesIn(kWritingCases));
+
 TEST_F(EditConstraintTest, BadKeystrokesAreRemovedOneByOneEachWithATone) {
     constraint->Attach("%i{n1x65535l5}", edit);
     QTest::keyClicks(edit, "12a");
@@ -123,8 +178,9 @@ TEST_F(EditConstraintTest, FilterKeepsTheCaretWhereTheCharacterWasRefused) {
     constraint->Attach("%h{l32}", edit);
     QTest::keyClicks(edit, "0x");
     EXPECT_EQ(edit->Text(), QStringLiteral("0"));
-    QTest::keyClicks(edit, "ABCDEF0123456789abcdef0123456789F"); // 33 hex digits in all
-    EXPECT_EQ(edit->Text().size(), 32) << "the maximum input length is the l value";
+    QTest::keyClicks(edit, "ABCDEF0123456789abcdef0123456789F"); // 34 hex digits in all
+    EXPECT_EQ(edit->MaxLength(), 47) << "room for 32 digits in pairs with a separator between two";
+    EXPECT_EQ(edit->Text().size(), 34);
     edit->setCursorPosition(1);
     QTest::keyClicks(edit, "g");
     EXPECT_EQ(edit->cursorPosition(), 1);

@@ -57,6 +57,28 @@ const char* kData = R"(@writable .1.3.6.1.4.1.99999.20.1 enum=1,2
 .1.3.6.1.4.1.99999.21.1.5.1 = STRING: "s1"
 .1.3.6.1.4.1.99999.21.1.5.2 = STRING: "s2"
 .1.3.6.1.4.1.99999.21.1.5.7 = STRING: "s7"
+@writable .1.3.6.1.4.1.99999.22.1 range=1..65535
+@writable .1.3.6.1.4.1.99999.22.2 size=5..32
+@writable .1.3.6.1.4.1.99999.22.3
+@writable .1.3.6.1.4.1.99999.22.4 size=6..6
+@writable .1.3.6.1.4.1.99999.22.5 size=16..16
+@writable .1.3.6.1.4.1.99999.22.6
+@writable .1.3.6.1.4.1.99999.22.7
+@writable .1.3.6.1.4.1.99999.22.8 size=8..11
+@writable .1.3.6.1.4.1.99999.22.9
+@writable .1.3.6.1.4.1.99999.22.10 size=0..255
+@writable .1.3.6.1.4.1.99999.22.11
+.1.3.6.1.4.1.99999.22.1.0 = INTEGER: 30
+.1.3.6.1.4.1.99999.22.2.0 = Hex-STRING: 80 00 E4 F5 01
+.1.3.6.1.4.1.99999.22.3.0 = IpAddress: 10.90.90.90
+.1.3.6.1.4.1.99999.22.4.0 = Hex-STRING: 00 1A 2B 3C 4D 5E
+.1.3.6.1.4.1.99999.22.5.0 = Hex-STRING: FE 80 00 00 00 00 00 00 00 00 00 00 00 00 00 01
+.1.3.6.1.4.1.99999.22.6.0 = Hex-STRING: 0A 5A 5A 01
+.1.3.6.1.4.1.99999.22.7.0 = Timeticks: (100) 0:00:01.00
+.1.3.6.1.4.1.99999.22.8.0 = Hex-STRING: 07 D7 05 1A 0F 1E 0F 00 2B 00 00
+.1.3.6.1.4.1.99999.22.9.0 = OID: .1.3.6.1.4.1
+.1.3.6.1.4.1.99999.22.10.0 = STRING: "edge"
+.1.3.6.1.4.1.99999.22.11.0 = Gauge32: 5
 )";
 
 const QsSNMPVarDesc kScalars[] = {
@@ -74,6 +96,22 @@ const QsSNMPVarDesc kTable[] = {
     {"1.3.6.1.4.1.99999.21.1.3", "MAC", SYN_MACADDRESS, ACC_READWRITE},
     {"1.3.6.1.4.1.99999.21.1.4", "Status", SYN_INTEGER, ACC_READWRITE, &EnabledOptions()},
     {"1.3.6.1.4.1.99999.21.1.5", "Secret", SYN_DISPLAYSTR, ACC_READWRITE | ACC_HIDDEN},
+    {nullptr},
+};
+
+// One scalar of each syntax a user types into.
+const QsSNMPVarDesc kTyped[] = {
+    {"1.3.6.1.4.1.99999.22.1", "Interval", SYN_INTEGER, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.2", "Engine ID", SYN_OCTETSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.3", "Server", SYN_IPADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.4", "MAC", SYN_MACADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.5", "IPv6 Address", SYN_IPV6ADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.6", "Inet Address", SYN_INETADDRESS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.7", "Timeout", SYN_TIMETICKS, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.8", "Current Time", SYN_DATETIME, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.9", "Object", SYN_OBJECTID, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.10", "Alias", SYN_DISPLAYSTR, ACC_READWRITE},
+    {"1.3.6.1.4.1.99999.22.11", "Limit", SYN_GUAGE, ACC_READWRITE},
     {nullptr},
 };
 
@@ -135,6 +173,10 @@ std::unique_ptr<QsSNMPRequest2Edits> Aimed(TForm* form, const SimProcess& sim, Q
 
 std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Scalars() {
     return Aimed(form, *sim, QsSNMPVarList(kScalars, SVT_SV, 0));
+}
+
+std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Typed() {
+    return Aimed(form, *sim, QsSNMPVarList(kTyped, SVT_SV, 0));
 }
 
 std::unique_ptr<QsSNMPRequest2Edits> EditsSimTest::Table() {

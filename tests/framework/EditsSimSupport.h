@@ -1,6 +1,7 @@
 #pragma once
 // Shared setup of the request-to-edits tests against krs-sim: a small data set with scalars of
-// several syntaxes and a table with a bit-list, a MAC, a status and a hidden column.
+// several syntaxes, a table with a bit-list, a MAC, a status and a hidden column, and one scalar
+// of each syntax a user types into.
 
 #include "GuiTest.h"
 #include "QsSNMPRequest2Edits.h"
@@ -27,6 +28,9 @@ protected:
     // A blocking driver on the scalar list or the table list, aimed at krs-sim.
     std::unique_ptr<QsSNMPRequest2Edits> Scalars();
     std::unique_ptr<QsSNMPRequest2Edits> Table();
+    // A blocking driver on one scalar of each syntax a user types into (integer, octet string,
+    // IPv4, MAC, IPv6, InetAddress, time ticks, date and time, OID, text, gauge), in this order.
+    std::unique_ptr<QsSNMPRequest2Edits> Typed();
     // The SETs krs-sim received since the test started, each as "OID=TYPE:VALUE ..." joined by
     // blanks (OIDs without the common prefix .1.3.6.1.4.1.99999.).
     QStringList Sets() const;

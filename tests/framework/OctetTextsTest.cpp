@@ -68,17 +68,49 @@ TEST(OctetTexts, TicksTextWithoutColonIsZero) {
     EXPECT_EQ(ParseTicksText("5:30"), 5u * 360000);
 }
 
+// No part is dropped and a fraction is of a second as a person means it.
+TEST(OctetTexts, TicksTextReadsEveryPartAsMeant) {
+    const std::pair<const char*, std::uint32_t> cases[] = {
+        {"1:2:3", 372300},     {"0:00:47.5", 4750},      {"0:00:47.05", 4705}, {"0:00:47.50", 4750},
+        {"0:00:47.567", 4756}, {"1 day 0:0:1", 8640100}, {"5:30.5", 1803050},  {"2 days, 0:00:00", 17280000},
+    };
+    for (const auto& [text, ticks] : cases) {
+        EXPECT_EQ(ParseTicksText(text), ticks) << text;
+    }
+}
+
 TEST(OctetTexts, MacTextNeedsExactlySixOctets) {
     QsOctets mac;
     const QsOctets expected{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
-    for (const char* ok : {"001A2B3C4D5E", "00-1A-2B-3C-4D-5E", "00.1a.2b.3c.4d.5e", "00 1A 2B 3C 4D 5E"}) {
+    for (const char* ok : {"001A2B3C4D5E", "00-1A-2B-3C-4D-5E", "00.1a.2b.3c.4d.5e", "00 1A 2B 3C 4D 5E",
+                           "00:1A:2B:3C:4D:5E"}) {
         mac.clear();
         EXPECT_TRUE(qs::ParseMacText(ok, mac)) << ok;
         EXPECT_EQ(mac, expected) << ok;
     }
-    for (const char* bad :
-         {"", "001A2B3C4D", "1A2B3C4D5E6", "001A2B3C4D5E6F", "00:1A:2B:3C:4D:5E", "001A2B3C4D5G"}) {
+    for (const char* bad : {"", "001A2B3C4D", "1A2B3C4D5E6", "001A2B3C4D5E6F", "001A2B3C4D5G"}) {
         EXPECT_FALSE(qs::ParseMacText(bad, mac)) << bad;
+    }
+}
+
+// The value conversion reads dotted decimal only: leading zeros are decimal, never octal, and
+// the short and hex forms of the platform's old conversion are no addresses.
+TEST(OctetTexts, IPv4TextIsDottedDecimal) {
+    const std::pair<const char*, QsOctets> taken[] = {
+        {"10.90.90.102", {10, 90, 90, 102}},
+        {"010.090.090.0102", {10, 90, 90, 102}},
+        {" 255.0.0.1\t", {255, 0, 0, 1}},
+    };
+    for (const auto& [text, octets] : taken) {
+        QsOctets out;
+        EXPECT_TRUE(qs::ParseIPv4Text(text, out)) << text;
+        EXPECT_EQ(out, octets) << text;
+    }
+    for (const char* bad : {"", "10.1", "16909060", "0x0a.0.0.1", "1.2.3.256", "1.2.3.4.5", "1..2.3",
+                            "1.2.3.", ".1.2.3", "1.2.3.-4", "1 .2.3.4"}) {
+        QsOctets out{7};
+        EXPECT_FALSE(qs::ParseIPv4Text(bad, out)) << bad;
+        EXPECT_EQ(out, QsOctets{7}) << bad;
     }
 }
 

@@ -142,7 +142,7 @@ TEST_F(TypedInput, AChoiceBoxShownWithoutAChoiceIsRefused) {
 TEST_F(TypedInput, TextColumnsTakeTheDefaultSizeUnlessTheirFormatGivesOne) {
     EXPECT_EQ(edits[kName]->MaxLength(), 255);
     EXPECT_EQ(edits[kGroup]->MaxLength(), 0);
-    EXPECT_EQ(edits[kMask]->MaxLength(), 4);
+    EXPECT_EQ(edits[kMask]->MaxLength(), 5) << "two pairs and a separator: 0A FF";
     EXPECT_EQ(edits[kClock]->MaxLength(), 22);
 }
 

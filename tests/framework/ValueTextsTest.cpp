@@ -131,6 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
         FillCase{SYN_MACADDRESS, "001A2B3C4D5E", Bytes({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})},
         FillCase{SYN_MACADDRESS, "00-1A-2B-3C-4D-5E", Bytes({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})},
         FillCase{SYN_MACADDRESS, "00.1a.2b.3c.4d.5e", Bytes({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})},
+        FillCase{SYN_MACADDRESS, "00:1a:2b:3c:4d:5e", Bytes({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E})},
+        FillCase{SYN_IPADDRESS, "010.001.002.003", Bytes({10, 1, 2, 3}, SnmpType::IpAddress)},
         FillCase{SYN_DISPLAYSTR, "ab c", Bytes({'a', 'b', ' ', 'c'})},
         FillCase{SYN_DOUBLE, "1.5", Bytes({0, 0, 0, 0, 0, 0, 0xF8, 0x3F})},
         FillCase{SYN_BCDATETIME, "1900/01/01 18:00:00", Bytes({0, 0, 0, 0, 0, 0, 0x06, 0x40})},
@@ -168,20 +170,19 @@ TEST_P(FillError, RefusesTextsThatCannotBeSent) {
     EXPECT_EQ(ErrorCode([&] { FillVb(v); }), GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FillError,
-                         testing::Values(FillErrorCase{SYN_MACADDRESS, "001A2B3C4D", -23},
-                                         FillErrorCase{SYN_MACADDRESS, "00:1A:2B:3C:4D:5E", -23},
-                                         FillErrorCase{SYN_MACADDRESS, "", -23},
-                                         FillErrorCase{SYN_MACADDRESS, "001A2B3C4D5E6F", -23},
-                                         FillErrorCase{SYN_IPADDRESS, "10.1.2.300", -19},
-                                         FillErrorCase{SYN_IPADDRESS, "host", -19},
-                                         FillErrorCase{SYN_INETADDRESS, "not an address", -19},
-                                         FillErrorCase{SYN_OBJECTID, "1.3.x", -417},
-                                         FillErrorCase{SYN_BCDATETIME, "yesterday", -518},
-                                         FillErrorCase{0, "1", -511}, FillErrorCase{7, "1", -511},
-                                         FillErrorCase{79, "1", -511}, FillErrorCase{80, "1", -511},
-                                         FillErrorCase{SYN_BOOL8, "1", -511},
-                                         FillErrorCase{SYN_UINT16, "1", -511}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FillError,
+    testing::Values(
+        FillErrorCase{SYN_MACADDRESS, "001A2B3C4D", -23},
+        FillErrorCase{SYN_MACADDRESS, "00:1A:2B:3C:4D", -23}, FillErrorCase{SYN_MACADDRESS, "", -23},
+        FillErrorCase{SYN_MACADDRESS, "001A2B3C4D5E6F", -23}, FillErrorCase{SYN_IPADDRESS, "10.1.2.300", -19},
+        FillErrorCase{SYN_IPADDRESS, "host", -19}, FillErrorCase{SYN_IPADDRESS, "10.1", -19},
+        FillErrorCase{SYN_INETADDRESS, "not an address", -19}, FillErrorCase{SYN_OBJECTID, "1.3.x", -417},
+        FillErrorCase{SYN_OBJECTID, "5.3", -417}, // X.690's first arc
+        FillErrorCase{SYN_OBJECTID, "1.40", -417}, FillErrorCase{SYN_BCDATETIME, "yesterday", -518},
+        FillErrorCase{0, "1", -511}, FillErrorCase{7, "1", -511}, FillErrorCase{79, "1", -511},
+        FillErrorCase{80, "1", -511}, FillErrorCase{SYN_BOOL8, "1", -511},
+        FillErrorCase{SYN_UINT16, "1", -511}));
 
 TEST(ValueTexts, UnknownSyntaxRaisesBadSyntaxWhenStoring) {
     for (std::uint32_t syntax : {0u, 7u, 63u, 79u, 80u, 82u, 193u, 198u, 1000u}) {

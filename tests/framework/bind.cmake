@@ -24,6 +24,7 @@ krs_test(qs_edits_tests
         RequestEditsTest.cpp
         RequestLedsTest.cpp
         TypedInputTest.cpp
+        TypedEditsSimTest.cpp
     LIBS qs_bind krs_mib krs_test_support Qt6::Test
 )
 target_include_directories(qs_edits_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../platform/gui)

@@ -4,6 +4,8 @@ krs_test(qs_values_tests
         EditGroupsTest.cpp
         LedRulesTest.cpp
         PortListTextsTest.cpp
+        TypedTextPropertyTest.cpp
+        TypedTextProperty.cpp
         TypedTextTest.cpp
     LIBS qs_core
 )

@@ -78,12 +78,12 @@ TEST_F(CurrentTimeFormTest, RefusesAClockTheCalendarDoesNotHave) {
         {"2007-4-31,15:30:15.0", " Please enter a day between 1 and 30!"},
         {"2007-5-26,24:30:15.0", " Please enter an hour between 0 and 23!"},
         {"2007-5-26,15:60:15.0", " Please enter minutes between 0 and 59!"},
-        {"2007-5-26,15:30:60.0", " Please enter seconds between 0 and 59!"},
+        {"2007-5-26,15:30:61.0", " Please enter seconds between 0 and 60!"}, // 60: a leap second
         {"2007-5-26,15:30:15.10", " Please enter deci-seconds between 0 and 9!"},
         {"207-5-26,15:30:15.0", " Please enter a year of four digits!"},
-        {"zz", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
-        {"-1", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
-        {"1.2.3.4.5", " Please enter a date and time such as 2007-5-26,15:30:15.0!"},
+        {"zz", " Please enter a date and time such as 2007-5-26,15:30:15.0,+8:0!"},
+        {"-1", " Please enter a date and time such as 2007-5-26,15:30:15.0,+8:0!"},
+        {"1.2.3.4.5", " Please enter a date and time such as 2007-5-26,15:30:15.0,+8:0!"},
     };
     Open();
     for (const auto& [clock, refusal] : cases) {

@@ -55,7 +55,7 @@ TEST_F(NetworkTimeFormTest, SetCheckedSendsTheTickedValuesOnly) {
         Mark();
         dialog->CBox_TimeSate->SetItemIndex(0);
         dialog->ED_Server1IPAddress->SetText(QStringLiteral("10.1.1.1"));
-        dialog->ED_ServerIPAddress2->SetText(QStringLiteral("01.02.003.4"));
+        dialog->ED_ServerIPAddress2->SetText(QStringLiteral("1.2.3.4"));
         dialog->ED_PollInterval->SetText(QStringLiteral("600"));
         for (auto box : c.ticks) {
             (dialog->*box)->SetChecked(true);

@@ -95,7 +95,7 @@ TEST_F(SshUserCtrlListTest, SetSendsTheModeAndOnlyForHostBasedTheHost) {
     Select(kBackupRow);
     EditWith([](TSSHUserCtrlEdit& e) {
         e.edtHostName->SetText(QStringLiteral("mgmt-2"));
-        e.edtHostIPAddr->SetText(QStringLiteral("10.90.90.051"));
+        e.edtHostIPAddr->SetText(QStringLiteral("10.90.90.51"));
     });
     EXPECT_FALSE(stayedOpen);
     EXPECT_EQ(Sets(kUsers),

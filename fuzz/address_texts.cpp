@@ -1,8 +1,8 @@
 // Hex, MAC, IPv4 and IPv6 texts as typed or received: every reader of an address text, and the
 // hex form of what it read.
+#include "AddressChecks.h"
 #include "FuzzInput.h"
 #include "IPv4Text.h"
-#include "MacText.h"
 #include "OctetTexts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint32_t zone = 0;
     qs::SplitZoneText(text, octets, zone);
     qs::IPv4TextAccepted(text);
-    qs::IsTwelveHexDigits(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    qs::CanonicalMacText(text);
+    qs::CanonicalIPv6Text(text);
+    qs::CanonicalInetHexText(text);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "EthernetMaskForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "QsSNMPRequest2Edits.h"
@@ -21,17 +22,12 @@ void EthernetMaskForm::InitialSelections() {
     ComboOf(Rules().rowStatus)->SetItemIndex(initialRowStatus_);
 }
 
-bool EthernetMaskForm::IsValidMacText(const QString& text) {
-    if (HexDigitsExact(text, 12)) {
-        return true;
-    }
-    return Refuse(QStringLiteral("Invalid MAC Address"));
-}
-
+// A MAC in any writing the address rule takes is put into the edit as 12 hex digits.
 bool EthernetMaskForm::MacValid(int column) {
-    if (Empty(column) || IsValidMacText(TextOf(column))) {
+    if (Empty(column) || TakeMacEdit(EditOf(column))) {
         return true;
     }
+    Refuse(QStringLiteral("Invalid MAC Address"));
     FocusOn(EditOf(column));
     return false;
 }

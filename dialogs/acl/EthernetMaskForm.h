@@ -31,8 +31,8 @@ protected:
     void InitialSelections() override;
 
 private:
-    // Exactly twelve hex digits; otherwise "Invalid MAC Address" and false.
-    static bool IsValidMacText(const QString& text);
+    // An empty column, or a MAC address (then in the edit as 12 hex digits); otherwise "Invalid
+    // MAC Address", the focus on the edit and false.
     bool MacValid(int column);
 
     int initialRowStatus_;

@@ -1,6 +1,7 @@
 #include "Ipv6RuleForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "Application.h"
 #include "Button.h"
 #include "CheckBox.h"
@@ -299,10 +300,6 @@ bool TIpv6RuleForm::IsFlowLabelText(const QString& text) {
     return HexText(text, 8);
 }
 
-bool TIpv6RuleForm::IsIPv6HexText(const QString& text) {
-    return HexText(text, 32);
-}
-
 bool TIpv6RuleForm::ValidateEditors() {
     if (!KeysSet("Rule ID must be set.", "Rule Access ID must be set.") ||
         !TickedNotEmpty(std::array{int(kClass)}, kEmpty)) {
@@ -314,7 +311,8 @@ bool TIpv6RuleForm::ValidateEditors() {
     if (!TickedNotEmpty(std::array{int(kFlowLabel)}, kEmpty)) {
         return false;
     }
-    if (Ticked(kSource) && !Empty(kSource) && !IsIPv6HexText(TextOf(kSource))) {
+    // The address in any IPv6 writing, put into the edit as 32 hex digits.
+    if (Ticked(kSource) && !Empty(kSource) && !qs::TakeIPv6Edit(EditOf(kSource))) {
         return Refuse(QStringLiteral("Invalid Ipv6 Address value"), EditorOf(kSource));
     }
     constexpr int kTicked[] = {kSource,         kEnablePriority, kPriority,          kReplacePriority,

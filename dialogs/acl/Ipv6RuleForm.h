@@ -56,7 +56,6 @@ public:
     bool Waiting() const { return waiting_ > 0; }
 
     static bool IsFlowLabelText(const QString& text);
-    static bool IsIPv6HexText(const QString& text);
 
 protected:
     bool ValidateEditors() override;

@@ -1,13 +1,13 @@
 #include "NlbFdbForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Dialogs.h"
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
-#include "MacText.h"
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
@@ -137,7 +137,7 @@ bool NlbFdbForm::KeysValid() {
         ShowMessage(QString::fromLatin1(config_.emptyKeys));
         return false;
     }
-    if (!IsTwelveHexDigits(MacEdit->Text())) {
+    if (!qs::TakeMacEdit(MacEdit)) {
         ShowMessage(QStringLiteral("Please input a valid MAC address."));
         if (MacEdit->isEnabled()) {
             MacEdit->SetFocus();

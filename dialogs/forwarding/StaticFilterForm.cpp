@@ -1,6 +1,7 @@
 #include "StaticFilterForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DialogHelpers.h"
@@ -8,7 +9,6 @@
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
-#include "MacText.h"
 #include "PageControl.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
@@ -133,7 +133,7 @@ bool StaticFilterForm::KeysValid() {
         ShowMessage(QString::fromLatin1(kEmptyKeys));
         return false;
     }
-    if (!IsTwelveHexDigits(MacEdit->Text())) {
+    if (!qs::TakeMacEdit(MacEdit)) {
         ShowMessage(QString::fromLatin1(kBadMac));
         MacEdit->SetFocus();
         return false;

@@ -1,13 +1,13 @@
-// The dotted IPv4 text check that dialogs run themselves before a write. Stricter about zeros
-// than the framework's address-control check: every group is 0 to 255, a zero group is written
-// as one "0", the first three groups have one to three digits, exactly three dots.
+// The dotted IPv4 text check that dialogs run themselves before a write: the address rule of the
+// framework (four decimal groups of 0 to 255, never octal, so "010.0.0.1" is refused), on a text
+// already in the form it is sent in (no blanks around it).
 #pragma once
 
 #include <QString>
 #include <string_view>
 
 namespace qs {
-// The rule alone: true when text is accepted. A text longer than 15 characters is refused.
+// The rule alone: true when text is accepted.
 bool IPv4TextAccepted(std::string_view text);
 } // namespace qs
 

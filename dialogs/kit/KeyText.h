@@ -7,10 +7,8 @@
 
 namespace qs {
 
-// Exactly four decimal parts, each 0 to 255, joined by dots. Returns the address with leading
-// zeros dropped (the form the key is sent in: never read as octal), or nothing.
+// An IPv4 address as the framework's address rule reads it (dotted decimal, never octal, blanks
+// around taken): its canonical text, the form the key is sent in, or nothing.
 std::optional<QString> DottedQuadKey(const QString& text);
-// A text of hex digits only, exactly `length` of them.
-bool IsHexKey(const QString& text, int length);
 
 } // namespace qs

@@ -1,7 +1,10 @@
 #include "TableLayout.h"
 
+#include "AddressChecks.h"
+#include "AddressEdits.h"
 #include "AddressValidators.h"
 #include "Button.h"
+#include "Dialogs.h"
 #include "Edit.h"
 #include "FeatureDialog.h"
 #include "KeyText.h"
@@ -136,7 +139,8 @@ bool AddressKeys::Valid() const {
         return false;
     }
     ip->SetText(DottedQuadKey(ip->Text()).value_or(QString()));
-    if (!IsValidMacControl(mac)) {
+    if (!TakeMacEdit(mac)) {
+        ShowMessage(QString::fromStdString(MacAddressMessage()).trimmed());
         if (mac->isEnabled()) {
             mac->SetFocus();
         }

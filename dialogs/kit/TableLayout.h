@@ -96,8 +96,8 @@ struct AddressKeys {
     TEdit* ip;
     TLabel* macLabel;
     TEdit* mac;
-    // The framework's address check (it shows its own message) with the address then put in
-    // plain decimal form, and its silent MAC check; the refused edit gets the focus.
+    // The framework's address checks, each address then put in its canonical form (plain
+    // decimal, 12 hex digits); a refused MAC is named in a box; the refused edit gets the focus.
     bool Valid() const;
 };
 AddressKeys FillAddressKeys(TForm& form, TWinControl* row);

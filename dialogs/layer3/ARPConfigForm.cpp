@@ -2,12 +2,12 @@
 
 #include "ARPAddEdit.h"
 #include "AccessMarks.h"
+#include "AddressChecks.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DeviceModel.h"
 #include "Dialogs.h"
 #include "Edit.h"
-#include "KeyText.h"
 #include "Label.h"
 #include "ListView.h"
 #include "Panel.h"
@@ -182,26 +182,36 @@ void TARPConfigForm::ShowEditor() {
     rowButtons_.Show(false);
 }
 
-// The typed keys become the row's instance: an interface index of 1 to 65535 and an address of
-// exactly 8 (IPv4) or 32 (IPv6) hex digits, so that no text can name another row.
-bool TARPConfigForm::KeysValid() const {
+// The typed keys become the row's instance: an interface index of 1 to 65535 and an address.
+// The address is typed as dotted IPv4, IPv6 text or the hex of its 4 or 16 octets, and stands in
+// the edit as that hex before anything reads it; an Add takes the address type of what was typed,
+// a row keeps its own. So no text can name another row.
+bool TARPConfigForm::KeysValid() {
     bool number = false;
     const int index = Editor->IndexEdit->Text().toInt(&number);
     if (!number || index < 1 || index > 65535) {
-        ShowMessage(QStringLiteral("Please input an index from 1 to 65535."));
-        return false;
+        return Refuse(QStringLiteral("Please input an index from 1 to 65535."), Editor->IndexEdit);
     }
-    const QString address = Editor->IPEdit->Text();
+    const std::string hex = qs::CanonicalInetHexText(Editor->IPEdit->Text().toStdString());
+    const int typed = hex.size() == 8 ? kIpv4 : kIpv6;
+    if (Editor->AddMode && !hex.empty()) {
+        Editor->IpTypeComb->SetItemIndex(typed);
+    }
     const int type = Editor->IpTypeComb->ItemIndex();
-    const bool fits = type == kIpv4   ? qs::IsHexKey(address, 8)
-                      : type == kIpv6 ? qs::IsHexKey(address, 32)
-                                      : qs::IsHexKey(address, 8) || qs::IsHexKey(address, 32);
-    if (!fits) {
-        ShowMessage(
-            QStringLiteral("Please input the IP address as 8 hex digits (IPv4) or 32 hex digits (IPv6)."));
-        return false;
+    if (hex.empty() || ((type == kIpv4 || type == kIpv6) && type != typed)) {
+        return Refuse(QString::fromStdString(qs::InetAddressMessage()).trimmed(), Editor->IPEdit);
     }
+    Editor->IPEdit->SetText(QString::fromStdString(hex));
     return true;
+}
+
+// Shows why a key is refused and gives its edit the focus when it takes it.
+bool TARPConfigForm::Refuse(const QString& message, TEdit* edit) const {
+    ShowMessage(message);
+    if (edit->isEnabled()) {
+        edit->SetFocus();
+    }
+    return false;
 }
 
 bool TARPConfigForm::WriteFromEditor(bool addMode) {

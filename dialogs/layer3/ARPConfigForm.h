@@ -52,7 +52,8 @@ private:
     void BuildControls();
     void BindEditor();
     void ShowEditor();
-    bool KeysValid() const;
+    bool KeysValid();
+    bool Refuse(const QString& message, TEdit* edit) const;
 
     SavedEditors saved_;
     qs::RowButtons rowButtons_;

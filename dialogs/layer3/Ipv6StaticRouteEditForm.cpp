@@ -1,5 +1,6 @@
 #include "Ipv6StaticRouteEditForm.h"
 
+#include "AddressEdits.h"
 #include "BlockingAction.h"
 #include "Button.h"
 #include "ComboBox.h"
@@ -38,10 +39,13 @@ bool Refuse(const char* message, TEdit* edit) {
     return false;
 }
 
+// An IPv6 address in any writing the address rule takes is put into the edit as 32 hex digits;
+// otherwise "Please input a valid IPv6 address" is shown once and the edit gets the focus.
 bool FocusWhenInvalid(TEdit* edit) {
-    if (IsValidIPv6Text(edit->Text())) {
+    if (qs::TakeIPv6Edit(edit)) {
         return true;
     }
+    ShowMessage(QStringLiteral("Please input a valid IPv6 address"));
     if (edit->isEnabled()) {
         edit->SetFocus();
     }
@@ -49,16 +53,6 @@ bool FocusWhenInvalid(TEdit* edit) {
 }
 
 } // namespace
-
-bool IsValidIPv6Text(const QString& text) {
-    const bool valid = text.size() == 32 && std::all_of(text.begin(), text.end(), [](QChar c) {
-                           return c.unicode() < 128 && std::isxdigit(c.unicode()) != 0;
-                       });
-    if (!valid) {
-        ShowMessage(QStringLiteral("Please input a valid IPv6 address"));
-    }
-    return valid;
-}
 
 TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner, std::function<void()> onSet)
     : TForm(owner), onSet_(std::move(onSet)) {

@@ -55,8 +55,4 @@ private:
     std::function<void()> onSet_;
 };
 
-// True when text is exactly 32 hex digits; otherwise shows "Please input a valid IPv6 address"
-// once and returns false.
-bool IsValidIPv6Text(const QString& text);
-
 extern TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm;

@@ -1,6 +1,7 @@
 #include "FilterDHCPPermitForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "Dialogs.h"
@@ -9,7 +10,6 @@
 #include "KeyText.h"
 #include "Label.h"
 #include "ListView.h"
-#include "MacText.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
 #include "ReadShown.h"
@@ -133,7 +133,7 @@ bool TFilterDHCPPermitForm::KeysValid() {
         return false;
     }
     edtIpAddr->SetText(qs::DottedQuadKey(edtIpAddr->Text()).value_or(QString()));
-    if (!qs::IsTwelveHexDigits(edtMacAddr->Text())) {
+    if (!qs::TakeMacEdit(edtMacAddr)) {
         ShowMessage(QStringLiteral("Invalid MAC address"));
         if (edtMacAddr->isEnabled()) {
             edtMacAddr->SetFocus();

@@ -15,7 +15,7 @@ TEST_F(IPv4TextWordingTest, TheFirstFailingTestChoosesTheWording) {
         IPv4Refusal refusal;
     };
     const Case cases[] = {
-        {"239.1.1.1", IPv4Refusal::None},      {"01.02.03.4", IPv4Refusal::None},
+        {"239.1.1.1", IPv4Refusal::None},      {"01.02.03.4", IPv4Refusal::Other},
         {".1.1.1", IPv4Refusal::MisplacedDot}, {"1..1.1", IPv4Refusal::MisplacedDot},
         {"1.1.1.", IPv4Refusal::MisplacedDot}, {"1.2.3.4.", IPv4Refusal::MisplacedDot},
         {"1.1.1.256", IPv4Refusal::Other},     {"1.2.3", IPv4Refusal::Other},

@@ -138,16 +138,16 @@ TEST_F(ArpConfigFormTest, WritesSendExactlyTheirColumns) {
 TEST_F(ArpConfigFormTest, MalformedKeysAreRefusedAndTheEditorStaysOpen) {
     const char* const badIndex = "Please input an index from 1 to 65535.";
     const char* const badAddress =
-        "Please input the IP address as 8 hex digits (IPv4) or 32 hex digits (IPv6).";
+        "Please enter an IP address such as 10.90.90.90, or an IPv6 address such as 2001:db8::10!";
     struct Case {
         const char* index;
         const char* address;
         const char* message;
     };
     const Case cases[] = {
-        {"", "0A5A5A1E", badIndex},  {"0", "0A5A5A1E", badIndex},  {"1", "10.90.90.30", badAddress},
-        {"1", "0A5A5A", badAddress}, {"1", "0A5A5A1", badAddress}, {"1", "0A5A5AZZ", badAddress},
-        {"1", "", badAddress},
+        {"", "0A5A5A1E", badIndex},  {"0", "0A5A5A1E", badIndex},       {"1", "010.90.90.30", badAddress},
+        {"1", "0A5A5A", badAddress}, {"1", "0A5A5A1", badAddress},      {"1", "0A5A5AZZ", badAddress},
+        {"1", "", badAddress},       {"1", "fe80::1%eth0", badAddress}, {"1", "0A 5A 5A 1E", badAddress},
     };
     Open();
     for (const Case& c : cases) {
@@ -165,6 +165,44 @@ TEST_F(ArpConfigFormTest, MalformedKeysAreRefusedAndTheEditorStaysOpen) {
         EXPECT_TRUE(Sets(kArp).empty());
     }
     EXPECT_EQ(caption, QStringLiteral("ARP Add:"));
+}
+
+// The address of an Add is typed as dotted IPv4, IPv6 text or hex; the key sent is its octets
+// with the address type and length they give, and the editor shows their hex.
+TEST_F(ArpConfigFormTest, AddressWritingsBecomeTheKeyTheyName) {
+    struct Case {
+        const char* address;
+        const char* shown;
+        std::string instance; // interface index, address type, length, octets
+    };
+    const Case cases[] = {
+        {"10.90.90.50", "0A5A5A32", "1.1.4.10.90.90.50"},
+        {" 10.90.90.51 ", "0A5A5A33", "1.1.4.10.90.90.51"},
+        {"0a5a5a34", "0A5A5A34", "1.1.4.10.90.90.52"},
+        {"fe80::1", "FE800000000000000000000000000001", "1.2.16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1"},
+        {"2001:db8::10", "20010DB8000000000000000000000010", "1.2.16.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.16"},
+        {"::ffff:10.0.0.1", "00000000000000000000FFFF0A000001",
+         "1.2.16.0.0.0.0.0.0.0.0.0.0.255.255.10.0.0.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address);
+        Open();
+        WhileEditorShown([&c](TARPAddEdit& e) {
+            e.IndexEdit->SetText(QStringLiteral("1"));
+            e.IPEdit->SetText(QString::fromLatin1(c.address));
+            e.MACEdit->SetText(QStringLiteral("001C23456732"));
+        });
+        dialog->AddBtn->Click();
+        Settle();
+        EXPECT_FALSE(stayedOpen);
+        EXPECT_EQ(dialog->Editor->IPEdit->Text(), QString::fromLatin1(c.shown));
+        const std::vector<std::string> sets = Sets(kArp);
+        ASSERT_FALSE(sets.empty());
+        EXPECT_EQ(sets.front(), "4." + c.instance + "=STRING:00 1C 23 45 67 32 6." + c.instance +
+                                    "=INTEGER:4 8." + c.instance + "=INTEGER:4");
+        delete dialog;
+        dialog = nullptr;
+    }
 }
 
 // An Add opened and abandoned changes the editors; Delete still destroys the selected row.

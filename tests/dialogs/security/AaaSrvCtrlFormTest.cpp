@@ -33,7 +33,7 @@ TEST_F(AaaSrvCtrlFormTest, SetSendsTheRowStateAlone) {
     Screenshot(dialog, "AAASrvCtrlForm");
     dialog->btnSet->Click();
     Settle();
-    Fill("ops", "010.90.90.020", 2, 0);
+    Fill("ops", " 10.90.90.20 ", 2, 0);
     dialog->btnSet->Click();
     Settle();
     EXPECT_EQ(Sets(kGroup), (std::vector<std::string>{"4.6.114.97.100.105.117.115.10.90.90.10.4=INTEGER:2",

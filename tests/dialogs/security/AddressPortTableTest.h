@@ -13,6 +13,15 @@ public: // the cases act on the fixture
         this->dialog->edtIpAddr->SetText(QString::fromLatin1(ip));
         this->dialog->edtMacAddr->SetText(QString::fromLatin1(mac));
     }
+    // The refusal of a text that is no MAC address, naming the writings taken.
+    static QString MacRefusal() {
+        return QStringLiteral("Please enter a MAC address such as 00-1A-2B-3C-4D-5E or 00:1a:2b:3c:4d:5e!");
+    }
+    // The control that has the focus in the dialog (also while its window is not the active one).
+    QString FocusName() const {
+        const QWidget* w = this->dialog->focusWidget();
+        return w ? w->objectName() : QString();
+    }
 };
 
 } // namespace qs::test

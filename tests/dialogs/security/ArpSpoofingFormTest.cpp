@@ -92,8 +92,10 @@ TEST_F(ArpSpoofingFormTest, BadEntriesSendNothing) {
     };
     const Case cases[] = {
         {"10.90.90", "001C234567FD", {QStringLiteral("Please input a valid IP.")}},
-        {"10.90.90.253", "001C234567F", {}},
-        {"10.90.90.253", "00-1C-23-45-67", {}},
+        {"010.90.90.253", "001C234567FD", {QStringLiteral("Please input a valid IP.")}}, // never octal
+        {"10.90.90.253", "001C234567F", {MacRefusal()}},
+        {"10.90.90.253", "00-1C-23-45-67", {MacRefusal()}},
+        {"10.90.90.253", "00:1C-23-45-67-FD", {MacRefusal()}},
     };
     Open();
     for (const Case& c : cases) {
@@ -103,6 +105,8 @@ TEST_F(ArpSpoofingFormTest, BadEntriesSendNothing) {
         dialog->btnAdd->Click();
         EXPECT_EQ(messages.Texts(), c.shown);
         EXPECT_EQ(dialog->edtIpAddr->Text(), QString::fromLatin1(c.ip)) << "the entry is kept";
+        EXPECT_EQ(FocusName(), c.shown == QStringList{MacRefusal()} ? QStringLiteral("edtMacAddr")
+                                                                    : QStringLiteral("edtIpAddr"));
     }
     EXPECT_TRUE(Sets(kSpoof).empty());
 }

@@ -37,9 +37,9 @@ TEST_F(FilterDhcpPermitFormTest, WritesSendExactlyTheirColumns) {
         int rowsAfter;
     };
     const Case cases[] = {
-        {"Add: ports and createAndGo at the typed keys (leading zeros dropped)",
+        {"Add: ports and createAndGo at the typed keys (the MAC in pairs joined by colons)",
          [](FilterDhcpPermitFormTest& t) {
-             t.Type("010.90.90.07", "001c23456707");
+             t.Type("10.90.90.7", "00:1c:23:45:67:07");
              t.dialog->Ports.Tick(1, true);
              t.dialog->btnAdd->Click();
          },
@@ -87,7 +87,8 @@ TEST_F(FilterDhcpPermitFormTest, InputIsCheckedBeforeAnythingIsSent) {
         {false, "1.2.3", "001C23456707", "Please select a certain portlist to configure!"},
         {true, "1.2.3", "001C23456707", "Please input a valid IP"},
         {true, "10.90.90.7.1", "001C23456707", "Please input a valid IP"},
-        {true, "10.90.90.7", "00-1C-23-45-67-07", "Invalid MAC address"},
+        {true, "010.90.90.7", "001C23456707", "Please input a valid IP"}, // never octal
+        {true, "10.90.90.7", "00-1C-23-45-67", "Invalid MAC address"},
         {true, "10.90.90.7", "001C2345670", "Invalid MAC address"},
         {true, "10.90.90.7", "001C234567GG", "Invalid MAC address"},
     };

@@ -9,6 +9,8 @@
 #include "QsSNMPRequest2Edits.h"
 #include "StatusBar.h"
 
+#include <QTest>
+
 namespace qs::test {
 namespace {
 
@@ -82,6 +84,38 @@ TEST_F(IpMacBindingFormTest, WritesSendExactlyTheirColumns) {
     }
 }
 
+// Typed key by key, as a person types: every writing of a MAC fits the edit and is sent as its
+// six octets, the address in plain decimal.
+TEST_F(IpMacBindingFormTest, MacWritingsAreSentAsTheirOctets) {
+    struct Case {
+        const char* ip;
+        const char* mac;
+        std::string sent;
+    };
+    const Case cases[] = {
+        {"10.90.90.102", "aa:bb:cc:dd:ee:ff", "AA BB CC DD EE FF"},
+        {"10.90.90.103", "00-1A-2B-3C-4D-5E", "00 1A 2B 3C 4D 5E"},
+        {" 10.90.90.104", "00.1a.2b.3c.4d.5e", "00 1A 2B 3C 4D 5E"},
+        {"10.90.90.105", "00:1c:23:45:67:64", "00 1C 23 45 67 64"},
+        {"10.90.90.106", "001c23456766", "00 1C 23 45 67 66"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mac);
+        Open();
+        messages.boxes.clear();
+        QTest::keyClicks(dialog->edtIpAddr, QString::fromLatin1(c.ip));
+        QTest::keyClicks(dialog->edtMacAddr, QString::fromLatin1(c.mac));
+        EXPECT_EQ(dialog->edtMacAddr->Text(), QString::fromLatin1(c.mac)) << "nothing is cut";
+        dialog->btnAdd->Click();
+        const std::string ip = QString::fromLatin1(c.ip).trimmed().toStdString();
+        EXPECT_EQ(Sets(kBinding),
+                  (std::vector<std::string>{"2." + ip + "=STRING:" + c.sent + " 4." + ip +
+                                            "=STRING:00 00 00 00 00 00 00 00 3." + ip + "=INTEGER:4"}));
+        EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+        Close();
+    }
+}
+
 TEST_F(IpMacBindingFormTest, BadEntriesAndACancelledDeleteSendNothing) {
     struct Case {
         const char* ip;
@@ -92,8 +126,9 @@ TEST_F(IpMacBindingFormTest, BadEntriesAndACancelledDeleteSendNothing) {
         {"10.90.90", "001C23456766", {QStringLiteral("Please input a valid IP.")}},
         {"10.90.90.256", "001C23456766", {QStringLiteral("Please input a valid IP.")}},
         {"010.090.090.0102", "001C23456766", {QStringLiteral("Please input a valid IP.")}}, // never octal
-        {"10.90.90.102", "001C2345676", {}},
-        {"10.90.90.102", "", {}},
+        {"10.90.90.102", "001C2345676", {MacRefusal()}},
+        {"10.90.90.102", "", {MacRefusal()}},
+        {"10.90.90.102", "00:1C:23:45:67:6", {MacRefusal()}},
     };
     Open();
     for (const Case& c : cases) {
@@ -102,6 +137,8 @@ TEST_F(IpMacBindingFormTest, BadEntriesAndACancelledDeleteSendNothing) {
         Type(c.ip, c.mac);
         dialog->btnAdd->Click();
         EXPECT_EQ(messages.Texts(), c.shown);
+        EXPECT_EQ(FocusName(), c.shown == QStringList{MacRefusal()} ? QStringLiteral("edtMacAddr")
+                                                                    : QStringLiteral("edtIpAddr"));
     }
     Select(0);
     messages.answers = {IDCANCEL};

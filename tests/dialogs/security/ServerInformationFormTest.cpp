@@ -110,8 +110,7 @@ TEST_F(ServerInformationFormTest, KeysAreCheckedBeforeAnythingIsSent) {
         {"10.90.90.30", -1, "Protocol must be set."},
         {"10.90.90.10", kRadius,
          "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol."},
-        {"010.90.90.010", kRadius,
-         "Has already a record with the same Server IP and Protocol. Please Change Server IP or Protocol."},
+        {"010.90.90.010", kRadius, "Please input a valid IP."}, // never octal, never another address
         {"1.2.3", kTacacs, "Please input a valid IP."},
         {"10.0.0.1.2", kTacacs, "Please input a valid IP."},
         {"10.0.0.x", kTacacs, "Please input a valid IP."},

@@ -118,7 +118,7 @@ TEST_F(CertificateFileFormTest, OnlyTheTickedFieldsAreWritten) {
     dialog->Combox_FileControl->SetItemIndex(2);
     dialog->CheckBox_FileControl->SetChecked(true);
     dialog->Button_SetChecked->Click();
-    dialog->ED_IPAddress->SetText(QStringLiteral("010.90.90.61"));
+    dialog->ED_IPAddress->SetText(QStringLiteral("10.90.90.61"));
     dialog->ED_FilePath->SetText(QStringLiteral("certs/new.crt"));
     dialog->CheckBox_IPAddress->SetChecked(true);
     dialog->CheckBox_FilePath->SetChecked(true);

@@ -169,12 +169,16 @@ std::vector<std::string> SplitEditFormat(std::string_view format) {
     return pieces;
 }
 
-int EditTextRoom(const EditFormat& format) {
-    if (format.conversion != 'h' || format.length <= 0) {
-        return format.length;
+int HexTextRoom(int digits) {
+    if (digits <= 0) {
+        return digits;
     }
-    const int pairs = (format.length + 1) / 2;
-    return format.length + pairs - 1;
+    const int pairs = (digits + 1) / 2;
+    return digits + pairs - 1;
+}
+
+int EditTextRoom(const EditFormat& format) {
+    return format.conversion == 'h' ? HexTextRoom(format.length) : format.length;
 }
 
 std::string FormatBound(double value) {

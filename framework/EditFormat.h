@@ -52,6 +52,8 @@ std::vector<std::string> SplitEditFormat(std::string_view format);
 // The characters an edit of the format may hold: the length, and for hex digits room for a
 // separator between two pairs ("0A FF 01" for %h{l6}); 0 = no limit.
 int EditTextRoom(const EditFormat& format);
+// The characters `digits` hex digits take when a separator stands between two pairs.
+int HexTextRoom(int digits);
 
 // A bound as the exit messages write it: shortest general form, up to 15 significant digits
 // (1, 65535, -2147483648, 2.2250738585072E-308).

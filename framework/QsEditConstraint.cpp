@@ -13,6 +13,7 @@ QsEditConstraint::~QsEditConstraint() {
         if (r->edit) {
             r->edit->OnChange = r->savedChange;
             r->edit->OnExit = r->savedExit;
+            r->edit->OnInsert = r->savedInsert;
         }
     }
 }
@@ -50,6 +51,7 @@ void QsEditConstraint::AttachParsed(const EditFormat& format, TEdit* edit, QsEdi
         record->edit = edit;
         record->savedChange = edit->OnChange;
         record->savedExit = edit->OnExit;
+        record->savedInsert = edit->OnInsert;
         m_records.push_back(std::move(record));
         r = m_records.back().get();
     }
@@ -61,6 +63,9 @@ void QsEditConstraint::AttachParsed(const EditFormat& format, TEdit* edit, QsEdi
     edit->SetMaxLength(qs::EditTextRoom(format));
     edit->OnChange = [this](TObject* sender) { OnChange(sender); };
     edit->OnExit = [this](TObject* sender) { OnExit(sender); };
+    edit->OnInsert = [this](TObject* sender, const QString& text, int at, int count) {
+        return TakesInsertion(dynamic_cast<TEdit*>(sender), text, at, count);
+    };
 }
 
 void QsEditConstraint::Detach(TEdit* edit) {
@@ -68,6 +73,7 @@ void QsEditConstraint::Detach(TEdit* edit) {
         if (edit && (*it)->edit == edit) {
             edit->OnChange = (*it)->savedChange;
             edit->OnExit = (*it)->savedExit;
+            edit->OnInsert = (*it)->savedInsert;
             m_records.erase(it);
             return;
         }

@@ -35,6 +35,7 @@ struct _EditConstraint_s {
     QString lastValidText;
     TNotifyEvent savedChange; // the edit's handlers before the first attachment
     TNotifyEvent savedExit;
+    TInsertEvent savedInsert;
 };
 
 class QsEditConstraint {
@@ -64,6 +65,9 @@ public:
 
     void OnChange(TObject* Sender);
     void OnExit(TObject* Sender);
+    // Several characters inserted at once (a paste, a drop) are taken whole or not at all: false
+    // when one of text.mid(at, count) is a character the keystroke filter would take out.
+    bool TakesInsertion(TEdit* edit, const QString& text, int at, int count) const;
 
 private:
     void AttachParsed(const qs::EditFormat& format, TEdit* edit, QsEditValidator validator);

@@ -30,9 +30,9 @@ bool IsHex(QChar c) {
 // Hex digits may be typed in pairs joined by blanks, ":" or "-" (snmpwalk's "80 00 E4 F5").
 const QString kHexSeparators = QStringLiteral(" :-");
 
-// Position of the first character the conversion does not allow, or -1; extra holds characters
-// allowed besides the conversion's own.
-int BadCharacter(const EditFormat& f, const QString& t, const QString& extra = QString()) {
+// Position of the first character from `from` on that the conversion does not allow, or -1; extra
+// holds characters allowed besides the conversion's own.
+int BadCharacter(const EditFormat& f, const QString& t, const QString& extra = QString(), int from = 0) {
     bool dot = false;
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t[i];
@@ -61,7 +61,7 @@ int BadCharacter(const EditFormat& f, const QString& t, const QString& extra = Q
         default:
             break;
         }
-        if (!ok) {
+        if (!ok && i >= from) {
             return i;
         }
     }
@@ -131,6 +131,19 @@ void QsEditConstraint::OnChange(TObject* Sender) {
     if ((f.lengthFlags & qs::LF_AUTO_ADVANCE) && f.length > 0 && TypedLength(f, edit->Text()) == f.length) {
         FocusNext();
     }
+}
+
+bool QsEditConstraint::TakesInsertion(TEdit* edit, const QString& text, int at, int count) const {
+    const _EditConstraint_s* r = Find(edit);
+    if (!r) {
+        return true;
+    }
+    QString extra = ExtraCharacters(*r);
+    if (r->format.exitCharacter) {
+        extra += QLatin1Char(r->format.exitCharacter); // the change handler takes it out
+    }
+    const int bad = BadCharacter(r->format, text, extra, at);
+    return bad < 0 || bad >= at + count;
 }
 
 bool QsEditConstraint::FilterKeystroke(TEdit* edit, const _EditConstraint_s& r, const QString& text) {

@@ -185,7 +185,8 @@ void QsSNMPRequest2Edits::SetWriting(int varIndex, TEdit* edit) {
 }
 
 // A single edit takes its column's writings; a text column without a size of its own in its
-// format takes the default size, with room for the separators of the writings it takes.
+// format takes the default size. The size a format gives counts the canonical text (hex digits,
+// 12 for a MAC, 32 for IPv6): the edit leaves room for the separators of the writings it takes.
 void QsSNMPRequest2Edits::LimitTextLength(int varIndex, const std::vector<TEdit*>& edits) {
     const std::uint32_t syntax = Request.List.GetVar(varIndex)->Syntax;
     if (edits.size() != 1) {
@@ -193,10 +194,14 @@ void QsSNMPRequest2Edits::LimitTextLength(int varIndex, const std::vector<TEdit*
     }
     SetWriting(varIndex, edits[0]);
     const int room = edits[0]->MaxLength();
+    const _EditConstraint_s* record = Constraint.Find(edits[0]);
+    const bool hexFormat = record != nullptr && record->format.conversion == 'h'; // room for pairs already
     if (syntax == SYN_DISPLAYSTR && room == 0) {
         edits[0]->SetMaxLength(qs::kDefaultStringSize);
-    } else if ((syntax == SYN_OCTETSTR || syntax == SYN_BITSTR || syntax == SYN_OPAQUE) && room == 0) {
-        edits[0]->SetMaxLength(3 * qs::kDefaultStringSize - 1);
+    } else if (syntax == SYN_OCTETSTR || syntax == SYN_BITSTR || syntax == SYN_OPAQUE) {
+        if (room == 0 || !hexFormat) {
+            edits[0]->SetMaxLength(qs::HexTextRoom(room == 0 ? 2 * qs::kDefaultStringSize : room));
+        }
     } else if ((syntax == SYN_IPV6ADDRESS || syntax == SYN_INETADDRESS) && room > 0) {
         edits[0]->SetMaxLength(std::max(room, kLongestIPv6));
     } else if (syntax == SYN_MACADDRESS && room > 0) {

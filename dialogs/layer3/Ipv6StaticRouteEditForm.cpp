@@ -13,8 +13,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
-#include <cctype>
 #include <utility>
 
 TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm = nullptr;

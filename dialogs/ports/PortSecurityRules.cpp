@@ -1,7 +1,6 @@
 #include "PortSecurityRules.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qs {
 
@@ -46,12 +45,6 @@ UnitPortVerdict CheckUnitPort(const std::vector<UnitInfo>& units, int unit, int 
         return UnitPortVerdict::PortReset;
     }
     return UnitPortVerdict::Accepted;
-}
-
-bool IsValidMacHexText(std::string_view text) {
-    return text.size() == kMacDigits && std::all_of(text.begin(), text.end(), [](char c) {
-               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-           });
 }
 
 } // namespace qs

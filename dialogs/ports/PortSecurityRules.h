@@ -41,7 +41,4 @@ enum class UnitPortVerdict { Accepted, UnitFocus, UnitReset, PortFocus, PortRese
 // above the unit's port count (50 for a unit without a record): reset, port focus.
 UnitPortVerdict CheckUnitPort(const std::vector<UnitInfo>& units, int unit, int port);
 
-// True when the text is exactly 12 hex digits (either case), nothing before or after them.
-bool IsValidMacHexText(std::string_view text);
-
 } // namespace qs

@@ -1,6 +1,7 @@
 #include "PrtSecDelCtrlForm.h"
 
 #include "AddressChecks.h"
+#include "AddressEdits.h"
 #include "Button.h"
 #include "ComboBox.h"
 #include "DeviceModel.h"
@@ -164,9 +165,9 @@ bool TPrtSecDelCtrlForm::CheckDeleteInput() {
         ShowMessage(QStringLiteral("You should input valid port."));
         return false;
     }
-    // A port-security entry is a station's address: twelve hex digits, not a group address.
-    const std::string mac = edtMac->Text().toStdString();
-    if (!qs::IsValidMacHexText(mac) || !qs::IsUnicastMacText(mac)) {
+    // A port-security entry is a station's address in any MAC writing (then in the edit as
+    // twelve hex digits), not a group address.
+    if (!qs::TakeMacEdit(edtMac) || !qs::IsUnicastMacText(edtMac->Text().toStdString())) {
         ShowMessage(QStringLiteral("You should input valid MAC address."));
         edtMac->SetFocus();
         return false;

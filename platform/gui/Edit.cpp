@@ -1,24 +1,24 @@
 #include "Edit.h"
 
 #include "Application.h"
+#include "Dialogs.h"
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace {
-// Refuses user input that makes the text longer than the limit and longer than it was.
-class LengthLimit : public QValidator {
+// Judges every change the user makes (typing, deleting, pasting, dropping) by the edit's rules;
+// a refused change is undone by the line edit.
+class InputCheck : public QValidator {
 public:
-    LengthLimit(QObject* parent, const int& limit, const int& before)
-        : QValidator(parent), m_limit(limit), m_before(before) {}
+    explicit InputCheck(TEdit* edit) : QValidator(edit), m_edit(edit) {}
     State validate(QString& input, int&) const override {
-        const auto n = input.size();
-        return m_limit > 0 && n > m_limit && n > m_before ? Invalid : Acceptable;
+        return m_edit->TakesInput(input) ? Acceptable : Invalid;
     }
 
 private:
-    const int& m_limit;
-    const int& m_before;
+    TEdit* m_edit;
 };
 
 int CommonPrefix(const QString& a, const QString& b) {
@@ -28,13 +28,25 @@ int CommonPrefix(const QString& a, const QString& b) {
     }
     return i;
 }
+
+// The characters of b after the common prefix that also end a, at most `room` of them.
+int CommonSuffix(const QString& a, const QString& b, int room) {
+    int i = 0;
+    while (i < room && a[a.size() - 1 - i] == b[b.size() - 1 - i]) {
+        ++i;
+    }
+    return i;
+}
+
+constexpr int kToneFrequency = 1000;
+constexpr int kToneMs = 200;
 } // namespace
 
 TEdit::TEdit(TComponent* owner, TWinControl* parent)
     : QLineEdit(qs::ParentWidgetFor(owner, parent)), TWinControl(this, owner) {
     qs::EnsureApplication();
     setMaxLength(32767);
-    setValidator(new LengthLimit(this, m_maxLength, m_lengthBefore));
+    setValidator(new InputCheck(this));
     connect(this, &QLineEdit::textChanged, this, [this] { TextChanged(); });
 }
 
@@ -78,8 +90,23 @@ void TEdit::SetFontColor(TColor color) {
     setPalette(p);
 }
 
+bool TEdit::TakesInput(const QString& input) const {
+    const auto n = input.size();
+    if (m_maxLength > 0 && n > m_maxLength && n > m_textBefore.size()) {
+        return false;
+    }
+    const int at = CommonPrefix(m_textBefore, input);
+    const int room = static_cast<int>(std::min(m_textBefore.size(), n)) - at;
+    const int count = static_cast<int>(n) - at - CommonSuffix(m_textBefore, input, room);
+    if (count < 2 || !OnInsert || OnInsert(const_cast<TEdit*>(this), input, at, count)) {
+        return true;
+    }
+    Tone(kToneFrequency, kToneMs);
+    return false;
+}
+
 void TEdit::TextChanged() {
-    m_lengthBefore = static_cast<int>(text().size());
+    m_textBefore = text();
     qs::Fire(OnChange, this);
 }
 

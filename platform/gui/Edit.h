@@ -5,6 +5,8 @@
 // - MaxLength limits typing and pasting only (0 = no limit); a programmatic set is never cut.
 // - OnExit fires only when the focus moves to another control of the same window (qs::Focus).
 // - When code rewrites the text of a focused edit, the caret stays where the texts part.
+// - OnInsert judges several characters the user inserts at once (a paste, a drop); a refusal
+//   keeps the text as it was, with a tone. Typing one character and a programmatic set skip it.
 
 #include "Control.h"
 #include "Focus.h"
@@ -12,6 +14,9 @@
 #include <QLineEdit>
 
 using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
+// text is what the edit would hold; the inserted characters are text.mid(at, count). False
+// refuses the insertion whole.
+using TInsertEvent = std::function<bool(TObject* Sender, const QString& text, int at, int count)>;
 
 class TEdit : public QLineEdit, public TWinControl, public qs::ExitSource {
 public:
@@ -32,6 +37,11 @@ public:
     TNotifyEvent OnExit;
     TNotifyEvent OnClick;
     TKeyPressEvent OnKeyPress;
+    TInsertEvent OnInsert;
+
+    // Whether a change the user makes, giving input, is taken: it keeps within MaxLength (or
+    // shortens the text), and OnInsert takes what it inserts; a refused insertion sounds a tone.
+    bool TakesInput(const QString& input) const;
 
     void FireExit() override;
 
@@ -44,5 +54,5 @@ private:
 
     int m_maxLength = 0;
     TColor m_color = clWindow;
-    int m_lengthBefore = 0; // length of the text as last reported
+    QString m_textBefore; // the text as last reported
 };

@@ -9,6 +9,9 @@
 #include "QsSNMPVar.h"
 #include "TypedText.h"
 
+#include <QClipboard>
+#include <QMimeData>
+
 namespace qs::test {
 namespace {
 
@@ -172,6 +175,59 @@ TEST_F(EditConstraintTest, BadKeystrokesAreRemovedOneByOneEachWithATone) {
     edit->SetText(QStringLiteral("1x2y3"));
     EXPECT_EQ(edit->Text(), QStringLiteral("123"));
     EXPECT_EQ(messages.tones.size(), 3);
+}
+
+// Characters the user inserts at once, by the clipboard or dropped, are taken whole or refused
+// whole with one tone, never stripped to another value; one typed character is filtered as before
+// and text the program sets is left alone.
+TEST_F(EditConstraintTest, APastedOrDroppedTextIsTakenWholeOrNotAtAll) {
+    struct Case {
+        const char* format;
+        const char* before;
+        int caret;
+        const char* inserted;
+        const char* after; // the text the edit then holds
+    };
+    const Case cases[] = {
+        {"%u", "", 0, "-5", ""},         {"%u", "12", 2, "3x", "12"},
+        {"%i", "", 0, "-5", "-5"},       {"%i", "12", 1, "-5", "12"}, // a sign only at the start
+        {"%h", "0A", 2, " FF", "0A FF"}, {"%h", "", 0, "0xFF", ""},
+        {"%n,", "1", 1, ",,2", "1"},     {"%s", "", 0, "-5 x", "-5 x"},
+    };
+    for (const Case& c : cases) {
+        for (const bool drop : {false, true}) {
+            SCOPED_TRACE(std::string(c.format) + " '" + c.inserted + (drop ? "' dropped" : "' pasted"));
+            constraint->Attach(c.format, edit);
+            edit->SetText(QString::fromLatin1(c.before));
+            edit->setFocus();
+            edit->setCursorPosition(c.caret);
+            messages.tones.clear();
+            const QString inserted = QString::fromLatin1(c.inserted);
+            if (drop) {
+                QMimeData data;
+                data.setText(inserted);
+                // Dropped after the last character: every case's caret but one stands there, and
+                // that one is refused at either place.
+                const QPointF at(edit->width() - 4, edit->height() / 2);
+                QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(edit, &enter); // makes the edit the drop's target
+                QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(edit, &dropped);
+            } else {
+                QGuiApplication::clipboard()->setText(inserted);
+                QTest::keySequence(edit, QKeySequence::Paste);
+            }
+            const QString after = QString::fromLatin1(c.after);
+            EXPECT_EQ(edit->Text(), after);
+            EXPECT_EQ(messages.tones.size(), after == QString::fromLatin1(c.before) ? 1 : 0);
+        }
+    }
+    constraint->Attach("%u", edit);
+    edit->SetText(QString());
+    messages.tones.clear();
+    QTest::keyClicks(edit, "-5");
+    EXPECT_EQ(edit->Text(), QStringLiteral("5")) << "one typed character at a time: filtered as before";
+    EXPECT_EQ(messages.tones.size(), 1);
 }
 
 TEST_F(EditConstraintTest, FilterKeepsTheCaretWhereTheCharacterWasRefused) {

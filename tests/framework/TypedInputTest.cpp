@@ -9,6 +9,8 @@
 #include "QsSNMPRequest2Edits.h"
 #include "StatusBar.h"
 
+#include <QTest>
+
 namespace qs::test {
 namespace {
 
@@ -144,6 +146,42 @@ TEST_F(TypedInput, TextColumnsTakeTheDefaultSizeUnlessTheirFormatGivesOne) {
     EXPECT_EQ(edits[kGroup]->MaxLength(), 0);
     EXPECT_EQ(edits[kMask]->MaxLength(), 5) << "two pairs and a separator: 0A FF";
     EXPECT_EQ(edits[kClock]->MaxLength(), 22);
+}
+
+// A size a format gives counts the canonical text; the edit takes every writing of that value,
+// typed key by key: an 11-octet engine ID with blanks, a MAC with colons.
+TEST_F(TypedInput, SizesLeaveRoomForTheSeparatorsOfTheWritingsTaken) {
+    static const QsSNMPVarDesc vars[] = {
+        {"1.3.6.1.4.1.99999.6", "Engine ID", SYN_OCTETSTR, ACC_READWRITE},
+        {"1.3.6.1.4.1.99999.7", "MAC", SYN_MACADDRESS, ACC_READWRITE},
+        {nullptr},
+    };
+    struct Case {
+        const char* format;
+        QString typed;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"%s{l22}", QStringLiteral("80 00 E4 F5 00 00 00 00 00 00 01"), "8000E4F500000000000001"},
+        {"%s{l12}", QStringLiteral("00:1c:23:45:67:64"), "001C23456764"},
+    };
+    Edits typed(form);
+    typed.Request.List = QsSNMPVarList(vars, SVT_SV, 0);
+    for (int i = 0; i < 2; ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.format);
+        auto* edit = new TEdit(form);
+        edit->SetName(QStringLiteral("edtTyped%1").arg(i));
+        typed.BindEdits(i, c.format, {edit});
+        QTest::keyClicks(edit, c.typed);
+        EXPECT_EQ(edit->Text(), c.typed) << "nothing is cut";
+        QTest::keyClicks(edit, QStringLiteral("0"));
+        EXPECT_EQ(edit->Text(), c.typed) << "the size still holds";
+    }
+    typed.CollectValues();
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+    EXPECT_EQ(typed.Request.List.GetVar(0)->Value, cases[0].value);
+    EXPECT_EQ(typed.Request.List.GetVar(1)->Value, cases[1].value);
 }
 
 } // namespace

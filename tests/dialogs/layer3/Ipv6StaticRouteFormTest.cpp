@@ -113,8 +113,11 @@ TEST_F(Ipv6StaticRouteFormTest, AddsARouteOrTheDefaultRoute) {
         const char* prefix;
         const char* metric;
         std::string set;
+        const char* hop = "FE800000000000000000000000000009";
     };
     const std::string dst = "20010DB8000000300000000000000000";
+    const std::string mapped = "00000000000000000000FFFF0A000001";
+    const std::string hop10 = "20010DB8000000000000000000000010";
     const Case cases[] = {
         {true, "", "", "7",
          "5." + Instance(kZeros, 0, "System", kHop) + "=INTEGER:7 8." + Instance(kZeros, 0, "System", kHop) +
@@ -123,6 +126,11 @@ TEST_F(Ipv6StaticRouteFormTest, AddsARouteOrTheDefaultRoute) {
         {false, "20010db8000000300000000000000000", "56", "65535",
          "5." + Instance(dst, 56, "System", kHop) + "=INTEGER:65535 8." + Instance(dst, 56, "System", kHop) +
              "=INTEGER:4"},
+        // The text forms of IPv6 addresses, sent as the 16 octets they name.
+        {false, "2001:db8:0:30::", "56", "", "8." + Instance(dst, 56, "System", kHop) + "=INTEGER:4",
+         "fe80::9"},
+        {false, "::ffff:10.0.0.1", "128", "", "8." + Instance(mapped, 128, "System", hop10) + "=INTEGER:4",
+         " 2001:db8::10 "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);
@@ -140,7 +148,7 @@ TEST_F(Ipv6StaticRouteFormTest, AddsARouteOrTheDefaultRoute) {
                 e.edtPrefix->SetText(QString::fromLatin1(c.prefix));
             }
             e.edtInterface->SetText(QStringLiteral("System"));
-            e.edtNextHop->SetText(QString::fromStdString(kHop));
+            e.edtNextHop->SetText(QString::fromLatin1(c.hop));
             e.edtMetric->SetText(QString::fromLatin1(c.metric));
         });
         EXPECT_FALSE(stayedOpen);
@@ -176,6 +184,9 @@ TEST_F(Ipv6StaticRouteFormTest, RefusedRoutesSendNothingAndKeepTheAddDialogOpen)
         {false, "20010DB8000000300000000000000000", "64", "", "", "Please Set Next Hop Address"},
         {true, "", "", "FE80000000000000000000000000000G", "", invalid},
         {false, hop, "64", hop, "", "Duplicate IP address, Please input a valid Next Hop"},
+        {false, "fe80::9", "64", hop, "", "Duplicate IP address, Please input a valid Next Hop"},
+        {true, "", "", "fe80::9%eth0", "", invalid},
+        {true, "", "", "fe80:::9", "", invalid},
         {true, "", "", hop, "0", "Metric should between 1-65535"},
         {true, "", "", hop, "65536", "Metric should between 1-65535"},
     };

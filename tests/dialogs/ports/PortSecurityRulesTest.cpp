@@ -53,21 +53,4 @@ TEST(PortSecurityRulesTest, ChecksTheUnitAndThePortInOrder) {
     }
 }
 
-TEST(PortSecurityRulesTest, AcceptsTwelveHexDigitsOfEitherCase) {
-    for (const char* text : {"001E58A1B2C3", "001e58a1b2c3", "ABCDEFabcdef", "0123456789AB"}) {
-        EXPECT_TRUE(qs::IsValidMacHexText(text)) << text;
-    }
-    for (const char* text :
-         {"", "001E58A1B2C", "00-1E-58-A1-B2-C3", "001E.58A1.B2C3", "001E58A1B2CG", " 001E58A1B2C"}) {
-        EXPECT_FALSE(qs::IsValidMacHexText(text)) << text;
-    }
-}
-
-TEST(PortSecurityRulesTest, RefusesHexDigitsBeyondTheTwelfth) {
-    for (const std::string& text :
-         {std::string("001E58A1B2C3F"), std::string("001E58A1B2C3 "), std::string(300, '9')}) {
-        EXPECT_FALSE(qs::IsValidMacHexText(text)) << text.substr(0, 20);
-    }
-}
-
 } // namespace

@@ -63,6 +63,10 @@ TEST_F(PrtSecDelCtrlFormTest, SetSendsTheEntryAndStartInOneSet) {
         {"default", "28", "AABBCCDDEEFF",
          "1.0=STRING:default 2.0=INTEGER:28 3.0=STRING:AA BB CC DD EE FF 4.0=INTEGER:2"},
         {"v", "1", "000000000001", "1.0=STRING:v 2.0=INTEGER:1 3.0=STRING:00 00 00 00 00 01 4.0=INTEGER:2"},
+        {"v10", "5", "00-1E-58-A1-B2-C3",
+         "1.0=STRING:v10 2.0=INTEGER:5 3.0=STRING:00 1E 58 A1 B2 C3 4.0=INTEGER:2"},
+        {"v10", "5", "aa:bb:cc:dd:ee:f0",
+         "1.0=STRING:v10 2.0=INTEGER:5 3.0=STRING:AA BB CC DD EE F0 4.0=INTEGER:2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.set);
@@ -89,7 +93,8 @@ TEST_F(PrtSecDelCtrlFormTest, RefusedInputSendsNothing) {
         {"v10", "29", "001E58A1B2C3", "You should input valid port.", "0"},
         {"v10", "0", "001E58A1B2C3", "You should input valid port.", "0"},
         {"v10", "x", "001E58A1B2C3", "You should input valid port.", "x"},
-        {"v10", "5", "00-1E-58-A1-B2-C3", "You should input valid MAC address.", "5"},
+        {"v10", "5", "00-1E-58-A1-B2", "You should input valid MAC address.", "5"},
+        {"v10", "5", "01:1E:58:A1:B2:C3", "You should input valid MAC address.", "5"}, // a group
         {"v10", "5", "001E58A1B2C", "You should input valid MAC address.", "5"},
         {"v10", "5", "", "You should input valid MAC address.", "5"},
     };

@@ -85,7 +85,7 @@ bool TCPUEthernetInformationRuleForm::ValidateEditors() {
         !TickedNotEmpty(kTickedOrder, QStringLiteral("Some check field is empty"))) {
         return false;
     }
-    return (!Ticked(kSourceMac) || HexOrRefuse(kSourceMac, 12, "Invalid MAC Address")) &&
-           (!Ticked(kDestinationMac) || HexOrRefuse(kDestinationMac, 12, "Invalid MAC Address")) &&
+    return (!Ticked(kSourceMac) || MacOrRefuse(kSourceMac, "Invalid MAC Address")) &&
+           (!Ticked(kDestinationMac) || MacOrRefuse(kDestinationMac, "Invalid MAC Address")) &&
            (!Ticked(kEtherType) || HexOrRefuse(kEtherType, 4, "Invalid Ethernet Type"));
 }

@@ -121,8 +121,8 @@ bool TEthernetInformationRuleForm::ValidateEditors() {
         !TickedNotEmpty(kTickedOrder, QStringLiteral("Some check field is empty"))) {
         return false;
     }
-    return (!Ticked(kSourceMac) || HexOrRefuse(kSourceMac, 12, "Invalid MAC Address")) &&
-           (!Ticked(kDestinationMac) || HexOrRefuse(kDestinationMac, 12, "Invalid MAC Address")) &&
+    return (!Ticked(kSourceMac) || MacOrRefuse(kSourceMac, "Invalid MAC Address")) &&
+           (!Ticked(kDestinationMac) || MacOrRefuse(kDestinationMac, "Invalid MAC Address")) &&
            (!Ticked(kEtherType) || HexOrRefuse(kEtherType, 4, "Invalid Ethernet Type")) &&
            (!Ticked(kPriority) || RangeOrRefuse(kPriority, 0, 7, "Priority value should between 0-7")) &&
            (!Ticked(kRxRate) || RangeOrRefuse(kRxRate, 0, 156249, "Rx Rate should between 0-156249"));

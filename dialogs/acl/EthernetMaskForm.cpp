@@ -1,7 +1,6 @@
 #include "EthernetMaskForm.h"
 
 #include "AccessMarks.h"
-#include "AddressEdits.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "QsSNMPRequest2Edits.h"
@@ -22,14 +21,8 @@ void EthernetMaskForm::InitialSelections() {
     ComboOf(Rules().rowStatus)->SetItemIndex(initialRowStatus_);
 }
 
-// A MAC in any writing the address rule takes is put into the edit as 12 hex digits.
 bool EthernetMaskForm::MacValid(int column) {
-    if (Empty(column) || TakeMacEdit(EditOf(column))) {
-        return true;
-    }
-    Refuse(QStringLiteral("Invalid MAC Address"));
-    FocusOn(EditOf(column));
-    return false;
+    return Empty(column) || MacOrRefuse(column, "Invalid MAC Address");
 }
 
 bool EthernetMaskForm::ValidateEditors() {

@@ -1,6 +1,7 @@
 #include "RuleEditorForm.h"
 
 #include "AccessMarks.h"
+#include "AddressEdits.h"
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
@@ -377,6 +378,10 @@ bool RuleEditorForm::KeysSet(const char* profileMessage, const char* accessMessa
 
 bool RuleEditorForm::HexOrRefuse(int column, int n, const char* message) {
     return HexDigitsExact(TextOf(column), n) || Refuse(QString::fromLatin1(message), EditorOf(column));
+}
+
+bool RuleEditorForm::MacOrRefuse(int column, const char* message) {
+    return TakeMacEdit(EditOf(column)) || Refuse(QString::fromLatin1(message), EditorOf(column));
 }
 
 bool RuleEditorForm::RangeOrRefuse(int column, long lo, long hi, const char* message) {

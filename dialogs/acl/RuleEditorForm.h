@@ -188,6 +188,9 @@ protected:
     bool KeysSet(const char* profileMessage, const char* accessMessage, bool focus = true);
     // A column's text that is not exactly n hex digits: message, focus on its editor, false.
     bool HexOrRefuse(int column, int n, const char* message);
+    // A column's text that is no MAC address: the same; a MAC in any writing the address rule
+    // takes is put into the edit as 12 hex digits.
+    bool MacOrRefuse(int column, const char* message);
     // A column's integer value (-1 when the text is none) outside lo to hi: the same.
     bool RangeOrRefuse(int column, long lo, long hi, const char* message);
     // The offset columns a write sends, in order: the first whose text is no offset text shows its

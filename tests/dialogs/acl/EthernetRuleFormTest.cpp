@@ -78,6 +78,12 @@ TEST_F(RuleEditorTest, EthernetRuleWritesSendTheTickedColumnsAndThePorts) {
           "3.1.1.13.2.8=INTEGER:2 3.1.1.14.2.8=STRING:80 00 00 10 00 00 00 00 3.1.1.15.2.8=INTEGER:4 "
           "3.1.1.17.2.8=INTEGER:156249 3.1.1.23.2.8=STRING:00 1A 2B 3C 4D 5E "
           "3.1.1.24.2.8=STRING:FF FF FF 00 00 00"}},
+        {"MAC addresses with colons or hyphens, sent as six octets",
+         kAcl,
+         {"MaskIDEdit=2", "AccessEdit=8", "cbxSource+", "SourceMACEdit=00:11:22:33:44:aa", "cbxDestination+",
+          "DestMACEdit=00-1A-2B-3C-4D-5E", "cbxRow+", "click:AddButton"},
+         {"3.1.1.4.2.8=STRING:00 11 22 33 44 AA 3.1.1.5.2.8=STRING:00 1A 2B 3C 4D 5E 3.1.1.14.2.8=" +
+          std::string(kNoPorts) + " 3.1.1.15.2.8=INTEGER:4"}},
         {"Delete: Row Status destroy alone, without asking",
          kAcl,
          {"row:1", "click:DeleteButton"},
@@ -156,6 +162,13 @@ TEST_F(RuleEditorTest, EthernetRuleRefusalsSendNothing) {
          {},
          One("Some check field is empty"),
          "IEEE8021pEdit"},
+        {"CPU filter: pairs joined by two kinds of separator",
+         kCpu,
+         {"MaskIDEdit=2", "AccessEdit=2", "cbxRow+", "cbxDestination+", "DestMACEdit=00:11-22:33:44:55",
+          "click:AddButton"},
+         {},
+         One("Invalid MAC Address"),
+         "DestMACEdit"},
         {"CPU filter: a G among twelve MAC characters",
          kCpu,
          {"MaskIDEdit=2", "AccessEdit=2", "cbxRow+", "cbxSource+", "SourceMACEdit=00112233445G",

@@ -236,10 +236,11 @@ void PageRow(const char* name, std::uint16_t port, int version) {
     const double walkMs = Median(walk.walkMs);
     const double perPdu = page.getNexts > 0 ? ms / static_cast<double>(page.getNexts) : 0;
     const double walkPerPdu = walk.getNexts > 0 ? walkMs / static_cast<double>(walk.getNexts) : 0;
-    std::printf("  %-28s %s %4d rows %2zu cols %4ld PDUs %6.1f ms %d/%d failed | snmpwalk %4ld PDUs %6.1f ms "
+    const std::string shown = std::string(name) + (version != 3 && qs::bench::InSnmpV3Menu(name) ? " *" : "");
+    std::printf("  %-30s %s %4d rows %2zu cols %4ld PDUs %6.1f ms %d/%d failed | snmpwalk %4ld PDUs %6.1f ms "
                 "(%6.1f ms with starts) %d failed | ratio %5.2f, per PDU %5.2f\n",
-                name, VersionName(version), page.rows, columns.size(), page.getNexts, ms, page.failures,
-                g_openings, walk.getNexts, walkMs, Median(walk.processMs), walk.failures,
+                shown.c_str(), VersionName(version), page.rows, columns.size(), page.getNexts, ms,
+                page.failures, g_openings, walk.getNexts, walkMs, Median(walk.processMs), walk.failures,
                 walkMs > 0 ? ms / walkMs : 0, walkPerPdu > 0 ? perPdu / walkPerPdu : 0);
     if (!page.failure.isEmpty()) {
         std::printf("    first failure: %s\n", qPrintable(page.failure));
@@ -252,7 +253,8 @@ void Pages(const Snmpd& snmpd) {
         "Catalogue pages against Debian's snmpd, %d openings each: median ms from the click to the end\n"
         "of the read (reads that ended well), rows, GET-NEXT PDUs per opening, failed openings;\n"
         "snmpwalk of the same columns, GET-NEXT PDUs and median ms (its own clock, and with the starts\n"
-        "of its processes); ratios program / snmpwalk of the whole and per PDU\n",
+        "of its processes); ratios program / snmpwalk of the whole and per PDU. * a page of the SNMP v3\n"
+        "menu, which the main window enables for SNMPv3 sessions only, read over SNMPv2c for comparison\n",
         g_openings);
     for (const int version : {1, 3}) {
         AimDefaults(snmpd.Port(), version);

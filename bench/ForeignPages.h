@@ -24,4 +24,21 @@ inline const MenuEntry* ForeignPageEntry(const char* objectName) {
     return FindMenuEntry(MainMenuItems(), objectName);
 }
 
+// Where the bench page stands in the menu; an empty path when the menu has no such entry.
+inline MenuPlace ForeignPagePlace(const char* objectName) {
+    const MenuEntry* entry = ForeignPageEntry(objectName);
+    MenuPlace found;
+    ForEachMenuEntry(MainMenuItems(), [&](const MenuEntry& e, const MenuPlace& place) {
+        if (&e == entry) {
+            found = place;
+        }
+    });
+    return found;
+}
+
+// True for a page of the SNMP v3 menu, which the main window enables only for SNMPv3 sessions.
+inline bool InSnmpV3Menu(const char* objectName) {
+    return ForeignPagePlace(objectName).path.starts_with("SNMP v3 > ");
+}
+
 } // namespace qs::bench

@@ -98,6 +98,9 @@ Snmpd::Snmpd(const std::string& folder) {
     clock.start();
     while (pid_ > 0 && !ready_ && clock.elapsed() < 5000) {
         ready_ = ReadCounters(port_).gets >= 0;
+        if (!ready_) {
+            ::usleep(50000); // a port nobody holds yet may refuse at once
+        }
     }
 }
 

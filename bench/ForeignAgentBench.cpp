@@ -42,6 +42,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -269,7 +270,8 @@ void Pages(const Snmpd& snmpd) {
 struct CatalogueFigures {
     std::vector<double> ms;
     std::string slowest;
-    int withRows = 0; // of the reads that ended well
+    int withRows = 0;                      // of the reads that ended well
+    std::map<std::string, int> rowsOfPage; // the pages that read rows: their last count
     int failures = 0;
     std::vector<double> failedMs; // -1: no end within the limit
     QMap<QString, int> messages;  // failure status lines and how often each came
@@ -293,7 +295,10 @@ void OpenAllPages(CatalogueFigures& figures) {
                 figures.slowest = place.path;
             }
             figures.ms.push_back(opening.ms);
-            figures.withRows += opening.rows > 0 ? 1 : 0;
+            if (opening.rows > 0) {
+                ++figures.withRows;
+                figures.rowsOfPage[place.path + " (" + e.objectName + ")"] = opening.rows;
+            }
         }
     });
 }
@@ -317,6 +322,9 @@ void CatalogueRow(std::uint16_t port, int version) {
         figures.slowest.c_str(), figures.failures, Median(figures.failedMs));
     for (auto it = figures.messages.cbegin(); it != figures.messages.cend(); ++it) {
         std::printf("    %4d x %s\n", it.value(), qPrintable(it.key()));
+    }
+    for (const auto& [page, rows] : figures.rowsOfPage) {
+        std::printf("    %4d rows: %s\n", rows, page.c_str());
     }
     std::fflush(stdout);
 }

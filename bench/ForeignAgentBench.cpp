@@ -249,6 +249,26 @@ void PageRow(const char* name, std::uint16_t port, int version) {
     std::fflush(stdout);
 }
 
+// Each page opened once while the agent is stopped: every read fails, none of them fast.
+void StoppedPages(const Snmpd& snmpd) {
+    AimDefaults(snmpd.Port(), 1);
+    std::vector<double> ms;
+    int failures = 0;
+    QString status;
+    snmpd.Pause(true);
+    for (const char* name : qs::bench::kForeignPages) {
+        const Opening opening = OpenOnce(*qs::bench::ForeignPageEntry(name)->page, 20000);
+        failures += opening.failed ? 1 : 0;
+        ms.push_back(opening.ms);
+        status = opening.status;
+    }
+    snmpd.Pause(false);
+    std::printf(
+        "  the agent stopped, v2c: %d of %zu reads failed, in %.1f ms (median, -1: no end); the last: %s\n",
+        failures, ms.size(), Median(ms), qPrintable(status));
+    std::fflush(stdout);
+}
+
 void Pages(const Snmpd& snmpd) {
     std::printf(
         "Catalogue pages against Debian's snmpd, %d openings each: median ms from the click to the end\n"
@@ -265,6 +285,7 @@ void Pages(const Snmpd& snmpd) {
             PageRow(name, snmpd.Port(), version);
         }
     }
+    StoppedPages(snmpd);
 }
 
 struct CatalogueFigures {

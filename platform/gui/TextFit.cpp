@@ -128,7 +128,8 @@ void KeepInWindow(QWidget* control) {
         return;
     }
     const int margin = std::clamp(control->x(), 0, 8);
-    const int over = control->x() + control->width() + margin - area->width();
+    // The form's width, not the area's: a hidden form lays its client area out only when shown.
+    const int over = control->x() + control->width() + margin - form->ClientWidth();
     if (over > 0) {
         form->SetClientWidth(form->ClientWidth() + over);
     }

@@ -3,6 +3,7 @@
 #include "ClientArea.h"
 #include "Control.h"
 #include "Form.h"
+#include "ScrollBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -123,6 +124,17 @@ void GrowToText(QWidget* control) {
 
 void KeepInWindow(QWidget* control) {
     auto* area = dynamic_cast<ClientArea*>(control->parentWidget());
+    // In a scroll box the scrolled area grows instead, and the control scrolls into reach.
+    for (QWidget* up = area != nullptr ? area->parentWidget() : nullptr; up != nullptr;
+         up = up->parentWidget()) {
+        if (auto* box = dynamic_cast<TScrollBox*>(TControl::Of(up))) {
+            if (box->ClientWidget() == area) {
+                box->FitContents();
+                return;
+            }
+            break;
+        }
+    }
     auto* form = area != nullptr ? dynamic_cast<TForm*>(TControl::Of(area->parentWidget())) : nullptr;
     if (form == nullptr || form->ClientWidget() != area || control->isHidden()) {
         return;

@@ -13,7 +13,8 @@ int TextWidthNeeded(const QWidget* control);
 // Widens the control to TextWidthNeeded when it is narrower (then KeepInWindow).
 void GrowToText(QWidget* control);
 // A control reaching past the right edge of the window it sits in directly widens the window, so
-// that it ends as far from the edge as it starts from the left (8 pixels at most).
+// that it ends as far from the edge as it starts from the left (8 pixels at most); in a scroll
+// box, the scrolled area grows to hold it.
 void KeepInWindow(QWidget* control);
 // GrowToText for every control inside root.
 void GrowTextsToFit(QWidget* root);

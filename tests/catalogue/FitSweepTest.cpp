@@ -52,8 +52,6 @@ struct Exception {
 };
 constexpr Exception kExceptions[] = {
     {"", "portspeedled", "never shown: holds the port status bytes the front panel draws from"},
-    {"", "SimpleText", "a status line: long messages wrap onto more lines (checked by its height)"},
-    {"", "Panel", "a status line: long messages wrap onto more lines (checked by its height)"},
 };
 
 const char* ExceptionFor(const QWidget& window, const QWidget& control) {
@@ -119,6 +117,12 @@ private:
         if (need > have) {
             misfits.push_back(where + " / " + w.objectName().toStdString() + " \"" + text.toStdString() +
                               "\": needs " + std::to_string(need) + " px, has " + std::to_string(have));
+        }
+        // Nor is the control cut by the edge of what holds it (a scrolled area holds it whole).
+        const QWidget* holder = w.parentWidget();
+        if (holder != nullptr && w.x() + std::min(need, w.width()) > holder->width()) {
+            misfits.push_back(where + " / " + w.objectName().toStdString() + " \"" + text.toStdString() +
+                              "\": cut by its holder's edge at " + std::to_string(holder->width()));
         }
     }
     void Label(const QLabel& label, const std::string& where) {

@@ -10,7 +10,9 @@
 #include "ListView.h"
 #include "RadioGroup.h"
 #include "StaticText.h"
+#include "StatusBar.h"
 
+#include <QBoxLayout>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHeaderView>
@@ -201,6 +203,38 @@ TEST_F(TextFit, WindowLargerThanTheScreenOpensWithinIt) {
             EXPECT_TRUE(seen.contains(QRect(close->mapTo(window, QPoint(0, 0)), close->size())))
                 << "the Close button can be scrolled into view";
         }
+        delete window;
+    }
+}
+
+// A status message longer than its panel wraps and the bar grows to show it whole, for a panel
+// that stretches and for one wider than the window; a short one gives the bar its height back.
+TEST_F(TextFit, LongStatusMessagesWrapAndShowWhole) {
+    const QString longMessage = QStringLiteral(
+        "Set: The value given is not accepted by the device for this object (wrongValue); check the "
+        "range and the format of every field, then send again");
+    for (const int panelWidth : {50, 2000}) {
+        auto* window = new TForm;
+        window->SetClientWidth(300);
+        window->SetClientHeight(120);
+        auto* bar = new TStatusBar(window);
+        bar->SetHeight(20);
+        bar->SetAlign(alBottom);
+        TStatusPanel* panel = bar->AddPanel(panelWidth);
+        if (panelWidth == 50) { // the main window's status line: one panel to the bar's edge
+            panel->Label()->setMaximumWidth(QWIDGETSIZE_MAX);
+            static_cast<QBoxLayout*>(bar->layout())->setStretchFactor(panel->Label(), 1);
+        }
+        window->Show();
+        panel->SetText(longMessage);
+        QLabel* label = panel->Label();
+        EXPECT_LE(label->x() + label->width(), bar->width()) << panelWidth;
+        EXPECT_GT(bar->Height(), 20) << panelWidth;
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "every line shown";
+        EXPECT_EQ(bar->Top() + bar->Height(), window->ClientHeight()) << "the bar stays at the bottom";
+        EXPECT_EQ(panel->Width(), panelWidth);
+        panel->SetText(QStringLiteral("Get: Ok!"));
+        EXPECT_EQ(bar->Height(), 20) << panelWidth;
         delete window;
     }
 }

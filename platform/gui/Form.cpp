@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -113,7 +114,15 @@ void TForm::FitToScreen() {
         m_scroll->setWidget(m_client);
         m_scroll->show();
     }
-    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    // One direction cut leaves the other room for the scroll bar the cut brings, when there is.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize fitted(std::min(width(), room.width()), std::min(height(), room.height()));
+    if (fitted.width() < width() && fitted.height() == height()) {
+        fitted.setHeight(std::min(height() + bar, room.height()));
+    } else if (fitted.height() < height() && fitted.width() == width()) {
+        fitted.setWidth(std::min(width() + bar, room.width()));
+    }
+    resize(fitted);
     LayoutClient();
     const QPoint at(std::clamp(x(), free.left(), free.right() + 1 - frameGeometry().width()),
                     std::clamp(y(), free.top(), free.bottom() + 1 - frameGeometry().height()));

@@ -108,6 +108,26 @@ TEST_F(TextFit, EditableEditsAndRightAlignedLabelsKeepTheirPlace) {
     EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->Caption()));
 }
 
+// A caption reaching past the window's right edge widens the window (the About box's bold first
+// line), whether the caption is set before the window is shown or while it is.
+TEST_F(TextFit, WindowWidensToACaptionPastItsEdge) {
+    for (const bool shownFirst : {false, true}) {
+        auto* window = new TForm;
+        window->SetClientWidth(200);
+        auto* label = new TLabel(window);
+        label->SetLeft(65);
+        label->SetBold(true);
+        if (shownFirst) {
+            window->Show();
+        }
+        label->SetCaption(QStringLiteral("Torvik KRS-5400-28 Vorev Ethernet Management Module"));
+        window->Show();
+        EXPECT_GE(window->ClientWidth(), label->Left() + label->Width() + 8) << shownFirst;
+        EXPECT_GE(label->Width(), label->fontMetrics().horizontalAdvance(label->Caption())) << shownFirst;
+        delete window;
+    }
+}
+
 TEST_F(TextFit, RadioGroupGrowsToItsItems) {
     auto* group = new TRadioGroup(form);
     group->SetBounds(10, 10, 50, 60);
@@ -198,6 +218,10 @@ TEST_F(TextFit, WindowLargerThanTheScreenOpensWithinIt) {
         EXPECT_EQ(window->ClientWidth(), c.width);
         EXPECT_EQ(window->ClientHeight(), c.height);
         if (scroll != nullptr) {
+            const bool wide = c.width > free.width();
+            // Cut in one direction only: the other keeps the whole client, with room for the bar.
+            const QSize view = scroll->viewport()->size();
+            EXPECT_GE(wide ? view.height() : view.width(), wide ? c.height : c.width);
             scroll->ensureWidgetVisible(close);
             const QRect seen(scroll->viewport()->mapTo(window, QPoint(0, 0)), scroll->viewport()->size());
             EXPECT_TRUE(seen.contains(QRect(close->mapTo(window, QPoint(0, 0)), close->size())))

@@ -12,7 +12,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -84,11 +84,9 @@ void TForm::LayoutClient() {
         m_client->setGeometry(area);
         return;
     }
-    // Scrolled: the client area keeps its designed size, or the window's when that is larger.
+    // Scrolled: the client area keeps its designed size.
     m_scroll->setGeometry(area);
-    const QSize view = m_scroll->maximumViewportSize();
-    m_client->resize(std::max(m_designed.width(), view.width()),
-                     std::max(m_designed.height(), view.height()));
+    m_client->resize(m_designed);
 }
 
 // A window larger than the screen's free area opens within it, its client area scrolled so
@@ -115,7 +113,8 @@ void TForm::FitToScreen() {
         m_scroll->show();
     }
     // One direction cut leaves the other room for the scroll bar the cut brings, when there is.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int bar = std::max(m_scroll->horizontalScrollBar()->sizeHint().height(),
+                             m_scroll->verticalScrollBar()->sizeHint().width());
     QSize fitted(std::min(width(), room.width()), std::min(height(), room.height()));
     if (fitted.width() < width() && fitted.height() == height()) {
         fitted.setHeight(std::min(height() + bar, room.height()));

@@ -21,9 +21,6 @@ namespace qs {
 // Status numbers as the framework's status mapping expects them.
 namespace status {
 constexpr int Success = 0;
-// An agent's error status outside 1..18, which SNMP does not define (the agent's own status
-// numbers are 1..18 as they stand).
-constexpr int UnknownAgentError = 19;
 constexpr int ClassError = -1;
 constexpr int ResourceUnavailable = -2;
 constexpr int Timeout = -5;
@@ -87,11 +84,6 @@ struct SnmpReply {
     int errorIndex = 0;
     std::vector<SnmpVarBind> vbs;
 };
-
-// The reply of a received response PDU: its error status when SNMP defines it (0..18), otherwise
-// status::UnknownAgentError, so no agent number passes for a failure of ours (a time-out, a
-// security error); an error index outside 0..bindings is 0.
-SnmpReply ReplyOfResponse(long errorStatus, long errorIndex, std::vector<SnmpVarBind> vbs);
 
 // Called once per asynchronous send, inside ProcessPendingEvents. reason is
 // status::AsyncResponse when a response PDU arrived (reply.status is then its error status);

@@ -1,6 +1,7 @@
 // One blocking exchange on a library session, the outcome of a request as the library's callback
 // tells it, and the replies a session could not read.
 #include "SnmpAdapterLib.h"
+#include "SnmpStandIn.h"
 
 #include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/net-snmp-config.h>

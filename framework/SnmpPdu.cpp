@@ -1,5 +1,6 @@
 // PDU building and binding decoding for the SNMP adapter.
 #include "SnmpAdapterLib.h"
+#include "SnmpStandIn.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>

@@ -1,4 +1,5 @@
-// Answers the adapter's sends in place of the SNMP library, so that tests and fuzz harnesses can
+// How a response's fields become the reply a request sees, and a stand-in that answers the
+// adapter's sends in place of the SNMP library, so that tests and fuzz harnesses can
 // drive a request's reply handling (GET, GET-NEXT walks, SET) with replies of their own. While a
 // stand-in is installed every blocking and asynchronous send goes to it and nothing reaches the
 // network; asynchronous answers are delivered by ProcessPendingEvents, as received replies are.
@@ -9,6 +10,17 @@
 #include <vector>
 
 namespace qs {
+
+namespace status {
+// An agent's error status outside 1..18, which SNMP does not define (the agent's own status
+// numbers are 1..18 as they stand).
+constexpr int UnknownAgentError = 19;
+} // namespace status
+
+// The reply of a received response PDU: its error status when SNMP defines it (0..18), otherwise
+// status::UnknownAgentError, so no agent number passes for a failure of ours (a time-out, a
+// security error); an error index outside 0..bindings is 0.
+SnmpReply ReplyOfResponse(long errorStatus, long errorIndex, std::vector<SnmpVarBind> vbs);
 
 // What came back for one send: a response PDU's fields as the wire carries them, or, when
 // failure is not status::Success, no response at all (a time-out, a refused send).

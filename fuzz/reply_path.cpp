@@ -107,8 +107,9 @@ public:
         }
         const std::uint8_t shape = in_.Byte();
         std::size_t count = asked.size();
-        if (shape % 8 == 7) {
-            count = (count + in_.Byte() % 5) > 2 ? count + in_.Byte() % 5 - 2 : 0;
+        if (shape % 8 == 7) { // two fewer to two more bindings than asked
+            const std::size_t delta = in_.Byte() % 5;
+            count = count + delta >= 2 ? count + delta - 2 : 0;
         }
         lastWellFormed_ = last_.errorStatus == 0 && count == asked.size();
         for (std::size_t i = 0; i < count; ++i) {

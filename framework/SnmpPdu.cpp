@@ -165,7 +165,8 @@ namespace qs {
 
 SnmpReply ReplyOfResponse(long errorStatus, long errorIndex, std::vector<SnmpVarBind> vbs) {
     SnmpReply reply;
-    reply.status = errorStatus >= 0 && errorStatus <= 18 ? static_cast<int>(errorStatus) : status::UnknownAgentError;
+    reply.status =
+        errorStatus >= 0 && errorStatus <= 18 ? static_cast<int>(errorStatus) : status::UnknownAgentError;
     const auto count = static_cast<long>(vbs.size());
     reply.errorIndex = errorIndex >= 0 && errorIndex <= count ? static_cast<int>(errorIndex) : 0;
     reply.vbs = std::move(vbs);

@@ -34,7 +34,8 @@ struct SnmpResponse {
 class SnmpStandIn {
 public:
     virtual ~SnmpStandIn() = default;
-    virtual SnmpResponse Answer(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& asked) = 0;
+    virtual SnmpResponse Answer(const SnmpTarget& target, PduKind kind,
+                                const std::vector<SnmpVarBind>& asked) = 0;
 };
 
 // Installs the stand-in, or with null removes it (answers not yet delivered are dropped). The

@@ -36,8 +36,16 @@ bool DecodeAll(QsSNMPVarList& list, std::string suffix) {
     return true;
 }
 
-// The keys' texts encoded, joined and read again give the same texts.
+// The keys' texts encoded, joined and read again give the same texts. An inetaddress key that is
+// neither last nor implied is read by the length of all that follows it (a length of 16 reads a
+// dotted address without its length), and an implied key before the last is read to the end of
+// the suffix but written with its length, so a list holding either has no such round trip.
 void CheckRoundTrip(const QsSNMPVarList& list) {
+    for (int k = 0; k + 1 < list.PKeyCount; ++k) {
+        if (list.GetVar(k)->Syntax == SYN_INETADDRESS || list.IsImplied(k)) {
+            return;
+        }
+    }
     std::string suffix;
     for (int k = 0; k < list.PKeyCount; ++k) {
         if (list.GetVar(k)->Value.empty()) {
@@ -58,8 +66,8 @@ void CheckRoundTrip(const QsSNMPVarList& list) {
     }
     for (int k = 0; k < list.PKeyCount; ++k) {
         if (again.GetVar(k)->Value != list.GetVar(k)->Value) {
-            std::fprintf(stderr, "index texts: key %d reads '%s' after '%s'\n", k, again.GetVar(k)->Value.c_str(),
-                         list.GetVar(k)->Value.c_str());
+            std::fprintf(stderr, "index texts: key %d reads '%s' after '%s'\n", k,
+                         again.GetVar(k)->Value.c_str(), list.GetVar(k)->Value.c_str());
             std::abort();
         }
     }

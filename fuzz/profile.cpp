@@ -14,7 +14,8 @@ namespace {
 // Bytes of the input mapped onto the characters a name or value may hold, without blanks at
 // either end; values may also hold "=" and ";".
 std::string Plain(const std::string& raw, bool value) {
-    static const std::string kNameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ._-\\/";
+    static const std::string kNameChars =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ._-\\/";
     static const std::string kValueChars = kNameChars + "=;,[]()'\"";
     const std::string& chars = value ? kValueChars : kNameChars;
     std::string out;
@@ -22,7 +23,8 @@ std::string Plain(const std::string& raw, bool value) {
         out += chars[static_cast<unsigned char>(c) % chars.size()];
     }
     const auto first = out.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : out.substr(first, out.find_last_not_of(' ') - first + 1);
+    return first == std::string::npos ? std::string()
+                                      : out.substr(first, out.find_last_not_of(' ') - first + 1);
 }
 
 void CheckWritten(qs::fuzz::FuzzInput& in, const std::string& rest) {
@@ -33,7 +35,8 @@ void CheckWritten(qs::fuzz::FuzzInput& in, const std::string& rest) {
         return;
     }
     const qs::fuzz::TempFile file("written.ini", "[" + section + "]\n" + key + "=" + value + "\n" + rest);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         value = value.substr(1, value.size() - 2); // the quotes a value may be enclosed in
     }
     if (qs::ReadProfileString(file.Name(), section, key, "(default)") != value && !value.empty()) {

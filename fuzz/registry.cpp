@@ -1,8 +1,8 @@
 // The registry file: any contents, a key named by the input opened (and created when missing,
 // which writes the file) and a value read from it. A key that opens, or was created, opens again
-// from the file; creating it changes no value another key held.
-#include "FuzzInput.h"
+// from the file; creating it changes no value a key held.
 #include "Registry.h"
+#include "FuzzInput.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Expect(!existed, "a key that opens still opens with create");
     }
-    Expect(HelpPath() == helpBefore, "creating a key changes no other key's value");
+    if (helpBefore != "(none)") {
+        Expect(HelpPath() == helpBefore, "creating a key changes no value a key held");
+    }
     return 0;
 }

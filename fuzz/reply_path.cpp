@@ -33,9 +33,8 @@ constexpr std::array<SnmpType, 13> kTypes = {
     SnmpType::EndOfMibView};
 
 // Error statuses an agent may put on the wire, the defined ones and numbers that are not.
-constexpr std::array<long, 12> kOddStatuses = {1,    2,    5,    18,   19,   -5,
-                                               -1,   1408, 1410, -1406, std::numeric_limits<long>::min(),
-                                               4294967296L};
+constexpr std::array<long, 12> kOddStatuses = {
+    1, 2, 5, 18, 19, -5, -1, 1408, 1410, -1406, std::numeric_limits<long>::min(), 4294967296L};
 
 // Failures instead of a response.
 constexpr std::array<int, 4> kFailures = {qs::status::Timeout, qs::status::TransportFailed,
@@ -88,7 +87,8 @@ class FuzzAgent : public qs::SnmpStandIn {
 public:
     explicit FuzzAgent(FuzzInput& in) : in_(in) {}
 
-    qs::SnmpResponse Answer(const qs::SnmpTarget&, qs::PduKind kind, const std::vector<SnmpVarBind>& asked) override {
+    qs::SnmpResponse Answer(const qs::SnmpTarget&, qs::PduKind kind,
+                            const std::vector<SnmpVarBind>& asked) override {
         last_ = {};
         lastWellFormed_ = false;
         if (in_.Empty()) {
@@ -168,7 +168,8 @@ private:
     static qs::SnmpResponse EndOfMib(qs::PduKind kind, const std::vector<SnmpVarBind>& asked) {
         qs::SnmpResponse r;
         for (const SnmpVarBind& vb : asked) {
-            r.vbs.push_back({vb.oid, kind == qs::PduKind::Set ? vb.value : SnmpValue::exception(SnmpType::EndOfMibView)});
+            r.vbs.push_back(
+                {vb.oid, kind == qs::PduKind::Set ? vb.value : SnmpValue::exception(SnmpType::EndOfMibView)});
         }
         if (kind == qs::PduKind::Get) {
             r.errorStatus = 2; // noSuchName
@@ -185,7 +186,8 @@ private:
 
 // The code a response's error status must be reported with.
 int ExpectedCode(long errorStatus) {
-    return errorStatus >= 1 && errorStatus <= 18 ? -100 - static_cast<int>(errorStatus) : qs::err::UnknownStatus;
+    return errorStatus >= 1 && errorStatus <= 18 ? -100 - static_cast<int>(errorStatus)
+                                                 : qs::err::UnknownStatus;
 }
 
 std::vector<int> g_codes; // every error the request reported in this run
@@ -204,10 +206,12 @@ void BuildList(FuzzInput& in, QsSNMPRequest& request, bool table) {
     list.PKeyCount = keys;
     for (int k = 0; k < keys; ++k) {
         const std::uint32_t implied = in.Byte() % 4 == 0 ? std::uint32_t{ACC_IMPLIED} : 0U;
-        list.AddVar(entry + std::to_string(k + 1), "key", qs::fuzz::PickSyntax(in, true), ACC_NOTACCESS | implied);
+        list.AddVar(entry + std::to_string(k + 1), "key", qs::fuzz::PickSyntax(in, true),
+                    ACC_NOTACCESS | implied);
     }
     for (int c = 0; c < columns; ++c) {
-        list.AddVar(entry + std::to_string(keys + c + 1), "col", qs::fuzz::PickSyntax(in, true), ACC_READWRITE);
+        list.AddVar(entry + std::to_string(keys + c + 1), "col", qs::fuzz::PickSyntax(in, true),
+                    ACC_READWRITE);
         list.GetVar(list.GetCount() - 1)->Value = c == 0 ? "1" : in.Text();
     }
 }
@@ -278,7 +282,7 @@ void Write(QsSNMPRequest& request, FuzzAgent& agent, bool readBack) {
         const bool success = r.failure == qs::status::Success && r.errorStatus == 0;
         Expect(ok == success, "a write fails exactly when its reply is no success");
         Expect(success || error.code == (r.failure != qs::status::Success ? MapSnmpStatus(r.failure).code
-                                                                         : ExpectedCode(r.errorStatus)),
+                                                                          : ExpectedCode(r.errorStatus)),
                "a refused write reports the refusal");
     }
 }

@@ -30,8 +30,15 @@ void PrintTo(const StatusCase& c, std::ostream* os) {
 // -5 and -1406 are the manager's own time-out and unknown-engine numbers, 1408 and 1410 its
 // security errors: from an agent they are only unknown numbers.
 const StatusCase kCases[] = {
-    {2, -102}, {18, -118}, {19, err::UnknownStatus}, {-5, err::UnknownStatus}, {-1, err::UnknownStatus},
-    {1408, err::UnknownStatus}, {1410, err::UnknownStatus}, {-1406, err::UnknownStatus}, {300, err::UnknownStatus},
+    {2, -102},
+    {18, -118},
+    {19, err::UnknownStatus},
+    {-5, err::UnknownStatus},
+    {-1, err::UnknownStatus},
+    {1408, err::UnknownStatus},
+    {1410, err::UnknownStatus},
+    {-1406, err::UnknownStatus},
+    {300, err::UnknownStatus},
 };
 
 // Over the network: the fake agent answers every request with the case's error status.
@@ -136,8 +143,9 @@ TEST(SnmpStandIn, AnswersBlockingAndAsynchronousSendsInPlaceOfTheNetwork) {
     EXPECT_EQ(request.LastError.code, err::UnknownStatus);
 
     QsSNMPError seen;
-    request.GetAsync(ok, [](void* out, QsSNMPError* e, QsSNMPVarList*) { *static_cast<QsSNMPError*>(out) = *e; },
-                     &seen, true);
+    request.GetAsync(
+        ok, [](void* out, QsSNMPError* e, QsSNMPVarList*) { *static_cast<QsSNMPError*>(out) = *e; }, &seen,
+        true);
     ASSERT_TRUE(ok);
     EXPECT_TRUE(HasOutstandingRequests());
     ProcessPendingEvents();

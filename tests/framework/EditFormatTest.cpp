@@ -271,10 +271,10 @@ TEST(EditFormat, RangeCheckJudgesTheNumberTheTextSends) {
         bool refused;
     };
     const Case cases[] = {
-        {"%f{n0.5x10}", "5", false},     {"%f{n0.5x10}", "1e11", true},  {"%f{n0.5x10}", "7e-1", false},
-        {"%f{n0.5x10}", "2E+1", true},   {"%f{n0.5x10}", "1e-3", true},  {"%f{n0.5x10}", "1e", false},
-        {"%f{n0.5x10}", "11", true},     {"%f{n0.5x10}", "-1", true},    {"%i{n1x100}", "50", false},
-        {"%i{n1x100}", "101", true},     {"%u{n0x10}", "7", false},
+        {"%f{n0.5x10}", "5", false},   {"%f{n0.5x10}", "1e11", true}, {"%f{n0.5x10}", "7e-1", false},
+        {"%f{n0.5x10}", "2E+1", true}, {"%f{n0.5x10}", "1e-3", true}, {"%f{n0.5x10}", "1e", false},
+        {"%f{n0.5x10}", "11", true},   {"%f{n0.5x10}", "-1", true},   {"%i{n1x100}", "50", false},
+        {"%i{n1x100}", "101", true},   {"%u{n0x10}", "7", false},
     };
     for (const Case& c : cases) {
         const std::string message = qs::CheckFormatText(qs::ParseEditFormat(c.format), c.text);

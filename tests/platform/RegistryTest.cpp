@@ -109,8 +109,8 @@ TEST_F(Registry, FileWithoutTheSectionGetsItAtTheEnd) {
 TEST_F(Registry, KeyNamesTheFileCannotHoldAreNotCreated) {
     const std::string content = "[HKEY_LOCAL_MACHINE]\nSOFTWARE\\Torvik\\Modules\\HelpPath\\Path=/opt/help\n";
     const char* const names[] = {
-        "\\SOFTWARE\\A\nB", "\\SOFTWARE\\A\n[Other]\nB", "\\SOFTWARE\\A=B", "\\ SOFTWARE\\A",
-        "\\;SOFTWARE\\A",   "\\[SOFTWARE]\\A",          "\\SOFTWARE\\A\rB", "\\SOFTWARE\\A\tB",
+        "\\SOFTWARE\\A\nB", "\\SOFTWARE\\A\n[Other]\nB", "\\SOFTWARE\\A=B",  "\\ SOFTWARE\\A",
+        "\\;SOFTWARE\\A",   "\\[SOFTWARE]\\A",           "\\SOFTWARE\\A\rB", "\\SOFTWARE\\A\tB",
     };
     for (const char* name : names) {
         dir.Write("sub/registry.ini", content);
@@ -119,5 +119,6 @@ TEST_F(Registry, KeyNamesTheFileCannotHoldAreNotCreated) {
     }
     EXPECT_TRUE(qs::RegistryKey::Open("\\SOFTWARE\\Odd Name;x,y\\A-B", true));
     EXPECT_TRUE(qs::RegistryKey::Open("\\SOFTWARE\\Odd Name;x,y\\A-B", false));
-    EXPECT_EQ(qs::RegistryKey::Open("\\SOFTWARE\\Torvik\\Modules\\HelpPath", false)->ReadString("Path"), "/opt/help");
+    EXPECT_EQ(qs::RegistryKey::Open("\\SOFTWARE\\Torvik\\Modules\\HelpPath", false)->ReadString("Path"),
+              "/opt/help");
 }

@@ -59,6 +59,11 @@ export ASAN_OPTIONS=detect_leaks=1
 failed=()
 table=()
 
+# Names a harness among the failed ones, once.
+fail() {
+    [[ " ${failed[*]} " == *" $1 "* ]] || failed+=("$1")
+}
+
 # Adds to the corpus the inputs of the run that add coverage to it, by name (libFuzzer names an
 # input by its content's hash), never removing or replacing a file; prints how many were added.
 merge_new() {
@@ -104,15 +109,15 @@ for h in "${harnesses[@]}"; do
     if [ $status -ne 0 ] || [ -z "$runs" ]; then
         outcome="ended abnormally (status $status): see $log"
         grep -E "^SUMMARY|ERROR" "$log" | head -3 || true
-        failed+=("$h")
+        fail "$h"
     fi
     for c in "$crashes"/*; do
         [ -e "$c" ] || continue
         cp "$c" "$corpus/" && echo "   kept $(basename "$c") in fuzz/corpus/$h"
         outcome="found $(basename "$c")"
-        [[ " ${failed[*]} " == *" $h "* ]] || failed+=("$h")
+        fail "$h"
     done
-    added=$(merge_new "$h" "$corpus" "$work") || failed+=("$h")
+    added=$(merge_new "$h" "$corpus" "$work") || fail "$h"
     size=$(find "$corpus" -type f | wc -l)
     table+=("$(printf '%-14s %5ss %10s runs %5s added %6s in corpus  %s' "$h" "$ran" "${runs:-0}" "$added" \
         "$size" "$outcome")")

@@ -38,7 +38,7 @@ TARPAddEdit::TARPAddEdit(TComponent* owner, std::function<bool(bool addMode)> wr
         this, "CloseBtn", "Close", 216, 156, [this] { Close(); }, status);
 }
 
-// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
+// The dialog closes only on a write the agent took; otherwise it stays open with what was typed.
 void TARPAddEdit::AddBtnClick() {
     if (write_(AddMode)) {
         Close();

@@ -15,7 +15,7 @@ class TLabel;
 class TARPAddEdit : public TForm {
 public:
     // write sends the editors' values (add or edit) through the list dialog's request and tells
-    // whether the SET was sent; a button's failure goes to status, the list dialog's status area.
+    // whether the agent took the SET; a button's failure goes to status, the list dialog's status area.
     TARPAddEdit(TComponent* owner, std::function<bool(bool addMode)> write, const qs::StatusArea& status);
 
     void AddBtnClick();

@@ -17,6 +17,7 @@
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 
 TARPConfigForm* ARPConfigForm = nullptr;
 
@@ -223,16 +224,21 @@ bool TARPConfigForm::WriteFromEditor(bool addMode) {
         return false;
     }
     Editor->RowStatus->SetItemIndex(addMode ? kCreateAndGo : kActive);
-    bool sent = false;
-    Handle([&] {
-        qs::AccessMarks marks(ArpRequest->Request.List);
-        marks.Exclude({C::kState});
-        if (!addMode) {
-            marks.Exclude({C::kRowStatus});
-        }
-        sent = ArpRequest->Apply(true, true, std::string(), nullptr);
-    });
-    return sent;
+    return qs::WriteTaken(
+        *ArpRequest,
+        [&] {
+            bool sent = false;
+            Handle([&] {
+                qs::AccessMarks marks(ArpRequest->Request.List);
+                marks.Exclude({C::kState});
+                if (!addMode) {
+                    marks.Exclude({C::kRowStatus});
+                }
+                sent = ArpRequest->Apply(true, true, std::string(), nullptr);
+            });
+            return sent;
+        },
+        [this] { return RequestsEnded(); });
 }
 
 // Delete destroys the selected row, with the keys taken from that row (never from the editors,

@@ -12,6 +12,7 @@
 #include "SharedOptions.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 
 TBOOTCtrlTableForm* BOOTCtrlTableForm = nullptr;
 
@@ -115,13 +116,24 @@ int TBOOTCtrlTableForm::ServersOf(const QString& name) const {
     return count;
 }
 
-void TBOOTCtrlTableForm::AddServer() {
+bool TBOOTCtrlTableForm::AddServer() {
     if (RequestsEnded()) {
-        return;
+        return false;
     }
     qs::EndRunningRead(*RelayRequest);
     ComboBox1->SetItemIndex(kCreateAndGo);
-    RelayRequest->Apply(true, true, std::string(), nullptr);
+    return RelayRequest->Apply(true, true, std::string(), nullptr);
+}
+
+bool TBOOTCtrlTableForm::SendServer() {
+    return qs::WriteTaken(
+        *RelayRequest,
+        [this] {
+            bool sent = false;
+            Handle([&] { sent = AddServer(); });
+            return sent;
+        },
+        [this] { return RequestsEnded(); });
 }
 
 // The SET names the selected row: its key values are copied from the row itself, never taken

@@ -25,12 +25,11 @@ public:
     void DeleteBtnClick();
     // The rows, as last read, whose interface is name.
     int ServersOf(const QString& name) const override;
-    // The add dialog's Set, its input checked: sends the new server. Raises on a failure to send.
-    void AddServer();
-    // AddServer, its failure shown in the status area.
-    bool SendServer() override {
-        return Handle([this] { AddServer(); });
-    }
+    // The add dialog's Set, its input checked: sends the new server; false when nothing was sent.
+    // Raises on a failure to send.
+    bool AddServer();
+    // AddServer, its failure shown in the status area; true once the agent took the new server.
+    bool SendServer() override;
 
     TListView* ListView1;
     TComboBox* ComboBox1; // hidden: the row status sent

@@ -52,7 +52,7 @@ bool FocusWhenInvalid(TEdit* edit) {
 
 } // namespace
 
-TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner, std::function<void()> onSet)
+TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(TComponent* owner, std::function<bool()> onSet)
     : TForm(owner), onSet_(std::move(onSet)) {
     BuildControls();
     qs::ScaleForScreen(this);
@@ -167,6 +167,7 @@ void TIpv6StaticRouteEditForm::btnSetClick() {
     if (!CheckRouteInput()) {
         return;
     }
-    onSet_();
-    Close();
+    if (onSet_()) {
+        Close(); // a refused write leaves what was typed for the user to correct
+    }
 }

@@ -18,7 +18,7 @@ public:
     enum Mode { kAddRoute = 1, kAddDefault = 2 };
 
     // onSet writes the checked editors' values (the owning list dialog's request holds them).
-    TIpv6StaticRouteEditForm(TComponent* owner, std::function<void()> onSet);
+    TIpv6StaticRouteEditForm(TComponent* owner, std::function<bool()> onSet);
 
     // Run as the dialog is shown for an Add: the editors emptied, or set to the default route.
     void FormActivate();
@@ -52,7 +52,7 @@ public:
 private:
     void BuildControls();
 
-    std::function<void()> onSet_;
+    std::function<bool()> onSet_; // true once the agent took the route
 };
 
 extern TIpv6StaticRouteEditForm* Ipv6StaticRouteEditForm;

@@ -16,6 +16,7 @@
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 
 TIpv6StaticRouteForm* Ipv6StaticRouteForm = nullptr;
 
@@ -78,7 +79,7 @@ void TIpv6StaticRouteForm::BuildControls() {
 }
 
 void TIpv6StaticRouteForm::FormCreate() {
-    Editor = new TIpv6StaticRouteEditForm(this, [this] { AddRoute(); });
+    Editor = new TIpv6StaticRouteEditForm(this, [this] { return AddRoute(); });
     Ipv6StaticRouteEditForm = Editor;
     RouteRequest = MakeTableRequest(ListView1);
     Handle([this] {
@@ -136,20 +137,24 @@ void TIpv6StaticRouteForm::btnAddDefaultClick() {
     ShowEditor(TIpv6StaticRouteEditForm::kAddDefault, "IPv6 Static Route(Add default): ");
 }
 
-void TIpv6StaticRouteForm::AddRoute() {
+bool TIpv6StaticRouteForm::AddRoute() {
     if (RequestsEnded() || RouteRequest->Busy) {
-        return;
+        return false;
     }
-    Handle([this] {
+    bool taken = false;
+    Handle([&] {
         qs::AccessMarks marks(RouteRequest->Request.List);
         if (Editor->edtMetric->Text().isEmpty()) {
             marks.Exclude({kMetric}); // the device chooses the metric
         }
-        RouteRequest->Apply(false, true, std::string(), nullptr);
+        taken = qs::WriteTaken(
+            *RouteRequest, [this] { return RouteRequest->Apply(false, true, std::string(), nullptr); },
+            [this] { return RequestsEnded(); });
         marks.RestoreAll();
         ReadTable();
     });
     btnDelete->SetEnabled(ListView1->Selected() != nullptr);
+    return taken;
 }
 
 // The SET names the selected row: its key values are copied from the row itself, never taken

@@ -24,7 +24,8 @@ public:
     void btnAddDefaultClick();
     void btnDeleteClick();
     // The add dialog's Set, its input checked: creates the route and reads the table again.
-    void AddRoute();
+    // true once the agent took the route.
+    bool AddRoute();
 
     TListView* ListView1;
     TButton* btnGet;

@@ -10,6 +10,7 @@
 #include "QsSNMPRequest2Edits.h"
 #include "SharedOptions.h"
 #include "SubDialogControls.h"
+#include "WriteTaken.h"
 
 TMSEditForm* MSEditForm = nullptr;
 
@@ -124,12 +125,19 @@ void TMSEditForm::SetButtonClick() {
     if (shutdown_.Done() || (EditMode == Mode::Add && !CheckAddInput())) {
         return;
     }
-    const bool sent = qs::Guarded(status_, [this] {
-        MemberRequest->Request.List.InstanceSuffix = MSIDEdit->Text().toStdString();
-        MemberRequest->Apply(true, true, std::string(), nullptr);
-    });
-    if (sent) {
-        Close();
+    const bool taken = qs::WriteTaken(
+        *MemberRequest,
+        [this] {
+            bool sent = false;
+            qs::Guarded(status_, [&] {
+                MemberRequest->Request.List.InstanceSuffix = MSIDEdit->Text().toStdString();
+                sent = MemberRequest->Apply(true, true, std::string(), nullptr);
+            });
+            return sent;
+        },
+        [this] { return shutdown_.Done(); });
+    if (taken) {
+        Close(); // a refused write leaves what was typed for the user to correct
     }
 }
 

@@ -66,7 +66,8 @@ bool TNewBootpCtrlForm::CheckInput() {
     return true;
 }
 
-// A failure to send is shown in the list dialog's status panel and the dialog stays open.
+// A failure to send (in the list dialog's status panel) or a write the agent refused (in a box)
+// leaves the dialog open with what was typed.
 void TNewBootpCtrlForm::AddBtnClick() {
     if (!CheckInput()) {
         return;

@@ -17,8 +17,8 @@ public:
     virtual ~BootpServerList() = default;
     // The rows, as last read, whose interface is name.
     virtual int ServersOf(const QString& name) const = 0;
-    // Sends the new server from the add dialog's edits; false when it could not, the failure shown
-    // in the list's status area.
+    // Sends the new server from the add dialog's edits; false when it could not (the failure shown
+    // in the list's status area) or the agent refused it.
     virtual bool SendServer() = 0;
 };
 

@@ -60,6 +60,49 @@ std::string BitsToNameText(std::string_view valueText, const LldpNameTable& name
     return text;
 }
 
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsName(std::string_view name, const LldpNameTable& names) {
+    for (const char* n : names) {
+        if (n != nullptr && name == n) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> TypedNameTextToBits(std::string_view nameText, const LldpNameTable& names) {
+    if (nameText.empty()) {
+        return std::nullopt;
+    }
+    const std::string_view text = Trimmed(nameText);
+    if (!text.empty()) {
+        std::size_t start = 0;
+        for (std::size_t comma = 0; comma != std::string_view::npos; start = comma + 1) {
+            comma = text.find(',', start);
+            if (!IsName(Trimmed(text.substr(start, comma - start)), names)) {
+                return std::nullopt;
+            }
+        }
+    }
+    return NameTextToBits(text, names);
+}
+
+std::string NameTextRefusal(const LldpNameTable& names) {
+    return std::string("Please input the TLV names separated by \",\", such as \"") + names[0] + "," +
+           names[1] + "\", or choose them in the window the edit opens.";
+}
+
 std::string NameTextToBits(std::string_view nameText, const LldpNameTable& names) {
     unsigned mask = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,11 @@ std::string BitsToNameText(std::string_view valueText, const LldpNameTable& name
 // The octet-string value text of the names that occur in text (case-sensitive, anywhere):
 // upper-case hex without leading zeros, "0" when none occurs.
 std::string NameTextToBits(std::string_view nameText, const LldpNameTable& names);
+// A name text as a user may type it: names of the table joined by "," (blanks around each taken,
+// as the choice window writes it with one blank first), or blanks alone for none. Its value text
+// as NameTextToBits gives it, or nothing when the text holds anything else (an empty text too).
+std::optional<std::string> TypedNameTextToBits(std::string_view nameText, const LldpNameTable& names);
+// Why a typed name text is refused, with the writing taken, such as the table's first two names.
+std::string NameTextRefusal(const LldpNameTable& names);
 
 } // namespace qs

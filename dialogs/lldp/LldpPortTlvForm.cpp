@@ -5,6 +5,7 @@
 #include "ComboBox.h"
 #include "DeviceModel.h"
 #include "DialogFrame.h"
+#include "Dialogs.h"
 #include "Edit.h"
 #include "Label.h"
 #include "ListView.h"
@@ -223,8 +224,18 @@ void LldpPortTlvForm::GetButtonClick() {
     RestartWalk(true, [this] { ClearPortConfigEditors(); });
 }
 
+// The TLV edit takes only the names its choice window writes: any other text is refused in a box
+// with the focus on the edit, never sent as "no TLV".
 void LldpPortTlvForm::EditButtonClick() {
-    WriteSelectedRow([this] { ClearPortConfigEditors(); });
+    WriteSelectedRow([this] { ClearPortConfigEditors(); },
+                     [this] {
+                         if (TypedNameTextToBits(TLVsEdit->Text().toStdString(), *setup_.names)) {
+                             return true;
+                         }
+                         ShowMessage(QString::fromStdString(NameTextRefusal(*setup_.names)));
+                         TLVsEdit->SetFocus();
+                         return false;
+                     });
 }
 
 void LldpPortTlvForm::ListView1Click() {

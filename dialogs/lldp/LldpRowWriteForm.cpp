@@ -87,8 +87,10 @@ bool LldpRowWriteForm::RestartWalk(bool stopFirst, const std::function<void()>& 
 }
 
 // Stop ends the wait for the reply; closing the dialog ends it without a further read.
-void LldpRowWriteForm::WriteSelectedRow(const std::function<void()>& clearEditors) {
-    if (RequestsEnded() || List->Selected() == nullptr || !Gate.AllowWrite()) {
+void LldpRowWriteForm::WriteSelectedRow(const std::function<void()>& clearEditors,
+                                        const std::function<bool()>& inputTaken) {
+    if (RequestsEnded() || List->Selected() == nullptr || !Gate.AllowWrite() ||
+        (inputTaken && !inputTaken())) {
         return;
     }
     if (!Handle([&] { WriteThenWalk(*request_, Gate, clearEditors, [this] { return Closing(); }); })) {

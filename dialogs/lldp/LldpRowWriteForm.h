@@ -45,9 +45,11 @@ protected:
     // back, clears the editors and walks again. False when the walk could not start (the gate
     // stays down until Stop).
     bool RestartWalk(bool stopFirst, const std::function<void()>& clearEditors);
-    // The write of the selected row: refused while the gate is down or the request busy; sends,
-    // clears the editors, waits for the reply and walks again.
-    void WriteSelectedRow(const std::function<void()>& clearEditors);
+    // The write of the selected row: refused while the gate is down or the request busy, or when
+    // inputTaken (if given) says no after showing why; sends, clears the editors, waits for the
+    // reply and walks again.
+    void WriteSelectedRow(const std::function<void()>& clearEditors,
+                          const std::function<bool()>& inputTaken = {});
     void ShowRowCount();
 
     TListView* List = nullptr;

@@ -17,7 +17,7 @@ namespace {
 constexpr int kCreateAndGo = 3; // position in the status combo
 }
 
-TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<void()> onAdd)
+TIGMPMulticastVLANGroupAddForm::TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<bool()> onAdd)
     : FeatureDialog(owner, "IGMPMulticastVLANGroupAddForm", QStringLiteral("IGMP Multicast VLAN Group (Add)"),
                     QSize(300, 170)),
       onAdd_(std::move(onAdd)) {
@@ -73,6 +73,7 @@ void TIGMPMulticastVLANGroupAddForm::btnAddClick() {
         !RequireText(edtToIP, QStringLiteral("To IP can't be empty.")) || !IPv4EditAccepted(edtToIP)) {
         return;
     }
-    onAdd_();
-    Close();
+    if (onAdd_()) {
+        Close(); // a refused write leaves what was typed for the user to correct
+    }
 }

@@ -14,7 +14,7 @@ class TLabel;
 class TIGMPMulticastVLANGroupAddForm : public qs::FeatureDialog {
 public:
     // onAdd writes the checked editors' values (the owning dialog's request holds them).
-    TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<void()> onAdd);
+    TIGMPMulticastVLANGroupAddForm(TComponent* owner, std::function<bool()> onAdd);
 
     // Every time it is shown: editors emptied and enabled, the status fixed to createAndGo.
     void FormActivate();
@@ -34,7 +34,7 @@ public:
     TButton* btnClose;
 
 private:
-    std::function<void()> onAdd_;
+    std::function<bool()> onAdd_; // true once the agent took the new range
 };
 
 extern TIGMPMulticastVLANGroupAddForm* IGMPMulticastVLANGroupAddForm;

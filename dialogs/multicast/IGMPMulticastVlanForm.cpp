@@ -14,6 +14,7 @@
 #include "SharedOptions.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 
 TIGMPMulticastVlanForm* IGMPMulticastVlanForm = nullptr;
 
@@ -67,7 +68,7 @@ void TIGMPMulticastVlanForm::BuildControls() {
 }
 
 void TIGMPMulticastVlanForm::FormCreate() {
-    AddForm = new TIGMPMulticastVLANGroupAddForm(this, [this] { AddRange(); });
+    AddForm = new TIGMPMulticastVLANGroupAddForm(this, [this] { return AddRange(); });
     IGMPMulticastVLANGroupAddForm = AddForm;
     Shutdown.SetListView(ListView1);
     CreateRequest();
@@ -116,12 +117,19 @@ void TIGMPMulticastVlanForm::btnAddClick() {
 
 // A walk stopped by the dialog's Add ends first: its rows and those of the walk that follows the
 // SET must not mix.
-void TIGMPMulticastVlanForm::AddRange() {
+bool TIGMPMulticastVlanForm::AddRange() {
     StopWalkAndWait();
-    Handle([this] {
-        GroupRequest->Request.Active = true;
-        GroupRequest->Apply(true, true, std::string(), nullptr);
-    });
+    return qs::WriteTaken(
+        *GroupRequest,
+        [this] {
+            bool sent = false;
+            Handle([&] {
+                GroupRequest->Request.Active = true;
+                sent = GroupRequest->Apply(true, true, std::string(), nullptr);
+            });
+            return sent;
+        },
+        [this] { return RequestsEnded(); });
 }
 
 // The range destroyed is always the selected row's: the row is shown in the sub-form's editors

@@ -22,7 +22,8 @@ public:
     void ListView1Click();
     // The sub-form's write: createAndGo on the range typed in its editors; the table is read
     // again when the reply arrives.
-    void AddRange();
+    // true once the agent took the range.
+    bool AddRange();
 
     enum Column { kVlan, kFromIP, kToIP, kStatus };
 

@@ -404,8 +404,9 @@ void TPortTrunkForm::SetBtnClick() {
             PortEdit->SetFocus();
             return;
         }
-        const int unit = qs::StrToInt(UnitEdit->Text());
-        const int port = qs::StrToInt(PortEdit->Text());
+        // A port that is no number of the unit is refused in a box, as one out of its range.
+        const int unit = NumberOr(UnitEdit->Text(), -1);
+        const int port = NumberOr(PortEdit->Text(), -1);
         if (!IsValidMasterPort(unit, port)) {
             return;
         }

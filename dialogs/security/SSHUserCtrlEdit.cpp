@@ -45,7 +45,7 @@ void TSSHUserCtrlEdit::cbbAuthModeChange() {
     edtHostIPAddr->SetEnabled(HostBased());
 }
 
-// The dialog closes only on a write that was sent; otherwise it stays open with what was typed.
+// The dialog closes only on a write the agent took; otherwise it stays open with what was typed.
 void TSSHUserCtrlEdit::btnSetClick() {
     if (write_()) {
         Close();

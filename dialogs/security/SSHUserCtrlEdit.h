@@ -14,8 +14,8 @@ class TLabel;
 
 class TSSHUserCtrlEdit : public TForm {
 public:
-    // write sends the editors' values through the list dialog's request and tells whether the SET
-    // was sent; a button's failure goes to status, the list dialog's status area.
+    // write sends the editors' values through the list dialog's request and tells whether the agent
+    // took the SET; a button's failure goes to status, the list dialog's status area.
     TSSHUserCtrlEdit(TComponent* owner, std::function<bool()> write, const qs::StatusArea& status);
 
     void FormCreate();

@@ -17,6 +17,7 @@
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 
 TSSHUserCtrlList* SSHUserCtrlList = nullptr;
 
@@ -128,13 +129,18 @@ bool TSSHUserCtrlList::WriteFromEditor() {
         ShowMessage(QStringLiteral("Get data not complete"));
         return false;
     }
-    bool sent = false;
-    Handle([&] {
-        qs::AccessMarks marks(UserRequest->Request.List);
-        if (!hostBased) {
-            marks.Exclude({C::kHostName, C::kHostIp});
-        }
-        sent = UserRequest->Apply(true, true, std::string(), nullptr);
-    });
-    return sent;
+    return qs::WriteTaken(
+        *UserRequest,
+        [&] {
+            bool sent = false;
+            Handle([&] {
+                qs::AccessMarks marks(UserRequest->Request.List);
+                if (!hostBased) {
+                    marks.Exclude({C::kHostName, C::kHostIp});
+                }
+                sent = UserRequest->Apply(true, true, std::string(), nullptr);
+            });
+            return sent;
+        },
+        [this] { return RequestsEnded(); });
 }

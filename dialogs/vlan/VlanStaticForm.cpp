@@ -14,6 +14,7 @@
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "TypedText.h"
 
 TVlanStaticForm* VlanStaticForm = nullptr;
 
@@ -231,8 +232,29 @@ void TVlanStaticForm::WriteThenWalk(const std::vector<qs::SetStep>& steps) {
     }
 }
 
+bool TVlanStaticForm::VlanIdTaken() {
+    static const qs::EditFormat kVlanIdFormat = qs::ParseEditFormat("%i{n1x4094}");
+    const QString text = ED_VLANID->Text();
+    const char* refusal = nullptr;
+    qs::TypedValue typed;
+    if (text.trimmed().isEmpty()) {
+        refusal = "Please input VLAN ID.";
+    } else {
+        typed = qs::ParseTypedText(text.toStdString(), {.syntax = SYN_INTEGER, .format = &kVlanIdFormat});
+        refusal = typed.Taken() ? nullptr : "Please input a VLAN ID from 1 to 4094.";
+    }
+    if (refusal != nullptr) {
+        ShowMessage(QString::fromLatin1(refusal));
+        ED_VLANID->SetFocus();
+        return false;
+    }
+    ED_VLANID->SetText(QString::fromStdString(typed.text));
+    return true;
+}
+
 void TVlanStaticForm::SetBtnClick() {
-    if (Shutdown.Done() || LV_dot1qVlanStaticEntry->Selected() == nullptr || !WalkFinished.AllowWrite()) {
+    if (Shutdown.Done() || LV_dot1qVlanStaticEntry->Selected() == nullptr || !WalkFinished.AllowWrite() ||
+        !VlanIdTaken()) {
         return;
     }
     WriteThenWalk({{C::kEgress}, {C::kForbidden}, {C::kUntagged}, {C::kRowStatus}, {C::kName}});
@@ -243,9 +265,7 @@ void TVlanStaticForm::AddBtnClick() {
     if (Shutdown.Done() || !WalkFinished.AllowWrite()) {
         return;
     }
-    if (ED_VLANID->Text().isEmpty()) {
-        ShowMessage(QStringLiteral("Please input VLAN ID."));
-        ED_VLANID->SetFocus();
+    if (!VlanIdTaken()) {
         return;
     }
     qs::SetStep first{C::kEgress, C::kUntagged, C::kRowStatus};

@@ -77,6 +77,9 @@ private:
     // Sends the steps, then walks the table again and clears the editors; an exception raises the
     // walk gate and goes to the status panel.
     void WriteThenWalk(const std::vector<qs::SetStep>& steps);
+    // The VLAN ID names the row of every SET: false, after saying why with the focus on its edit,
+    // when it is empty or no whole number from 1 to 4094; else it stands in its edit as read.
+    bool VlanIdTaken();
 
     qs::RowButtons rowButtons_;
 };

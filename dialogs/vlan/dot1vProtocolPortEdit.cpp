@@ -19,7 +19,7 @@ template <class C> C* Make(TForm* form, const char* name, int left, int top, int
 }
 } // namespace
 
-Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, std::function<void()> onSet)
+Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, std::function<bool()> onSet)
     : TForm(owner), onSet_(std::move(onSet)) {
     SetName(QStringLiteral("dot1vProtocolPortEdit"));
     SetCaption(QStringLiteral("Protocol VLAN Port Config Table"));
@@ -50,6 +50,7 @@ Tdot1vProtocolPortEdit::Tdot1vProtocolPortEdit(TComponent* owner, std::function<
 }
 
 void Tdot1vProtocolPortEdit::btn_SetClick() {
-    onSet_();
-    Close();
+    if (onSet_()) {
+        Close(); // a refused write leaves what was typed for the user to correct
+    }
 }

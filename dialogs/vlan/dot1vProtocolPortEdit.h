@@ -14,7 +14,7 @@ class TLabel;
 class Tdot1vProtocolPortEdit : public TForm {
 public:
     // onSet writes the editors' values (the owning table dialog's request holds them).
-    Tdot1vProtocolPortEdit(TComponent* owner, std::function<void()> onSet);
+    Tdot1vProtocolPortEdit(TComponent* owner, std::function<bool()> onSet);
 
     void btn_SetClick();
 
@@ -31,7 +31,7 @@ public:
     TButton* btn_Close;
 
 private:
-    std::function<void()> onSet_;
+    std::function<bool()> onSet_; // true once the agent took the write
 };
 
 extern Tdot1vProtocolPortEdit* dot1vProtocolPortEdit;

@@ -8,10 +8,12 @@
 #include "ListView.h"
 #include "Panel.h"
 #include "QsSNMPRequest2Edits.h"
+#include "ReadShown.h"
 #include "SharedOptions.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TableLayout.h"
+#include "WriteTaken.h"
 #include "dot1vProtocolPortEdit.h"
 
 Tdot1vProtocolPortForm* dot1vProtocolPortForm = nullptr;
@@ -76,7 +78,7 @@ void Tdot1vProtocolPortForm::BuildControls() {
 }
 
 void Tdot1vProtocolPortForm::FormCreate() {
-    Editor = new Tdot1vProtocolPortEdit(nullptr, [this] { WriteFromEditor(); });
+    Editor = new Tdot1vProtocolPortEdit(nullptr, [this] { return WriteFromEditor(); });
     dot1vProtocolPortEdit = Editor;
     PortRequest = MakeTableRequest(ListView1);
     Handle([this] {
@@ -136,17 +138,29 @@ void Tdot1vProtocolPortForm::ShowEditor(bool edit) {
     Editor->ShowModal();
 }
 
-void Tdot1vProtocolPortForm::WriteFromEditor() {
+// An Add creates the row first; the group's VLAN and priority follow once the agent took it.
+bool Tdot1vProtocolPortForm::WriteFromEditor() {
     if (RequestsEnded()) {
-        return;
+        return false;
     }
-    if (!EditMode) {
-        Handle([this] {
-            qs::SendSequence(*PortRequest, kWritten, {{C::kGroupPriority, C::kRowStatus}}, true);
-        });
+    const auto send = [this](qs::SetStep step) {
+        return qs::WriteTaken(
+            *PortRequest,
+            [&] {
+                bool sent = false;
+                Handle([&] { sent = qs::SendSequence(*PortRequest, kWritten, {step}, true); });
+                return sent;
+            },
+            [this] { return RequestsEnded(); });
+    };
+    bool taken = EditMode || send({C::kGroupPriority, C::kRowStatus});
+    if (taken) {
+        taken = qs::AwaitIdleForWrite(*PortRequest) && send({C::kGroupVid, C::kGroupPriority});
     }
-    Handle([this] { qs::SendSequence(*PortRequest, kWritten, {{C::kGroupVid, C::kGroupPriority}}, true); });
-    qs::ShowRowCount(ListView1, StaticText1);
+    if (!RequestsEnded()) {
+        qs::ShowRowCount(ListView1, StaticText1);
+    }
+    return taken;
 }
 
 void Tdot1vProtocolPortForm::Btn_DeleteClick() {

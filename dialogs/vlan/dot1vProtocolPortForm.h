@@ -25,7 +25,8 @@ public:
     void Btn_DeleteClick();
     void ListView1Click();
     // The edit dialog's Set: in add mode the new row first, then the VLAN and priority.
-    void WriteFromEditor();
+    // true once the agent took every SET of the write.
+    bool WriteFromEditor();
 
     enum Column { kBasePort, kGroupId, kGroupVid, kGroupPriority, kRowStatus };
 

@@ -93,7 +93,9 @@ bool TSNMPEditorPanel::SendTicked() {
 }
 
 // An empty item or a refused input sends nothing and leaves an Add or Edit sub-form open, the
-// reason in the status line; the request shows a refused input itself (box, focus, status).
+// reason in the status line; the request shows a refused input itself (box, focus, status). A
+// sub-form closes only once the agent took the SET: a refused or unanswered one (its reason in a
+// box) leaves what was typed for the user to correct.
 void TSNMPEditorPanel::Apply(TObject* Sender) {
     if (!Request) {
         return;
@@ -104,11 +106,9 @@ void TSNMPEditorPanel::Apply(TObject* Sender) {
     request->Mode = RM_BLOCKING;
     request->LastOperation = 1; // every status line from here on is this write's
     std::vector<int> marked;
-    bool refused = false;
     bool ok = false;
     try {
         if (MarkUnticked(marked)) {
-            refused = true;
             WarningBox(window(), QString::fromLatin1(kSomeItemsEmpty));
             request->ShowStatus(kSomeItemsEmpty);
         } else {
@@ -116,7 +116,7 @@ void TSNMPEditorPanel::Apply(TObject* Sender) {
             ok = SendTicked();
         }
     } catch (const qs::EInputError&) {
-        refused = true;
+        ok = false; // the request showed why
     } catch (const std::exception& e) {
         ok = false;
         ShowError(e);
@@ -131,7 +131,7 @@ void TSNMPEditorPanel::Apply(TObject* Sender) {
         wait->ShowModal();
     }
     auto* button = dynamic_cast<TButton*>(Sender);
-    if (!refused && button && button->Tag == 1) {
+    if (ok && button && button->Tag == 1) {
         if (auto* form = dynamic_cast<TForm*>(TControl::Of(button->window()))) {
             form->Close();
         }

@@ -42,6 +42,7 @@ public: // the cases act on the fixture
                 fill(*editor);
                 editor->AddBtn->Click();
                 stayedOpen = editor->ModalResult() == mrNone; // Close ends the modal loop
+                macAfterSet = editor->MACEdit->Text();
                 if (stayedOpen) {
                     editor->Close();
                 }
@@ -61,6 +62,7 @@ public: // the cases act on the fixture
     TARPConfigForm* dialog = nullptr;
     QString caption;
     bool stayedOpen = false;
+    QString macAfterSet; // the MAC in the add/edit dialog after its Add or Set
 };
 
 TEST_F(ArpConfigFormTest, OpensWithTheTableAndNoRowActions) {
@@ -259,6 +261,39 @@ TEST_F(ArpConfigFormTest, AWriteDuringAWalkIsSentAfterIt) {
     EXPECT_EQ(Sets(kArp).size(), 1U);
     EXPECT_EQ(Rows(), 3);
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+}
+
+// A write the agent refuses leaves the add or edit dialog open with what was typed, so the user
+// can correct it; the agent's reason is in a box.
+TEST_F(ArpConfigFormTest, AWriteTheAgentRefusesKeepsTheDialogOpenWithWhatWasTyped) {
+    Open({"--set-error", kArp + "4=wrongValue"});
+    const struct {
+        const char* name;
+        bool add;
+    } cases[] = {{"Add", true}, {"Edit", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.boxes.clear();
+        Mark();
+        if (!c.add) {
+            Select(1);
+        }
+        WhileEditorShown([&c](TARPAddEdit& e) {
+            if (c.add) {
+                e.IndexEdit->SetText(QStringLiteral("1"));
+                e.IPEdit->SetText(QStringLiteral("10.90.90.30"));
+            }
+            e.MACEdit->SetText(QStringLiteral("001C2345671F"));
+        });
+        (c.add ? dialog->AddBtn : dialog->EditBtn)->Click();
+        Settle();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(macAfterSet, QStringLiteral("001C2345671F"));
+        EXPECT_EQ(messages.Texts(),
+                  QStringList{QStringLiteral("(SNMP) Cannot create/set variable, Wrong Value!")});
+        EXPECT_EQ(Sets(kArp).size(), 1U) << "sent once, refused";
+        EXPECT_EQ(Rows(), 2);
+    }
 }
 
 } // namespace

@@ -21,7 +21,11 @@ class BOOTCtrlTableFormTest : public DialogSimTest {
 public: // the cases act on the fixture
     void SetUp() override {
         DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
+        Open({});
+    }
+    void Open(std::vector<std::string> simArgs) {
+        delete dialog;
+        ASSERT_TRUE(StartSim(std::move(simArgs))) << sim->lastError();
         dialog = CreateForm<TBOOTCtrlTableForm>(nullptr);
         dialog->Show();
         Settle();
@@ -55,6 +59,7 @@ public: // the cases act on the fixture
             }
             editor->DeleteBtn->Click();
             stayedOpen = editor->ModalResult() == mrNone;
+            addressAfterSet = editor->Edit2->Text();
             if (stayedOpen) {
                 editor->BitBtn1->Click();
             }
@@ -66,6 +71,7 @@ public: // the cases act on the fixture
     TBOOTCtrlTableForm* dialog = nullptr;
     QString caption;
     bool stayedOpen = false;
+    QString addressAfterSet; // the address in the add dialog after its Set
 };
 
 TEST_F(BOOTCtrlTableFormTest, OpeningListsTheServersPerInterface) {
@@ -121,6 +127,15 @@ TEST_F(BOOTCtrlTableFormTest, AFailureToSendIsShownAndTheAddDialogStaysOpen) {
     EXPECT_FALSE(dialog->StatusOut().Text().startsWith(QStringLiteral("Get: Ok!")))
         << dialog->StatusOut().Text().toStdString();
     EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(BOOTCtrlTableFormTest, AnAddTheAgentRefusesKeepsTheAddDialogOpenWithWhatWasTyped) {
+    Open({"--set-error", kRelay.substr(0, kRelay.size() - 1) + ".3=noCreation"});
+    AddServer("10.1.1.8");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(addressAfterSet, QStringLiteral("10.1.1.8"));
+    EXPECT_EQ(messages.Texts(),
+              QStringList{QStringLiteral("(SNMP) Cannot create variable, Creation Not Allowed!")});
 }
 
 TEST_F(BOOTCtrlTableFormTest, DeleteDestroysTheSelectedRowEvenAfterAnAbandonedAdd) {

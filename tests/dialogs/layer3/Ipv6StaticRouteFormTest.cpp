@@ -69,6 +69,7 @@ public: // the cases act on the fixture
             fill(*editor);
             editor->btnSet->Click();
             stayedOpen = editor->ModalResult() == mrNone;
+            hopAfterSet = editor->edtNextHop->Text();
             if (stayedOpen) {
                 editor->btnClose->Click();
             }
@@ -79,6 +80,7 @@ public: // the cases act on the fixture
 
     TIpv6StaticRouteForm* dialog = nullptr;
     QString caption;
+    QString hopAfterSet; // the next hop in the add dialog after its Set
     bool stayedOpen = false;
 };
 
@@ -234,14 +236,17 @@ TEST_F(Ipv6StaticRouteFormTest, DeleteDestroysTheSelectedRouteEvenAfterAnAbandon
               unsigned{ACC_READWRITE});
 }
 
-TEST_F(Ipv6StaticRouteFormTest, ARefusedAddIsShownAndTheTableReadAgain) {
+// The add dialog stays open with what was typed, so the user can correct it and send again.
+TEST_F(Ipv6StaticRouteFormTest, ARefusedAddIsShownKeepsTheAddDialogOpenAndTheTableIsReadAgain) {
     Open({"--set-error", kRoutes + "8=noCreation"});
     AddWith(true, [](TIpv6StaticRouteEditForm& e) {
         e.edtInterface->SetText(QStringLiteral("System"));
         e.edtNextHop->SetText(QString::fromStdString(kHop));
     });
-    EXPECT_FALSE(stayedOpen);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(hopAfterSet, QString::fromStdString(kHop));
     ASSERT_EQ(messages.boxes.size(), 1);
+    EXPECT_EQ(messages.Texts()[0], QStringLiteral("(SNMP) Cannot create variable, Creation Not Allowed!"));
     EXPECT_EQ(Pdus().back(), "getnext");
     EXPECT_EQ(dialog->ListView1->ItemCount(), 3);
 }

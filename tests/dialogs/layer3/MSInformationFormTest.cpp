@@ -21,7 +21,11 @@ class MSInformationFormTest : public DialogSimTest {
 public: // the cases act on the fixture
     void SetUp() override {
         DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
+        Open({});
+    }
+    void Open(std::vector<std::string> simArgs) {
+        delete dialog;
+        ASSERT_TRUE(StartSim(std::move(simArgs))) << sim->lastError();
         dialog = CreateForm<TMSInformationForm>(nullptr);
         dialog->Show();
         Settle();
@@ -50,6 +54,7 @@ public: // the cases act on the fixture
                 editor->SetButton->Click();
             }
             stayedOpen = editor->ModalResult() == mrNone;
+            passwordAfterSet = editor->MS_Password->Text();
             if (stayedOpen) {
                 editor->CloseButton->Click();
             }
@@ -67,6 +72,7 @@ public: // the cases act on the fixture
 
     TMSInformationForm* dialog = nullptr;
     bool stayedOpen = false;
+    QString passwordAfterSet; // the password in the sub-dialog after its Set
 };
 
 TEST_F(MSInformationFormTest, OpeningListsTheMembers) {
@@ -142,6 +148,19 @@ TEST_F(MSInformationFormTest, RefusedInputSendsNothingAndKeepsTheSubDialogOpen) 
         EXPECT_TRUE(Sets(kMembers).empty());
         EXPECT_EQ(Pdus().front(), "getnext") << "the list is read again all the same";
     }
+}
+
+TEST_F(MSInformationFormTest, AnAddTheAgentRefusesKeepsTheSubDialogOpenWithWhatWasTyped) {
+    Open({"--set-error", kMembers + "9=wrongLength"});
+    AddWith([](TMSEditForm& e) {
+        e.MSIDEdit->SetText(QStringLiteral("7"));
+        e.KeyIDEdit->SetText(QStringLiteral("3"));
+        e.MS_Password->SetText(QStringLiteral("pw7"));
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(passwordAfterSet, QStringLiteral("pw7"));
+    EXPECT_EQ(messages.Texts(),
+              QStringList{QStringLiteral("(SNMP) Cannot create/set variable, Wrong Length!")});
 }
 
 TEST_F(MSInformationFormTest, AddClosedWithoutSetReadsTheListAgain) {

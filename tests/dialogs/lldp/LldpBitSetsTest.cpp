@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace qs {
 namespace {
 
@@ -98,6 +100,45 @@ TEST(LldpBitSets, NameTextsGoBackToTheValueSent) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NameTextToBits(c.text, *c.table), c.value) << c.text;
+    }
+}
+
+// What a user may type: the names of the table joined by ",", blanks around each; blanks alone
+// for none. Anything else is refused, not read as no bit.
+TEST(LldpBitSets, TypedNameTextsTakeOnlyNamesOfTheirTable) {
+    const struct {
+        const char* text;
+        const LldpNameTable* table;
+        std::optional<std::string> value;
+    } cases[] = {
+        {" ", &PortTlvNames, "0"},
+        {"   ", &PortTlvNames, "0"},
+        {" Port Description,System Name", &PortTlvNames, "C0"},
+        {"System Name , Port Description ", &PortTlvNames, "C0"},
+        {"System Capabilities", &PortTlvNames, "10"},
+        {" Port Description,System Name,System Description,System Capabilities", &PortTlvNames, "F0"},
+        {" macPhyConfigStatus,linkAggregation,maxFrameSize", &Dot3TlvNames, "B0"},
+        {"", &PortTlvNames, std::nullopt},
+        {"zz", &PortTlvNames, std::nullopt},
+        {"-1", &PortTlvNames, std::nullopt},
+        {"00", &PortTlvNames, std::nullopt},
+        {"port description", &PortTlvNames, std::nullopt},
+        {"System Names", &PortTlvNames, std::nullopt},
+        {"System Name,", &PortTlvNames, std::nullopt},
+        {",System Name", &PortTlvNames, std::nullopt},
+        {"System Name;Port Description", &PortTlvNames, std::nullopt},
+        {"powerViaMDI", &PortTlvNames, std::nullopt},
+        {"System Name", &Dot3TlvNames, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TypedNameTextToBits(c.text, *c.table), c.value) << "'" << c.text << "'";
+    }
+    for (unsigned bits = 0; bits < 16; ++bits) {
+        const char digits[] = "0123456789ABCDEF";
+        const std::string value = {digits[bits], '0'};
+        const std::string text = BitsToNameText(value, PortTlvNames);
+        EXPECT_EQ(TypedNameTextToBits(text, PortTlvNames), NameTextToBits(text, PortTlvNames))
+            << "every text the choice window writes is taken: '" << text << "'";
     }
 }
 

@@ -142,11 +142,11 @@ TEST_F(LldpPortConfigFormTest, EditSendsTheSelectedPortThenReadsAgain) {
         {"a name typed into the edit", kBasic, 1,
          [](LldpPortConfigFormTest& t) { t.dialog->TLVsEdit->SetText(QStringLiteral("System Name")); },
          "1.6.1.2.1=INTEGER:3 1.6.1.3.1=INTEGER:1 1.6.1.4.1=STRING:@"},
-        {"misspelt and lower-case names count for nothing", kBasic, 1,
+        {"names typed with blanks around them", kBasic, 1,
          [](LldpPortConfigFormTest& t) {
-             t.dialog->TLVsEdit->SetText(QStringLiteral("system name,Port Descrption"));
+             t.dialog->TLVsEdit->SetText(QStringLiteral("System Name , Port Description "));
          },
-         "1.6.1.2.1=INTEGER:3 1.6.1.3.1=INTEGER:1 1.6.1.4.1=STRING:00"},
+         "1.6.1.2.1=INTEGER:3 1.6.1.3.1=INTEGER:1 1.6.1.4.1=STRING:C0"},
         {"a two-octet value goes back with its bits", kBasic, 6, [](LldpPortConfigFormTest&) {},
          "1.6.1.2.6=INTEGER:2 1.6.1.3.6=INTEGER:2 1.6.1.4.6=STRING:A0"},
         {"every box unticked in the sub-form", kBasic, 1,
@@ -182,6 +182,48 @@ TEST_F(LldpPortConfigFormTest, EditSendsTheSelectedPortThenReadsAgain) {
         EXPECT_EQ(dialog->ListView1->ItemCount(), 28);
         EXPECT_FALSE(dialog->EditButton->Enabled());
         EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+        Close();
+    }
+}
+
+// The TLV edit takes only the names its choice window writes: anything else is refused in a box
+// with the focus on the edit, the row stays selected, and nothing is sent (never "no TLV").
+TEST_F(LldpPortConfigFormTest, ATlvTextOtherThanTheNamesIsRefusedWithAMessageAndNothingIsSent) {
+    const QString basic = QStringLiteral(
+        "Please input the TLV names separated by \",\", such as \"Port Description,System Name\", or "
+        "choose them in the window the edit opens.");
+    const QString dot3 = QStringLiteral(
+        "Please input the TLV names separated by \",\", such as \"macPhyConfigStatus,powerViaMDI\", or "
+        "choose them in the window the edit opens.");
+    const struct {
+        int which;
+        const char* text;
+        const QString& message;
+    } cases[] = {
+        {kBasic, "zz", basic},
+        {kBasic, "", basic},
+        {kBasic, "-1", basic},
+        {kBasic, "system name,Port Descrption", basic},
+        {kBasic, "System Name;Port Description", basic},
+        {kBasic, "System Name,,Port Description", basic},
+        {kBasic, "powerViaMDI", basic},
+        {kDot3, "zz", dot3},
+        {kDot3, "", dot3},
+        {kDot3, "Port Description", dot3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.which == kBasic ? "basic '" : "802.3 '") + c.text + "'");
+        Open(c.which);
+        messages.boxes.clear();
+        SelectPort(2);
+        dialog->TLVsEdit->SetText(QString::fromLatin1(c.text));
+        dialog->EditButton->Click();
+        EXPECT_EQ(messages.Texts(), QStringList{c.message});
+        EXPECT_EQ(dialog->focusWidget(), dialog->TLVsEdit);
+        EXPECT_EQ(dialog->TLVsEdit->Text(), QString::fromLatin1(c.text)) << "kept for the user to correct";
+        EXPECT_TRUE(dialog->EditButton->Enabled());
+        QTest::qWait(50);
+        EXPECT_TRUE(Sent().empty());
         Close();
     }
 }

@@ -59,6 +59,7 @@ public: // the cases act on the fixture
             subStatusEnabled = sub->cbxState->Enabled();
             Screenshot(sub, "IGMPMulticastVLANGroupAddForm");
             (press ? sub->btnAdd : sub->btnClose)->Click();
+            fromAfterAdd = sub->edtFormIP->Text();
             if (sub->ModalResult() == mrNone) { // refused: the sub-form stays open
                 stayedOpen = true;
                 sub->Close();
@@ -81,6 +82,7 @@ public: // the cases act on the fixture
     QString subStatus;
     bool subStatusEnabled = true;
     bool stayedOpen = false;
+    QString fromAfterAdd; // the first address in the sub-form after its Add
 };
 
 TEST_F(MulticastVlanGroupFormTest, ListsTheRangesAndAddsOne) {
@@ -172,7 +174,9 @@ TEST_F(MulticastVlanGroupFormTest, ARefusedAddIsShownAndAFailedWalkToo) {
     Settle();
     AddThroughSubForm("10", "239.1.1.1", "239.1.1.10");
     ASSERT_TRUE(WaitFor([this] { return messages.boxes.size() == 1; }));
-    EXPECT_FALSE(messages.Texts()[0].isEmpty());
+    EXPECT_EQ(messages.Texts()[0], QStringLiteral("(SNMP) Cannot create variable, Creation Not Allowed!"));
+    EXPECT_TRUE(stayedOpen) << "the sub-form keeps what was typed for the user to correct";
+    EXPECT_EQ(fromAfterAdd, QStringLiteral("239.1.1.1"));
     Close();
     Open({"--no-answer"});
     ASSERT_TRUE(WaitFor([this] { return !dialog->GroupRequest->Busy; }));

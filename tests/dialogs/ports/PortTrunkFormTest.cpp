@@ -265,15 +265,25 @@ TEST_F(PortTrunkFormTest, ARefusedAddIsShownAndTheTableReadAgain) {
     EXPECT_TRUE(dialog->BT_Set->Enabled());
 }
 
-TEST_F(PortTrunkFormTest, ANonNumericPortInSetGoesToTheStatusPanel) {
-    SelectRow(1);
-    dialog->PortEdit->SetText(QStringLiteral("x"));
-    dialog->SetBtn->Click();
-    EXPECT_TRUE(Sets(kTrunk).empty());
-    EXPECT_EQ(dialog->StatusOut().Text(), QStringLiteral("'x' is not a valid integer value"));
-    EXPECT_TRUE(dialog->BT_Set->Enabled());
-    EXPECT_FALSE(dialog->SetBtn->Enabled());
-    EXPECT_TRUE(dialog->PortEdit->Text().isEmpty());
+// A master port that is no number (pasted past the edit's keystroke filter) is refused as one out
+// of the unit's range: a box, the focus on the port, nothing sent, the row still selected.
+TEST_F(PortTrunkFormTest, AMasterPortThatIsNoNumberIsRefusedInABoxWithTheFocusOnThePort) {
+    const QString texts[] = {QStringLiteral("x"), QStringLiteral("1.2.3.4.5"), QStringLiteral("-1"),
+                             QString(300, QLatin1Char('9'))};
+    for (const bool set : {true, false}) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE((set ? "Set '" : "Add '") + text.left(12).toStdString() + "'");
+            Reopen();
+            set ? SelectRow(1) : FillNewGroup();
+            dialog->PortEdit->SetText(text);
+            (set ? dialog->SetBtn : dialog->BT_Set)->Click();
+            EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("set valid master port")});
+            EXPECT_EQ(dialog->focusWidget(), dialog->PortEdit);
+            EXPECT_EQ(dialog->PortEdit->Text(), text) << "kept for the user to correct";
+            EXPECT_TRUE(Sets(kTrunk).empty());
+            EXPECT_EQ(dialog->SetBtn->Enabled(), set);
+        }
+    }
 }
 
 TEST_F(PortTrunkFormTest, TheMasterPortEditsTakeDigitsAndBackspaceOnly) {

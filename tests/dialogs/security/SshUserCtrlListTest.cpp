@@ -26,7 +26,11 @@ class SshUserCtrlListTest : public DialogSimTest {
 public: // the cases act on the fixture
     void SetUp() override {
         DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
+        Open({});
+    }
+    void Open(std::vector<std::string> simArgs) {
+        delete dialog;
+        ASSERT_TRUE(StartSim(std::move(simArgs))) << sim->lastError();
         dialog = CreateForm<TSSHUserCtrlList>(nullptr);
         dialog->Show();
         Settle();
@@ -54,6 +58,7 @@ public: // the cases act on the fixture
                 fill(*editor);
                 editor->btnSet->Click();
                 stayedOpen = editor->ModalResult() == mrNone; // Close ends the modal loop
+                hostAfterSet = editor->edtHostName->Text();
                 if (stayedOpen) {
                     editor->Close();
                 }
@@ -69,6 +74,7 @@ public: // the cases act on the fixture
 
     TSSHUserCtrlList* dialog = nullptr;
     bool stayedOpen = false;
+    QString hostAfterSet; // the host name in the edit dialog after its Set
 };
 
 TEST_F(SshUserCtrlListTest, ARowShowsItsAccountAndTheModeRule) {
@@ -112,6 +118,19 @@ TEST_F(SshUserCtrlListTest, ABadHostAddressKeepsTheDialogOpenAndSendsNothing) {
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please input a valid IP.")});
     EXPECT_TRUE(Sets(kUsers).empty());
+}
+
+// The user can correct what the agent refused: the dialog stays open with the typed text and the
+// agent's reason in a box; the same Set taken afterwards closes it.
+TEST_F(SshUserCtrlListTest, ASetTheAgentRefusesKeepsTheEditDialogOpenWithWhatWasTyped) {
+    Open({"--set-error", kUsers + "3=wrongLength"});
+    Select(kBackupRow);
+    EditWith([](TSSHUserCtrlEdit& e) { e.edtHostName->SetText(QStringLiteral("mgmt-3")); });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(hostAfterSet, QStringLiteral("mgmt-3"));
+    EXPECT_EQ(messages.Texts(),
+              QStringList{QStringLiteral("(SNMP) Cannot create/set variable, Wrong Length!")});
+    EXPECT_EQ(Sets(kUsers).size(), 1U) << "sent once, refused";
 }
 
 TEST_F(SshUserCtrlListTest, TheEditDialogIsFreedWithTheList) {

@@ -18,7 +18,11 @@ class ProtocolPortFormTest : public DialogSimTest {
 public: // the cases act on the fixture
     void SetUp() override {
         DialogSimTest::SetUp();
-        ASSERT_TRUE(StartSim()) << sim->lastError();
+        Open({});
+    }
+    void Open(std::vector<std::string> simArgs) {
+        delete dialog;
+        ASSERT_TRUE(StartSim(std::move(simArgs))) << sim->lastError();
         dialog = CreateForm<Tdot1vProtocolPortForm>(nullptr);
         dialog->Show();
         ASSERT_TRUE(WaitFor([this] { return !dialog->PortRequest->Busy; }));
@@ -28,14 +32,21 @@ public: // the cases act on the fixture
         delete dialog;
         DialogSimTest::TearDown();
     }
-    // Runs fill inside the edit dialog once it is shown, then presses its Set.
+    // Runs fill inside the edit dialog once it is shown, then presses its Set; closes it when it
+    // stayed open (noting that it did).
     void WhileEditorShown(std::function<void(Tdot1vProtocolPortEdit&)> fill) {
+        stayedOpen = false;
         QTimer::singleShot(0, [this, fill] {
             Tdot1vProtocolPortEdit* editor = dot1vProtocolPortEdit;
             if (editor != nullptr && editor->isVisible()) {
                 caption = editor->Caption();
                 fill(*editor);
                 editor->btn_Set->Click();
+                stayedOpen = editor->ModalResult() == mrNone; // Close ends the modal loop
+                vidAfterSet = editor->edt_groupvid->Text();
+                if (stayedOpen) {
+                    editor->btn_Close->Click();
+                }
             }
         });
     }
@@ -52,6 +63,8 @@ public: // the cases act on the fixture
 
     Tdot1vProtocolPortForm* dialog = nullptr;
     QString caption;
+    bool stayedOpen = false;
+    QString vidAfterSet; // the group's VLAN in the edit dialog after its Set
 };
 
 TEST_F(ProtocolPortFormTest, AddSendsTheNewRowThenItsVlanAndPriority) {
@@ -72,6 +85,38 @@ TEST_F(ProtocolPortFormTest, AddSendsTheNewRowThenItsVlanAndPriority) {
                   "2.1.17.7.1.5.2.1.2.5.3=INTEGER:30 4.1.58613.12.16.1.2.1.1.5.3=INTEGER:-1"}));
     EXPECT_EQ(dialog->ListView1->ItemCount(), 3) << "every row once after the two reads";
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+}
+
+// Add stops at its first refused SET; Add and Edit leave the dialog open with what was typed.
+TEST_F(ProtocolPortFormTest, AWriteTheAgentRefusesKeepsTheEditDialogOpenWithWhatWasTyped) {
+    Open({"--set-error", ".1.3.6.1.2.1.17.7.1.5.2.1.2=wrongValue"});
+    const struct {
+        const char* name;
+        bool add;
+        std::size_t sets;
+    } cases[] = {{"Add", true, 2}, {"Edit", false, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.boxes.clear();
+        Mark();
+        if (!c.add) {
+            Select(0);
+        }
+        WhileEditorShown([&c](Tdot1vProtocolPortEdit& e) {
+            if (c.add) {
+                e.edt_baseport->SetText(QStringLiteral("5"));
+                e.edt_groupid->SetText(QStringLiteral("3"));
+            }
+            e.edt_groupvid->SetText(QStringLiteral("31"));
+        });
+        (c.add ? dialog->Btn_Add : dialog->Btu_Edit)->Click();
+        Settle();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(vidAfterSet, QStringLiteral("31"));
+        EXPECT_EQ(messages.Texts(),
+                  QStringList{QStringLiteral("(SNMP) Cannot create/set variable, Wrong Value!")});
+        EXPECT_EQ(Sets(".1.3.6.1.").size(), c.sets);
+    }
 }
 
 TEST_F(ProtocolPortFormTest, EditSendsOnlyTheVlanAndPriorityOfTheSelectedRow) {

@@ -203,6 +203,47 @@ TEST_F(VlanStaticFormTest, RefusedInputSendsNothing) {
     EXPECT_TRUE(Sent().empty());
 }
 
+// Set and Add name their row by the VLAN ID: a text that is no VLAN ID is refused with a box that
+// says why and the focus on the edit, never sent.
+TEST_F(VlanStaticFormTest, AVlanIdThatIsNoneIsRefusedWithAMessageAndTheFocusOnItsEdit) {
+    OpenAndWait();
+    const QString range = QStringLiteral("Please input a VLAN ID from 1 to 4094.");
+    const QString empty = QStringLiteral("Please input VLAN ID.");
+    const struct {
+        const char* text;
+        QString message;
+    } cases[] = {{"", empty},     {"  ", empty}, {"-1", range},        {"0", range},
+                 {"4095", range}, {"zz", range}, {"1.2.3.4.5", range}, {"99999999999999999999", range}};
+    for (const bool add : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(add ? "Add '" : "Set '") + c.text + "'");
+            messages.boxes.clear();
+            if (!add) {
+                Select("1");
+            } else {
+                dialog->LV_dot1qVlanStaticEntry->SetSelected(nullptr); // Add is offered without a row
+                dialog->LV_dot1qVlanStaticEntryClick();
+            }
+            dialog->ED_VLANID->SetText(QString::fromLatin1(c.text));
+            (add ? dialog->AddBtn : dialog->SetBtn)->Click();
+            EXPECT_EQ(messages.Texts(), QStringList{c.message});
+            EXPECT_EQ(dialog->focusWidget(), dialog->ED_VLANID);
+        }
+    }
+    QTest::qWait(100);
+    EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(VlanStaticFormTest, AVlanIdWithBlanksOrAPlusIsSentAsItsNumber) {
+    OpenAndWait();
+    dialog->ED_VLANID->SetText(QStringLiteral(" +77 "));
+    dialog->AddBtn->Click();
+    Settle();
+    EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
+    ASSERT_FALSE(Sets(kTable).empty());
+    EXPECT_TRUE(Sets(kTable)[0].find(".77=") != std::string::npos) << Sets(kTable)[0];
+}
+
 TEST_F(VlanStaticFormTest, WritesAndClosingWaitForTheWalkUntilStopped) {
     Open({"--delay", "300"});
     ASSERT_FALSE(dialog->WalkFinished.Ready());

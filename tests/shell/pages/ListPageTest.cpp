@@ -179,6 +179,51 @@ TEST_F(ListPage, RefusedAddNeverShowsSuccess) {
     EXPECT_EQ(messages.boxes[0].caption, "KRS-5400MX-28Module");
 }
 
+// A SET the agent refuses leaves the Add or Edit sub-form open with what was typed and the agent's
+// reason in a box, so the user can correct it; the list is read again only once it closes.
+TEST_F(ListPage, ASetTheAgentRefusesKeepsTheSubFormOpenWithWhatWasTyped) {
+    const QString tooLong(40, QLatin1Char('n')); // the agent takes names of 32 octets at most
+    const struct {
+        const char* name;
+        bool add;
+        QString typed;
+        QString reason;
+    } cases[] = {
+        {"Add of a row that exists", true, QStringLiteral("again"),
+         QStringLiteral("(SNMP) Cannot create/set variable, Inconsistent Value!")},
+        {"Edit with a name too long", false, tooLong,
+         QStringLiteral("(SNMP) Cannot create/set variable, Wrong Length!")},
+    };
+    Open();
+    ASSERT_TRUE(RunModal(page.get(), [&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            messages.boxes.clear();
+            ASSERT_TRUE(WaitFor([&] { return WalkDone(); }));
+            Select(QStringLiteral("mgmt"));
+            bool stillOpen = false;
+            QString kept;
+            OnSubForm([&](TForm* sub, TSNMPPanel* frame) {
+                if (c.add) {
+                    Edit(0)->SetText(QStringLiteral("10"));
+                }
+                Edit(kName)->SetText(c.typed);
+                Box(kName)->SetChecked(true);
+                frame->BtnPanel->SetCheckedBtn->SetEnabled(true);
+                frame->BtnPanel->SetCheckedBtn->Click();
+                stillOpen = sub->isVisible();
+                kept = Edit(kName)->Text();
+            });
+            (c.add ? panel->BtnPanel->AddBtn : panel->BtnPanel->EditBtn)->Click();
+            EXPECT_TRUE(stillOpen);
+            EXPECT_EQ(kept, c.typed);
+            ASSERT_EQ(messages.boxes.size(), 1);
+            EXPECT_EQ(messages.boxes[0].text, c.reason);
+        }
+    }));
+    EXPECT_EQ(Sets().size(), 2);
+}
+
 TEST_F(ListPage, EmptyTickedItemKeepsTheAddFormOpen) {
     Open();
     bool stillOpen = false;

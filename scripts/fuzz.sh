@@ -46,9 +46,8 @@ cmake --build "$build" --target krs_fuzzers --parallel "${KRS_FUZZ_JOBS:-4}"
 
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
-    for f in "$build"/fuzz/fuzz_*; do
-        harnesses+=("$(basename "$f" | sed 's/^fuzz_//')")
-    done
+    # The harnesses the source declares, not whatever programs an older build left behind.
+    mapfile -t harnesses < <(sed -n 's/^krs_fuzzer(\([a-z0-9_]*\).*/\1/p' "$top/fuzz/CMakeLists.txt")
 fi
 
 # Inputs stay short so that the checked-in corpus stays small.

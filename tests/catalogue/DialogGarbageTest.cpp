@@ -198,18 +198,20 @@ protected:
         return buttons;
     }
 
-    // The state a press starts from: the first row of each list selected as a click selects it,
-    // then every field as it was.
+    // The state a press starts from: the first row of each list selected as a click selects it
+    // (the buttons of a row), or no row selected (the buttons of a new row); then every field as
+    // it was in that state.
     struct Snapshot {
         std::vector<std::pair<TEdit*, QString>> texts;
     };
-    static void SelectFirstRows(TForm& window) {
+    static void SetRows(TForm& window, bool selected) {
         for (TListView* list : window.findChildren<TListView*>()) {
-            if (list->isVisible() && list->ItemCount() > 0 && list->Selected() == nullptr) {
-                list->SetSelected(list->Item(0));
-                if (list->OnClick) {
-                    list->OnClick(list);
-                }
+            if (!list->isVisible() || list->ItemCount() == 0 || (list->Selected() != nullptr) == selected) {
+                continue;
+            }
+            list->SetSelected(selected ? list->Item(0) : nullptr);
+            if (list->OnClick) {
+                list->OnClick(list);
             }
         }
     }
@@ -288,46 +290,64 @@ protected:
         EXPECT_TRUE(!press.boxes.isEmpty() || inert) << trace << ": refused without a word";
     }
 
-    // Every field with every garbage text, pressed with every write button of the window. In the
-    // menu's window each button is first pressed as the window stands, which is the measure of the
-    // presses with garbage, and a button that opens a sub-dialog sweeps that instead.
+    // Every field with every garbage text, pressed with every write button of the window, each
+    // button in the first row state that offers it. In the menu's window each button is first
+    // pressed as the window stands, which is the measure of the presses with garbage, and a button
+    // that opens a sub-dialog sweeps that instead.
     void SweepWindow(TForm& window, const std::string& where, int depth) {
         ++windows_;
-        SelectFirstRows(window);
-        Settle();
-        const Snapshot start = Take(window);
-        std::map<TButton*, Press> bases;
-        std::set<TButton*> openers;
-        for (TButton* button : Buttons(window)) {
-            if (depth > 0 || !button->isVisible() || !button->isEnabled()) {
-                continue;
-            }
-            bases[button] = PressButton(window, button, depth, where);
-            if (bases[button].openedWindow) {
-                openers.insert(button);
-            }
-            SelectFirstRows(window);
-            Restore(start);
+        std::map<bool, Snapshot> start;
+        for (const bool selected : {false, true}) {
+            SetRows(window, selected);
+            Settle();
+            start[selected] = Take(window);
         }
-        for (TEdit* field : Fields(window)) {
-            for (const QString& text : GarbageTexts()) {
-                for (TButton* button : Buttons(window)) {
-                    if (openers.contains(button) || !window.isVisible()) {
-                        continue;
-                    }
-                    SelectFirstRows(window);
-                    Restore(start);
-                    field->SetText(text);
-                    if (!button->isVisible() || !button->isEnabled() || field->Text() != text) {
-                        continue; // the button is not offered, or the edit's own filter refused the text
-                    }
-                    const Press press = PressButton(window, button, depth, where);
-                    const auto base = bases.find(button);
-                    Judge(where, *field, text, *button, press, base == bases.end() ? nullptr : &base->second);
+        std::map<TButton*, Press> bases;
+        std::map<TButton*, bool> rowState;
+        for (TButton* button : Buttons(window)) {
+            for (const bool selected : {true, false}) {
+                SetRows(window, selected);
+                Restore(start[selected]);
+                if (!rowState.contains(button) && button->isVisible() && button->isEnabled()) {
+                    rowState[button] = selected;
                 }
             }
+            if (depth > 0 || !rowState.contains(button) || !window.isVisible()) {
+                continue;
+            }
+            SetRows(window, rowState[button]);
+            Restore(start[rowState[button]]);
+            bases[button] = PressButton(window, button, depth, where);
         }
+        for (const auto& [button, selected] : rowState) {
+            if (bases[button].openedWindow) {
+                continue;
+            }
+            SweepButton(window, *button, selected, start[selected], depth, where,
+                        depth > 0 ? nullptr : &bases[button]);
+        }
+        Restore(start[true]);
+    }
+    void SweepButton(TForm& window, TButton& button, bool selected, const Snapshot& start, int depth,
+                     const std::string& where, const Press* base) {
+        SetRows(window, selected);
         Restore(start);
+        for (TEdit* field : Fields(window)) {
+            for (const QString& text : GarbageTexts()) {
+                if (!window.isVisible()) {
+                    return;
+                }
+                SetRows(window, selected);
+                Restore(start);
+                field->SetText(text);
+                if (!button.isVisible() || !button.isEnabled() || !field->isEnabled() ||
+                    field->Text() != text) {
+                    continue; // the button is not offered, or the edit's own filter refused the text
+                }
+                const Press press = PressButton(window, &button, depth, where);
+                Judge(where, *field, text, button, press, base);
+            }
+        }
     }
 
     // Opens a dialog of the menu and sweeps it once it has settled, then closes it.
@@ -407,7 +427,7 @@ protected:
     int windows_ = 0;
 };
 
-constexpr int kShards = 20;
+constexpr int kShards = 30;
 
 TEST_P(DialogGarbage, NoSetIsDerivedFromGarbageAndEveryRefusalSaysWhy) {
     const int swept = Sweep(kShards, GetParam());

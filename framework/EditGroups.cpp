@@ -232,7 +232,7 @@ std::string EditGroupRead(const std::vector<std::string>& texts, std::uint32_t s
     }
     switch (s) {
     case SYN_OBJECTID:
-        return JoinNumbers(texts, texts.size(), true);
+        return JoinNumbers(texts, texts.size(), false); // arcs run to 4294967295
     case SYN_IPADDRESS:
     case SYN_NSAPADDR:
         return JoinNumbers(texts, 4, false);

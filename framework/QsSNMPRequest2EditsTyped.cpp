@@ -164,6 +164,8 @@ QString WritingCharacters(std::uint32_t syntax) {
 // The longest writing of an address: an IPv6 text with an IPv4 tail, a MAC in pairs.
 constexpr int kLongestIPv6 = 45;
 constexpr int kLongestMac = 17;
+// A date-time with leading zeros and an offset: 2007-05-26,15:30:15.0,+08:00.
+constexpr int kLongestDateTime = 28;
 
 } // namespace
 
@@ -206,5 +208,7 @@ void QsSNMPRequest2Edits::LimitTextLength(int varIndex, const std::vector<TEdit*
         edits[0]->SetMaxLength(std::max(room, kLongestIPv6));
     } else if (syntax == SYN_MACADDRESS && room > 0) {
         edits[0]->SetMaxLength(std::max(room, kLongestMac));
+    } else if (syntax == SYN_DATETIME && room > 0) {
+        edits[0]->SetMaxLength(std::max(room, kLongestDateTime));
     }
 }

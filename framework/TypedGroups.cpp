@@ -92,7 +92,7 @@ std::optional<GroupRefusal> RefuseTypedGroup(const std::vector<std::string>& typ
     case SYN_NSAPADDR:
         return FirstBad(texts, 4, IsByte, Entry(kIPv4Entry));
     case SYN_INETADDRESS:
-        return texts.size() >= 16 ? FirstBad(texts, 16, IsHexByte, Entry(kIPv4Entry))
+        return texts.size() >= 16 ? FirstBad(texts, 16, IsHexByte, Entry(kIPv6Entry))
                                   : FirstBad(texts, 4, IsByte, Entry(kIPv4Entry));
     case SYN_MACADDRESS:
         return FirstBad(texts, 6, IsHexByte, Entry(kMacEntry));

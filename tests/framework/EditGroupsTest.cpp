@@ -47,7 +47,9 @@ TEST(EditGroups, EditsWithoutAByteStayAsTheyAre) {
 
 TEST(EditGroups, ReadsEachGroupKind) {
     EXPECT_EQ(qs::EditGroupRead({"", "a", "BC"}, SYN_OCTETSTR), "000aBC");
-    EXPECT_EQ(qs::EditGroupRead({"1", "-1", "x"}, SYN_OBJECTID), "1.-1.0");
+    // Sub-identifiers are unsigned: an arc of 2^31 or more keeps its value.
+    EXPECT_EQ(qs::EditGroupRead({"1", "-1", "x"}, SYN_OBJECTID), "1.4294967295.0");
+    EXPECT_EQ(qs::EditGroupRead({"1", "3", "2147483648"}, SYN_OBJECTID), "1.3.2147483648");
     EXPECT_EQ(qs::EditGroupRead({"10", "1", "2", "3", "99"}, SYN_IPADDRESS), "10.1.2.3");
     EXPECT_EQ(qs::EditGroupRead({"1", "2", "3", "4", "5"}, SYN_TIMETICKS), "1 day 2:03:04.05");
     EXPECT_EQ(qs::EditGroupRead({"0", "1a", "2", "3", "4", "ff"}, SYN_MACADDRESS), "001a020304ff");

@@ -145,15 +145,16 @@ TEST_F(TypedInput, TextColumnsTakeTheDefaultSizeUnlessTheirFormatGivesOne) {
     EXPECT_EQ(edits[kName]->MaxLength(), 255);
     EXPECT_EQ(edits[kGroup]->MaxLength(), 0);
     EXPECT_EQ(edits[kMask]->MaxLength(), 5) << "two pairs and a separator: 0A FF";
-    EXPECT_EQ(edits[kClock]->MaxLength(), 22);
+    EXPECT_EQ(edits[kClock]->MaxLength(), 28) << "a date-time with its offset: 2007-05-26,15:30:15.0,+08:00";
 }
 
 // A size a format gives counts the canonical text; the edit takes every writing of that value,
-// typed key by key: an 11-octet engine ID with blanks, a MAC with colons.
+// typed key by key: an 11-octet engine ID with blanks, a MAC with colons, a clock with its offset.
 TEST_F(TypedInput, SizesLeaveRoomForTheSeparatorsOfTheWritingsTaken) {
     static const QsSNMPVarDesc vars[] = {
         {"1.3.6.1.4.1.99999.6", "Engine ID", SYN_OCTETSTR, ACC_READWRITE},
         {"1.3.6.1.4.1.99999.7", "MAC", SYN_MACADDRESS, ACC_READWRITE},
+        {"1.3.6.1.4.1.99999.8", "Clock", SYN_DATETIME, ACC_READWRITE},
         {nullptr},
     };
     struct Case {
@@ -164,10 +165,11 @@ TEST_F(TypedInput, SizesLeaveRoomForTheSeparatorsOfTheWritingsTaken) {
     const Case cases[] = {
         {"%s{l22}", QStringLiteral("80 00 E4 F5 00 00 00 00 00 00 01"), "8000E4F500000000000001"},
         {"%s{l12}", QStringLiteral("00:1c:23:45:67:64"), "001C23456764"},
+        {"%s{l22}", QStringLiteral("2007-05-26,15:30:15.0,+08:00"), "2007-5-26,15:30:15.0,+8:0"},
     };
     Edits typed(form);
     typed.Request.List = QsSNMPVarList(vars, SVT_SV, 0);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(c.format);
         auto* edit = new TEdit(form);
@@ -182,6 +184,7 @@ TEST_F(TypedInput, SizesLeaveRoomForTheSeparatorsOfTheWritingsTaken) {
     EXPECT_TRUE(messages.boxes.isEmpty()) << messages.Texts().join('|').toStdString();
     EXPECT_EQ(typed.Request.List.GetVar(0)->Value, cases[0].value);
     EXPECT_EQ(typed.Request.List.GetVar(1)->Value, cases[1].value);
+    EXPECT_EQ(typed.Request.List.GetVar(2)->Value, cases[2].value);
 }
 
 } // namespace

@@ -415,6 +415,11 @@ TEST(TypedText, GroupsNameTheirFirstRefusedEdit) {
         {SYN_IPADDRESS, {"10", "0", "+-0", "1"}, 2, kTableIp},
         {SYN_MACADDRESS, {"00", "1A", "2B", "3C", "4D", "5"}, -1, ""},
         {SYN_MACADDRESS, {"00", "1A", "2B", "zz", "4D", "5E"}, 3, kTableMac},
+        {SYN_INETADDRESS, {"10", "0", "0", "256"}, 3, kTableIp},
+        {SYN_INETADDRESS,
+         {"FE", "80", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "zz", "1"},
+         14,
+         " Please enter a valid IPV6 address!"}, // sixteen edits hold an IPv6 address
         {SYN_OCTETSTR, {"0A", "ABC"}, 1, kHex},
         {SYN_OBJECTID, {"1", "3", "-1"}, 2, kOid},
         {SYN_TIMETICKS, {"1", "2", "3", "4", "5"}, -1, ""},

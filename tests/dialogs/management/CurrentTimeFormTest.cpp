@@ -52,6 +52,9 @@ TEST_F(CurrentTimeFormTest, SetSendsTheClockAloneAndNothingWhenEmpty) {
     };
     const Case cases[] = {
         {"2007-5-26,15:30:15.0", {"2.0=STRING:07 D7 05 1A 0F 1E 0F 00 2B 00 00"}, {}},
+        // The edit holds the offset whole, in the longest writing taken.
+        {"2007-05-26,15:30:15.0,+08:00", {"2.0=STRING:07 D7 05 1A 0F 1E 0F 00 2B 08 00"}, {}},
+        {"2007-5-26,15:30:15,-5:30", {"2.0=STRING:07 D7 05 1A 0F 1E 0F 00 2D 05 1E"}, {}},
         {"", {}, {QStringLiteral("The Current Edit should not be empty!")}},
     };
     Open();

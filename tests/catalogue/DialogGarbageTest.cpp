@@ -319,6 +319,10 @@ protected:
             Restore(start[rowState[button]]);
             bases[button] = PressButton(window, button, depth, where);
         }
+        if (report_) {
+            *report_ << "# " << where << "\t" << Fields(window).size() << " fields\t" << rowState.size()
+                     << " write buttons\n";
+        }
         for (const auto& [button, selected] : rowState) {
             if (bases[button].openedWindow) {
                 continue;

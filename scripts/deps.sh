@@ -9,6 +9,7 @@ packages=(
     libjpeg-dev
     libgtest-dev libgmock-dev googletest
     xvfb xauth imagemagick
+    fonts-liberation
 )
 
 missing=()

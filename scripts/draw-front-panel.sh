@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the front-panel pictures of the KRS-5400MX-28 (the device front and the link overlays)
 # into resources/panel/. The pictures are committed; run this only to change the drawings.
-# Needs ImageMagick's convert.
+# Needs ImageMagick's convert and the Liberation fonts (scripts/deps.sh installs both).
 set -euo pipefail
 out=$(cd "$(dirname "$0")/.." && pwd)/resources/panel
 mkdir -p "$out"
@@ -32,9 +32,11 @@ draw+=(-stroke none -fill '#d8dde2' -pointsize 7)
 draw+=(-draw "text 674,34 '25'" -draw "text 674,83 '26'" -draw "text 703,34 '27'" -draw "text 703,83 '28'")
 draw+=(-draw "text 630,34 '25F'" -draw "text 630,83 '26F'" -draw "text 736,34 '27F'" -draw "text 736,83 '28F'")
 
-# LED captions and the LED window frames.
-leds=(-stroke none -fill '#d8dde2' -pointsize 7
-      -draw "text 36,48 'Power'" -draw "text 36,59 'Console'" -draw "text 36,70 'Alarm'" -draw "text 36,82 'RPS'")
+# LED captions (in a narrow face, so "Console" ends before the first LED column at x 65) and
+# the LED window frames.
+leds=(-stroke none -fill '#d8dde2' -pointsize 7 -font Liberation-Sans-Narrow
+      -draw "text 36,48 'Power'" -draw "text 36,59 'Console'" -draw "text 36,70 'Alarm'" -draw "text 36,82 'RPS'"
+      -font "$font")
 for n in $(seq 1 24); do
     x=$((66 + 13 * ((n - 1) / 4)))
     y=$((43 + 13 * ((n - 1) % 4)))

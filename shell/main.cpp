@@ -3,6 +3,7 @@
 #include "AclDialogs.h"
 #include "CatalogueMenu.h"
 #include "DialogClasses.h"
+#include "FormFont.h"
 #include "Layer2Dialogs.h"
 #include "MainUnit.h"
 #include "PageCommand.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    qs::FixFontResolution(); // the forms are laid out for 96 pixels per inch
     QApplication app(argc, argv);
     std::vector<std::string> parameters;
     for (int i = 1; i < argc; ++i) {

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Exceptions.h"
 #include "Focus.h"
+#include "FormFont.h"
 #include "PumpScope.h"
 
 #include <QApplication>
@@ -56,10 +57,12 @@ TApplication& EnsureApplication() {
         static int argc = 1;
         static char name[] = "krs5400em";
         static char* argv[] = {name, nullptr};
+        FixFontResolution();
         new QApplication(argc, argv);
     }
     if (!Application) {
         Application = new TApplication;
+        InstallFormFont();
     }
     Focus::Instance();
     return *Application;

@@ -3,6 +3,7 @@
 // form's modal result. TBitBtn adds a glyph picture loaded from a file (missing = no glyph).
 
 #include "Control.h"
+#include "TextFit.h"
 
 #include <QPushButton>
 
@@ -12,7 +13,10 @@ public:
     ~TButton() override;
 
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        qs::GrowToText(this);
+    }
     int ModalResult = 0;
     // Runs the click as the user's click would (a no-op while disabled).
     void Click();

@@ -2,6 +2,7 @@
 // TCheckBox: OnClick fires whenever Checked changes, by the user or by code.
 
 #include "Control.h"
+#include "TextFit.h"
 
 #include <QCheckBox>
 
@@ -13,7 +14,10 @@ public:
     bool Checked() const { return isChecked(); }
     void SetChecked(bool checked) { setChecked(checked); }
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        qs::GrowToText(this);
+    }
 
     TNotifyEvent OnClick;
 };

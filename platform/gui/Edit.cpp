@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Dialogs.h"
+#include "TextFit.h"
 
 #include <QKeyEvent>
 #include <QValidator>
@@ -66,6 +67,7 @@ void TEdit::SetText(const QString& value) {
     setValidator(nullptr);
     setText(value);
     setValidator(limit);
+    qs::GrowToText(this); // a read-only edit shows its value whole
     if (hasFocus() && !old.isEmpty()) {
         setCursorPosition(qMin(caret, CommonPrefix(old, value)));
     } else if (!hasFocus()) {

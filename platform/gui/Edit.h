@@ -10,6 +10,7 @@
 
 #include "Control.h"
 #include "Focus.h"
+#include "TextFit.h"
 
 #include <QLineEdit>
 
@@ -28,7 +29,10 @@ public:
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length);
     bool ReadOnly() const { return isReadOnly(); }
-    void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
+    void SetReadOnly(bool readOnly) {
+        setReadOnly(readOnly);
+        qs::GrowToText(this);
+    }
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
     void SetFontColor(TColor color);

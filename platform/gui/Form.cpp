@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "ClientArea.h"
+#include "TextFit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 
@@ -44,10 +46,13 @@ QWidget* TForm::ClientWidget() const {
 }
 
 int TForm::ClientWidth() const {
-    return width();
+    return m_scroll != nullptr ? m_client->width() : width();
 }
 
 int TForm::ClientHeight() const {
+    if (m_scroll != nullptr) {
+        return m_client->height();
+    }
     return height() - (m_menuBar ? m_menuBar->sizeHint().height() : 0);
 }
 
@@ -73,7 +78,46 @@ void TForm::LayoutClient() {
     if (m_menuBar) {
         m_menuBar->setGeometry(0, 0, width(), top);
     }
-    m_client->setGeometry(0, top, width(), qMax(0, height() - top));
+    const QRect area(0, top, width(), qMax(0, height() - top));
+    if (m_scroll == nullptr) {
+        m_client->setGeometry(area);
+        return;
+    }
+    // Scrolled: the client area keeps its designed size, or the window's when that is larger.
+    m_scroll->setGeometry(area);
+    const QSize view = m_scroll->maximumViewportSize();
+    m_client->resize(std::max(m_designed.width(), view.width()),
+                     std::max(m_designed.height(), view.height()));
+}
+
+// A window larger than the screen's free area opens within it, its client area scrolled so
+// that every control stays within reach.
+void TForm::FitToScreen() {
+    const QScreen* screen = this->screen();
+    if (parentWidget() != nullptr || screen == nullptr) {
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    create(); // the window's frame is known once it exists
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room(free.width() - frame.width(), free.height() - frame.height());
+    if (width() <= room.width() && height() <= room.height()) {
+        return;
+    }
+    if (m_scroll == nullptr) {
+        const int top = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+        m_designed = QSize(width(), height() - top);
+        m_scroll = new QScrollArea(this);
+        m_scroll->setObjectName(QStringLiteral("ClientScroll"));
+        m_scroll->setFrameShape(QFrame::NoFrame);
+        m_scroll->setWidget(m_client);
+        m_scroll->show();
+    }
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    LayoutClient();
+    const QPoint at(std::clamp(x(), free.left(), free.right() + 1 - frameGeometry().width()),
+                    std::clamp(y(), free.top(), free.bottom() + 1 - frameGeometry().height()));
+    move(at);
 }
 
 void TForm::resizeEvent(QResizeEvent* event) {
@@ -113,7 +157,9 @@ void TForm::PerformCreate() {
 
 void TForm::Show() {
     PerformCreate();
+    qs::GrowTextsToFit(this);
     LayoutClient();
+    FitToScreen();
     show();
     raise();
     activateWindow();

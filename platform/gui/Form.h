@@ -7,6 +7,8 @@
 // - PostMessage queues a user message, handled by Dispatch when a message loop runs.
 // - OnCreate fires once, from PerformCreate (qs::CreateForm) or else at the first Show.
 // - A form being destroyed or hidden reports no exit of its edits.
+// - Show widens controls to their texts (see TextFit.h); a window larger than the screen's free
+//   area opens within it, its client area scrolling.
 
 #include "Control.h"
 
@@ -15,6 +17,7 @@
 
 class QEventLoop;
 class QMenuBar;
+class QScrollArea;
 namespace qs {
 class ClientArea;
 }
@@ -91,9 +94,12 @@ private:
     bool CloseModal();
     void FireDestroy();
     void LayoutClient();
+    void FitToScreen();
 
     qs::ClientArea* m_client;
     QMenuBar* m_menuBar = nullptr;
+    QScrollArea* m_scroll = nullptr; // set once the window had to be made smaller than designed
+    QSize m_designed;                // the client area's designed size, while scrolled
     QEventLoop* m_loop = nullptr;
     int m_modalResult = mrNone;
     bool m_modal = false;

@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "Application.h"
+#include "TextFit.h"
 
 TLabel::TLabel(TComponent* owner, TWinControl* parent)
     : QLabel(qs::ParentWidgetFor(owner, parent)), TControl(this, owner) {
@@ -11,6 +12,9 @@ void TLabel::SetCaption(const QString& caption) {
     setText(caption);
     if (m_autoSize) {
         adjustSize();
+        qs::KeepInWindow(this);
+    } else {
+        qs::GrowToText(this);
     }
 }
 
@@ -27,5 +31,7 @@ void TLabel::SetBold(bool bold) {
     setFont(f);
     if (m_autoSize) {
         adjustSize();
+    } else {
+        qs::GrowToText(this);
     }
 }

@@ -25,7 +25,17 @@ public:
         painter->drawLine(r.bottomLeft(), r.bottomRight());
         painter->restore();
     }
+    // Rows keep room below the descenders (and an underscore) for the grid line.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + kRowRoom));
+        return size;
+    }
+    static constexpr int kRowRoom = 4;
 };
+
+// Room a cell keeps beside its text: the item's margins and the grid line.
+constexpr int kCellMargin = 8;
 } // namespace
 
 TListItem::TListItem(TListView* owner) : m_owner(owner) {}
@@ -90,6 +100,7 @@ TListView::~TListView() {
 }
 
 void TListView::ClearColumns() {
+    m_need.clear();
     setColumnCount(0);
     setHeaderLabels({});
 }
@@ -112,7 +123,31 @@ void TListView::SetColumnWidth(int index, int width) {
     if (width == -2) {
         width = header()->sectionSizeHint(index) + 8;
     }
+    if (width > 0) { // a hidden column stays hidden
+        const auto at = static_cast<size_t>(index);
+        const int values = at < m_need.size() ? m_need[at] : 0;
+        width = std::max({width, header()->sectionSizeHint(index), values});
+    }
     setColumnWidth(index, qMax(0, width));
+}
+
+// Widens the columns whose width is too small for a text of the item.
+void TListView::FitColumns(const QTreeWidgetItem& item) {
+    const QFontMetrics fm(font());
+    const int n = std::min(item.columnCount(), columnCount());
+    if (static_cast<int>(m_need.size()) < columnCount()) {
+        m_need.resize(static_cast<size_t>(columnCount()), 0);
+    }
+    for (int i = 0; i < n; ++i) {
+        const int need = fm.horizontalAdvance(item.text(i)) + kCellMargin;
+        int& widest = m_need[static_cast<size_t>(i)];
+        if (need > widest) {
+            widest = need;
+            if (columnWidth(i) > 0 && columnWidth(i) < need) {
+                setColumnWidth(i, need);
+            }
+        }
+    }
 }
 
 int TListView::ColumnWidth(int index) const {
@@ -153,6 +188,7 @@ void TListView::AddItem(const QStringList& texts) {
         item->setText(i, texts[i]);
     }
     item->m_subItems = texts.isEmpty() ? 0 : static_cast<int>(texts.size()) - 1;
+    FitColumns(*item);
     m_pending.push_back(item);
     if (!m_flushTimer.isActive()) {
         const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : m_flushSpacing;
@@ -189,6 +225,7 @@ void TListView::ClearItems() {
     m_flushTimer.stop();
     qDeleteAll(std::exchange(m_pending, {}));
     clear();
+    m_need.assign(m_need.size(), 0);
 }
 
 void TListView::SetSelected(TListItem* item) {
@@ -226,5 +263,8 @@ void TListView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TListView::ItemChanged(TListItem* item, TItemChange change) {
+    if (change == ctText) {
+        FitColumns(*item);
+    }
     qs::Fire(OnChange, this, item, change);
 }

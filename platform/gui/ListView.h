@@ -46,6 +46,7 @@ public:
     ~TListView() override;
 
     // Columns. A width of 0 hides the column (its cells still hold data); -2 fits the header.
+    // A shown column is never narrower than its header's caption or the widest text put into it.
     int ColumnCount() const { return columnCount(); }
     void ClearColumns();
     void AddColumn(const QString& caption, int width = -2);
@@ -82,6 +83,7 @@ private:
     void SelectionChanged();
     void ItemChanged(TListItem* item, TItemChange change);
     int IndexOf(const TListItem* item) const;
+    void FitColumns(const QTreeWidgetItem& item);
 
     static constexpr qint64 kFlushInterval = 60; // ms, at least between batches
     static constexpr qint64 kFlushShare = 10;    // and ten times as long as the last one took
@@ -93,4 +95,5 @@ private:
     QElapsedTimer m_lastFlush;
 
     TListItem* m_selected = nullptr;
+    std::vector<int> m_need; // per column, the width its widest text needs
 };

@@ -3,6 +3,7 @@
 // or by code. Buttons with the same parent exclude each other.
 
 #include "Control.h"
+#include "TextFit.h"
 
 #include <QRadioButton>
 
@@ -14,7 +15,10 @@ public:
     bool Checked() const { return isChecked(); }
     void SetChecked(bool checked) { setChecked(checked); }
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        qs::GrowToText(this);
+    }
 
     TNotifyEvent OnClick;
 };

@@ -93,4 +93,5 @@ void TRadioGroup::Rebuild() {
         const QSignalBlocker quiet(m_group);
         m_group->button(selected)->setChecked(true);
     }
+    qs::GrowToText(this);
 }

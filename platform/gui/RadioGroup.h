@@ -4,6 +4,7 @@
 
 #include "Control.h"
 #include "Strings.h"
+#include "TextFit.h"
 
 #include <QGroupBox>
 #include <memory>
@@ -23,7 +24,10 @@ public:
     int Columns() const { return m_columns; }
     void SetColumns(int columns);
     QString Caption() const { return title(); }
-    void SetCaption(const QString& caption) { setTitle(caption); }
+    void SetCaption(const QString& caption) {
+        setTitle(caption);
+        qs::GrowToText(this);
+    }
 
     TNotifyEvent OnClick;
 

@@ -2,6 +2,7 @@
 // TStaticText: a text in a sunken frame, centred.
 
 #include "Control.h"
+#include "TextFit.h"
 
 #include <QLabel>
 
@@ -10,5 +11,8 @@ public:
     explicit TStaticText(TComponent* owner, TWinControl* parent = nullptr);
 
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption) {
+        setText(caption);
+        qs::GrowToText(this);
+    }
 };

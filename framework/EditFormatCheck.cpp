@@ -14,17 +14,34 @@
 namespace qs {
 namespace {
 
-// The leading decimal real of the text (sign, digits, fraction); 0 when it starts with none.
-double LeadingReal(const std::string& s) {
+bool IsDigitAt(const std::string& s, std::size_t n) {
+    return n < s.size() && std::isdigit(static_cast<unsigned char>(s[n]));
+}
+
+// The leading decimal real of the text (sign, digits, fraction and, with exponent, an exponent as
+// a real number's text carries it: "7e-1" is 0.7); 0 when it starts with none.
+double LeadingReal(const std::string& s, bool exponent) {
     std::size_t n = 0;
     if (n < s.size() && (s[n] == '-' || s[n] == '+')) {
         ++n;
     }
     const std::size_t digits = n;
-    while (n < s.size() && (std::isdigit(static_cast<unsigned char>(s[n])) || s[n] == '.')) {
+    while (IsDigitAt(s, n) || (n < s.size() && s[n] == '.')) {
         ++n;
     }
-    return n == digits ? 0.0 : std::strtod(s.substr(0, n).c_str(), nullptr);
+    if (n == digits) {
+        return 0.0;
+    }
+    if (exponent && n + 1 < s.size() && (s[n] == 'e' || s[n] == 'E')) {
+        const std::size_t sign = s[n + 1] == '-' || s[n + 1] == '+' ? 1 : 0;
+        if (IsDigitAt(s, n + 1 + sign)) {
+            n += 1 + sign;
+            while (IsDigitAt(s, n)) {
+                ++n;
+            }
+        }
+    }
+    return std::strtod(s.substr(0, n).c_str(), nullptr);
 }
 
 // A bound cut toward zero and taken as an unsigned 32-bit value.
@@ -91,7 +108,8 @@ std::string CheckFormatText(const EditFormat& f, const std::string& text) {
     case 'f':
     case 'i':
     case 'u': {
-        const double v = LeadingReal(text);
+        // The value the text sends: a real number's exponent counts, an integer reads its digits.
+        const double v = LeadingReal(text, f.conversion == 'f');
         return v < f.minimum || v > f.maximum ? RangeMessage(f.minimum, f.maximum) : std::string();
     }
     case 'n':

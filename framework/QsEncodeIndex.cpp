@@ -75,10 +75,13 @@ void AddMac(OidVector& out, const std::string& text) {
     AddOctets(out, octets, false);
 }
 
-// The first 16 octets, no length; fewer give nothing.
-void AddIPv6(OidVector& out, const std::string& text) {
+// The first 16 octets, no length, fewer giving nothing; an implied last key is every octet, as
+// a row's instance read gives it.
+void AddIPv6(OidVector& out, const std::string& text, bool implied) {
     const QsOctets octets = ParseHexText(text);
-    if (octets.size() >= 16) {
+    if (implied) {
+        AddOctets(out, octets, false);
+    } else if (octets.size() >= 16) {
         AddOctets(out, QsOctets(octets.begin(), octets.begin() + 16), false);
     }
 }
@@ -131,7 +134,7 @@ OidVector EncodeKey(std::uint32_t syntax, const std::string& text, bool lengthFi
         AddOctets(out, QsOctets(text.begin(), text.end()), lengthFirst);
         break;
     case SYN_IPV6ADDRESS:
-        AddIPv6(out, text);
+        AddIPv6(out, text, !lengthFirst);
         break;
     case SYN_INETADDRESS:
         AddInet(out, text);

@@ -1,6 +1,7 @@
 // One blocking exchange on a library session, the outcome of a request as the library's callback
 // tells it, and the replies a session could not read.
 #include "SnmpAdapterLib.h"
+#include "SnmpStandIn.h"
 
 #include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/net-snmp-config.h>
@@ -34,10 +35,10 @@ int OnBlockingReply(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* magic
     BlockingWait& wait = *it->second;
     wait.done = true;
     const int reason = ReasonOf(op, pdu);
-    wait.reply.status = reason == status::AsyncResponse ? static_cast<int>(pdu->errstat) : reason;
     if (reason == status::AsyncResponse) {
-        wait.reply.errorIndex = static_cast<int>(pdu->errindex);
-        wait.reply.vbs = DecodeVarBinds(pdu->variables);
+        wait.reply = ReplyOfResponse(pdu->errstat, pdu->errindex, DecodeVarBinds(pdu->variables));
+    } else {
+        wait.reply.status = reason;
     }
     return 1;
 }

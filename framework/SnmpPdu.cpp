@@ -1,5 +1,6 @@
 // PDU building and binding decoding for the SNMP adapter.
 #include "SnmpAdapterLib.h"
+#include "SnmpStandIn.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -159,3 +160,17 @@ std::vector<SnmpVarBind> NamesOnly(const std::vector<SnmpVarBind>& vbs) {
 }
 
 } // namespace qs::detail
+
+namespace qs {
+
+SnmpReply ReplyOfResponse(long errorStatus, long errorIndex, std::vector<SnmpVarBind> vbs) {
+    SnmpReply reply;
+    reply.status =
+        errorStatus >= 0 && errorStatus <= 18 ? static_cast<int>(errorStatus) : status::UnknownAgentError;
+    const auto count = static_cast<long>(vbs.size());
+    reply.errorIndex = errorIndex >= 0 && errorIndex <= count ? static_cast<int>(errorIndex) : 0;
+    reply.vbs = std::move(vbs);
+    return reply;
+}
+
+} // namespace qs

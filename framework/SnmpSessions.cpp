@@ -1,5 +1,6 @@
 // The adapter's session cache, blocking and asynchronous sends, and the pending-events step.
 #include "SnmpAdapterLib.h"
+#include "SnmpStandIn.h"
 
 #include <net-snmp/library/large_fd_set.h>
 #include <net-snmp/net-snmp-config.h>
@@ -372,9 +373,7 @@ int OnLibraryCallback(int op, netsnmp_session*, int, netsnmp_pdu* pdu, void* mag
 void Deliver(PendingRecord& record, int reason, const netsnmp_pdu* pdu) {
     SnmpReply reply;
     if (reason == status::AsyncResponse) {
-        reply.status = static_cast<int>(pdu->errstat);
-        reply.errorIndex = static_cast<int>(pdu->errindex);
-        reply.vbs = detail::DecodeVarBinds(pdu->variables);
+        reply = ReplyOfResponse(pdu->errstat, pdu->errindex, detail::DecodeVarBinds(pdu->variables));
     } else {
         reply.status = reason;
         reply.vbs = detail::NamesOnly(record.vbs);
@@ -481,6 +480,9 @@ int OpenSessions(const SnmpTarget& target) {
 }
 
 SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs) {
+    if (detail::CurrentStandIn() != nullptr) {
+        return detail::StandInBlocking(target, kind, vbs);
+    }
     SnmpReply reply;
     reply.vbs = detail::NamesOnly(vbs);
     SessionPair* pair = Prepare(target, kind, reply.status, true);
@@ -499,6 +501,9 @@ SnmpReply SendBlocking(const SnmpTarget& target, PduKind kind, const std::vector
 
 int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarBind>& vbs,
               AsyncHandler handler, std::weak_ptr<void> owner) {
+    if (detail::CurrentStandIn() != nullptr) {
+        return detail::StandInAsync(target, kind, vbs, std::move(handler), std::move(owner));
+    }
     int failure = status::Success;
     SessionPair* pair = Prepare(target, kind, failure, false);
     if (!pair) {
@@ -537,7 +542,7 @@ int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<SnmpVarB
 }
 
 void ProcessPendingEvents() {
-    if (g_inPump) {
+    if (g_inPump || detail::StandInPump()) {
         return;
     }
     g_inPump = true;
@@ -561,7 +566,7 @@ void ProcessPendingEvents() {
 }
 
 bool HasOutstandingRequests() {
-    return !g_records.empty();
+    return !g_records.empty() || detail::StandInOutstanding();
 }
 
 std::vector<int> AsyncSocketDescriptors() {

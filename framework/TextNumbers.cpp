@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -89,7 +90,11 @@ double StrToDouble(const std::string& text) {
 
 std::string DoubleToText(double value) {
     char buf[64];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (std::isfinite(value) && !std::isfinite(StrToDouble(std::string(buf, result.ptr)))) {
+        // Near the largest double, 15 digits round past it: the text would read back as infinite.
+        result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 17);
+    }
     std::string out(buf, result.ptr);
     for (char& c : out) {
         if (c == 'e') {

@@ -12,5 +12,6 @@ krs_library(qs_snmp NO_WIDGETS
         SnmpLibrary.cpp
         SnmpPdu.cpp
         SnmpSessions.cpp
+        SnmpStandIn.cpp
     LIBS qs_core Qt6::Core NetSnmp::netsnmp
 )

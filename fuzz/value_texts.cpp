@@ -1,5 +1,7 @@
 // The value texts of every syntax: a received value of any type read by a variable of any syntax,
-// its text sent back, an arbitrary text sent, and the byte forms of both.
+// its text sent back, an arbitrary text sent, and the byte forms of both. Round trips: a received
+// value's text, sent and read again, gives the same text; its byte form, turned into text and
+// back, gives the same bytes.
 #include "FuzzInput.h"
 #include "QsByteForms.h"
 #include "QsException.h"
@@ -7,6 +9,8 @@
 #include "SyntaxChoice.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -34,15 +38,30 @@ SnmpValue ValueFrom(qs::fuzz::FuzzInput& in) {
     return v;
 }
 
-void SendText(QsSNMPVar& var, const std::string& text) {
+void Expect(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "value texts: %s\n", what);
+        std::abort();
+    }
+}
+
+// The text sent, read back as the value that went out, reads as the text (for a text that a
+// received value gave; the empty text of a value too short for its syntax is no value to send).
+void SendText(QsSNMPVar& var, const std::string& text, bool received) {
     var.Value = text;
     try {
-        FillVb(var);
+        const SnmpValue sent = FillVb(var);
+        Expect(!received || text.empty() || StoreVbText(var, sent) == text,
+               "a received value's text sent reads the same");
     } catch (const QsException&) {
     }
     try {
         const QsOctets octets = TextToOctets(text, var.Syntax);
-        OctetsToText(octets, var.Syntax);
+        const std::string again = OctetsToText(octets, var.Syntax);
+        // For a received value's text; any other text may have no byte form that reads back (an
+        // inetaddress text that is no dotted address, a plain text cut at a zero character).
+        Expect(!received || text.find('\0') != std::string::npos || TextToOctets(again, var.Syntax) == octets,
+               "a byte form's text reads back as the bytes");
     } catch (const QsException&) {
     }
 }
@@ -56,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int position = in.Byte();
     const SnmpValue value = ValueFrom(in);
     try {
-        SendText(var, StoreVbText(var, value));
+        SendText(var, StoreVbText(var, value), true);
     } catch (const QsException&) {
     }
     try {
@@ -64,6 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ExtractPart(value.bytes, position, var.Syntax);
     } catch (const QsException&) {
     }
-    SendText(var, in.Rest());
+    SendText(var, in.Rest(), false);
     return 0;
 }

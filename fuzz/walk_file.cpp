@@ -1,8 +1,10 @@
 // krs-sim's data files: any text read as a walk file and, when it loads, written back and read
-// again.
+// again, which must load and hold the same values.
 #include "FuzzInput.h"
 #include "WalkFile.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     krssim::saveWalk(out, store);
     std::istringstream again(out.str());
     krssim::MibStore reread;
-    krssim::loadWalk(again, "saved.walk", reread, error);
+    if (!krssim::loadWalk(again, "saved.walk", reread, error) || reread.values() != store.values()) {
+        std::fprintf(stderr, "walk file: a saved walk does not read back as saved: %s\n", error.c_str());
+        std::abort();
+    }
     return 0;
 }

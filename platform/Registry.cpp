@@ -44,6 +44,19 @@ bool IsRootSection(std::string_view line) {
            EqualsNoCase(TrimView(line.substr(1, close - 1)), kRoot);
 }
 
+// A key name a line of the file holds as it stands: no line break or other control character,
+// no "=" (which ends the name), and no blank, ";" (a comment) or "[" (a section) at its start.
+// Another name would be written but never read back as this key.
+bool FileCanHold(const std::string& key) {
+    for (const char c : key) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || c == '=') {
+            return false;
+        }
+    }
+    return key.empty() || (key.front() != ' ' && key.front() != ';' && key.front() != '[');
+}
+
 // Where the new line goes: after the first root section line, ended as that line is ended. A file
 // without the section gets the section line too, at its end.
 std::string WithKeyLine(const std::string& content, const std::string& line) {
@@ -96,7 +109,7 @@ std::string RegistryKey::FileName() {
 std::optional<RegistryKey> RegistryKey::Open(const std::string& path, bool create) {
     const std::string file = FileName();
     const std::string key = KeyName(path);
-    if (!KeyExists(file, key) && (!create || !CreateKey(file, key))) {
+    if (!KeyExists(file, key) && (!create || !FileCanHold(key) || !CreateKey(file, key))) {
         return std::nullopt;
     }
     return RegistryKey(key);

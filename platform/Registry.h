@@ -15,7 +15,9 @@ namespace qs {
 class RegistryKey {
 public:
     // Opens a key below HKEY_LOCAL_MACHINE, such as "\SOFTWARE\Torvik\Modules\HelpPath".
-    // With create, a missing key is created (empty); otherwise a missing key does not open.
+    // With create, a missing key is created (empty); otherwise a missing key does not open. A
+    // name the file cannot hold on one line (a line break, "=", a leading blank, ";" or "[") is
+    // never created: it does not open.
     static std::optional<RegistryKey> Open(const std::string& path, bool create);
 
     // The string value of that name; empty when the key has no such value.

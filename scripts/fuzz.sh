@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz harnesses with clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer
 # into build-fuzz/ (or $KRS_FUZZ_BUILD_DIR) and runs each for the given seconds (default 60), or
-# only the harnesses named after the seconds. Each run grows fuzz/corpus/<harness>/, which is then
-# merged down to the inputs that add coverage. A crash input is kept in the corpus too, so the
-# normal build's replay test fails until the fault is mended; the script then exits with 1.
+# only the harnesses named after the seconds. The inputs of a run that add coverage to
+# fuzz/corpus/<harness>/ are added to it; nothing there is ever deleted, so the normal build's
+# replay of the corpus stays what it was plus what is new. A crash input is kept in the corpus
+# too, so the replay test fails until the fault is mended. The script exits with 1 when any
+# harness ends otherwise than by its time running out, with or without a crash file (a start-up
+# error, a leak checker that cannot run, a missing program), and prints a line per harness:
+# seconds run, inputs run, inputs added, corpus size, outcome.
 #   scripts/fuzz.sh [seconds] [harness...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -42,47 +46,85 @@ cmake --build "$build" --target krs_fuzzers --parallel "${KRS_FUZZ_JOBS:-4}"
 
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
-    for f in "$build"/fuzz/fuzz_*; do
-        harnesses+=("$(basename "$f" | sed 's/^fuzz_//')")
-    done
+    # The harnesses the source declares, not whatever programs an older build left behind.
+    mapfile -t harnesses < <(sed -n 's/^krs_fuzzer(\([a-z0-9_]*\).*/\1/p' "$top/fuzz/CMakeLists.txt")
 fi
 
-# Inputs stay short so that the checked-in corpus stays small; libFuzzer writes its job logs here.
+# Inputs stay short so that the checked-in corpus stays small.
 maxlen=${KRS_FUZZ_MAX_LEN:-512}
 cd "$build"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ASAN_OPTIONS=detect_leaks=1
 failed=()
+table=()
+
+# Names a harness among the failed ones, once.
+fail() {
+    [[ " ${failed[*]} " == *" $1 "* ]] || failed+=("$1")
+}
+
+# Adds to the corpus the inputs of the run that add coverage to it, by name (libFuzzer names an
+# input by its content's hash), never removing or replacing a file; prints how many were added.
+merge_new() {
+    local h=$1 corpus=$2 work=$3 merged=$build/merged/$1 added=0
+    rm -rf "$merged" && mkdir -p "$merged"
+    find "$corpus" -maxdepth 1 -type f -exec cp -p {} "$merged"/ \;
+    if ! "$build/fuzz/fuzz_$h" -merge=1 -timeout=10 -max_len="$maxlen" "$merged" "$work" \
+        >"$build/$h.merge.log" 2>&1; then
+        echo "   $h: merging failed: see $build/$h.merge.log" >&2
+        echo 0
+        return 1
+    fi
+    for f in "$merged"/*; do
+        [ -e "$f" ] || continue
+        if [ ! -e "$corpus/$(basename "$f")" ]; then
+            cp "$f" "$corpus"/ && added=$((added + 1))
+        fi
+    done
+    echo "$added"
+}
+
 for h in "${harnesses[@]}"; do
     corpus=$top/fuzz/corpus/$h
     work=$build/corpus/$h
     crashes=$build/crashes/$h
+    log=$build/$h.log
     mkdir -p "$corpus"
     rm -rf "$work" "$crashes" && mkdir -p "$work" "$crashes"
     echo "== $h: ${seconds}s"
     status=0
-    "$build/fuzz/fuzz_$h" -max_total_time="$seconds" -timeout=10 -max_len="$maxlen" -rss_limit_mb=2048 -jobs=1 -workers=1 \
-        -print_final_stats=1 -artifact_prefix="$crashes/" "$work" "$corpus" 2>"$build/$h.log" || status=$?
-    grep -E "^(stat::number_of_executed_units|stat::new_units_added|SUMMARY)" "$build/$h.log" || true
-    # Keep the inputs that add coverage (of the checked-in ones and what this run found) and every
-    # input that once crashed a harness.
-    merged=$build/merged/$h
-    rm -rf "$merged" && mkdir -p "$merged"
-    "$build/fuzz/fuzz_$h" -merge=1 -timeout=10 -max_len="$maxlen" "$merged" "$corpus" "$work" >/dev/null 2>&1 || true
-    if [ -n "$(ls -A "$merged")" ]; then
-        find "$corpus" -type f ! -name 'crash-*' ! -name 'timeout-*' ! -name 'leak-*' ! -name 'oom-*' -delete
-        cp "$merged"/* "$corpus"/
+    started=$SECONDS
+    if [ -x "$build/fuzz/fuzz_$h" ]; then
+        # The checked-in corpus is read, never written: new inputs go to the work folder.
+        "$build/fuzz/fuzz_$h" -max_total_time="$seconds" -timeout=10 -max_len="$maxlen" -rss_limit_mb=2048 \
+            -print_final_stats=1 -artifact_prefix="$crashes/" "$work" "$corpus" >"$log" 2>&1 || status=$?
+    else
+        echo "no program $build/fuzz/fuzz_$h" >"$log"
+        status=127
+    fi
+    ran=$((SECONDS - started))
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    outcome=clean
+    if [ $status -ne 0 ] || [ -z "$runs" ]; then
+        outcome="ended abnormally (status $status): see $log"
+        grep -E "^SUMMARY|ERROR" "$log" | head -3 || true
+        fail "$h"
     fi
     for c in "$crashes"/*; do
         [ -e "$c" ] || continue
         cp "$c" "$corpus/" && echo "   kept $(basename "$c") in fuzz/corpus/$h"
-        failed+=("$h")
+        outcome="found $(basename "$c")"
+        fail "$h"
     done
-    if [ $status -ne 0 ]; then
-        echo "   $h stopped with status $status: see $build/$h.log"
-    fi
+    added=$(merge_new "$h" "$corpus" "$work") || fail "$h"
+    size=$(find "$corpus" -type f | wc -l)
+    table+=("$(printf '%-14s %5ss %10s runs %5s added %6s in corpus  %s' "$h" "$ran" "${runs:-0}" "$added" \
+        "$size" "$outcome")")
+    echo "   ${table[-1]}"
 done
+echo
+printf '%s\n' "${table[@]}"
 if [ ${#failed[@]} -gt 0 ]; then
-    echo "Faults found by: ${failed[*]}"
+    echo "Harnesses that failed: ${failed[*]}"
     exit 1
 fi

@@ -9,4 +9,4 @@ build=${KRS_ASAN_BUILD_DIR:-$top/build-asan}
 KRS_BUILD_DIR=$build "$top/scripts/build.sh" -DKRS_SANITIZE=ON
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
-ctest --output-on-failure -j"$(nproc)" --timeout 600
+ctest --output-on-failure -j"${CTEST_PARALLEL_LEVEL:-$(nproc)}" --timeout 600

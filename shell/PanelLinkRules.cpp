@@ -7,7 +7,8 @@ namespace qs {
 int PortStatusByte(const std::string& valueText, int port) {
     const std::size_t first = static_cast<std::size_t>(2 * port + 62);
     const std::string digits = first < valueText.size() ? valueText.substr(first, 2) : std::string();
-    if (digits.find_first_of(" +-$xX") != std::string::npos) {
+    // Two hex digits exactly: half a byte at the end of the text is no status byte.
+    if (digits.size() != 2 || digits.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos) {
         throw EConvertError("'" + digits + "' is not a valid integer value");
     }
     return StrToInt("$" + digits);

@@ -256,7 +256,9 @@ std::string valueText(const Value& value) {
 std::string formatValue(const Value& value) {
     switch (value.type) {
     case Type::OctetString: {
-        if (!printable(value.bytes)) {
+        // A line break is written in hex: a directive line has no continuation lines, and a
+        // carriage return would not survive the reading of lines.
+        if (!printable(value.bytes) || value.bytes.find_first_of("\r\n") != std::string::npos) {
             return value.bytes.empty() ? "\"\"" : "Hex-STRING: " + hexText(value.bytes);
         }
         std::string text = "STRING: \"";

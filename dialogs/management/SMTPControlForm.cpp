@@ -123,10 +123,19 @@ void TSMTPControlForm::Btn_RefreshClick() {
     SmtpRequest->Refresh();
 }
 
+// An empty server or port stops Set: the message in the status bar and in a box, the focus on the
+// empty edit.
 bool TSMTPControlForm::CheckRequiredValues() {
-    if (Ed_SourceAddress->Text().isEmpty() || Ed_SourcePort->Text().isEmpty()) {
-        StatusOut().Show(QStringLiteral("Please Input Value!"));
-        return false;
+    for (TEdit* edit : {Ed_SourceAddress, Ed_SourcePort}) {
+        if (edit->Text().isEmpty()) {
+            const QString message = QStringLiteral("Please Input Value!");
+            StatusOut().Show(message);
+            ShowMessage(message);
+            if (edit->isEnabled()) {
+                edit->SetFocus();
+            }
+            return false;
+        }
     }
     return true;
 }

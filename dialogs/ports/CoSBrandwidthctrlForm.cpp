@@ -12,7 +12,6 @@
 #include "RowSelection.h"
 #include "StaticText.h"
 #include "StatusBar.h"
-#include "StrToInt.h"
 #include "TableLayout.h"
 
 TCoSBrandwidthctrlForm* CoSBrandwidthctrlForm = nullptr;
@@ -217,10 +216,15 @@ void TCoSBrandwidthctrlForm::ListView1Click() {
     }
 }
 
+// A rate that is no whole number is refused as one out of range, in a box with the focus on it.
 bool TCoSBrandwidthctrlForm::CheckRateInput() {
-    const int rate = qs::StrToInt(rateEdit->Text().toStdString());
-    if (!NOLIMITRBT->Checked() && (rate > kHighestRate || rate < kLowestRate)) {
+    bool number = false;
+    const int rate = rateEdit->Text().trimmed().toInt(&number);
+    if (!NOLIMITRBT->Checked() && (!number || rate > kHighestRate || rate < kLowestRate)) {
         ShowMessage(QStringLiteral("Please input a number between 64 and 1024000!"));
+        if (rateEdit->isEnabled()) {
+            rateEdit->SetFocus();
+        }
         return false;
     }
     TXText->SetCaption(NOLIMITRBT->Checked() ? QStringLiteral("0") : QString::number(rate));

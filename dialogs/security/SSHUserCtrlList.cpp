@@ -114,8 +114,16 @@ void TSSHUserCtrlList::lvDataClick() {
     }
 }
 
+// The user name is the row's instance: an empty one would name no account and is refused.
 bool TSSHUserCtrlList::WriteFromEditor() {
     if (RequestsEnded()) {
+        return false;
+    }
+    if (Editor->edtUserName->Text().isEmpty()) {
+        ShowMessage(QStringLiteral("Please input the user name."));
+        if (Editor->edtUserName->isEnabled()) {
+            Editor->edtUserName->SetFocus();
+        }
         return false;
     }
     const bool hostBased = Editor->HostBased();

@@ -414,14 +414,16 @@ bool VlanBlockTableForm::BlocksValid() {
     return true;
 }
 
-// The bridge priority goes in steps of 4096: rounded down, so 0 stays 0.
+// The bridge priority goes in steps of 4096: rounded down, so 0 stays 0. A text that is no
+// number is left as typed, for the write's own check to refuse in a box.
 void VlanBlockTableForm::RoundPriority() {
     if (config_.priorityColumn < 0) {
         return;
     }
     auto* edit = dynamic_cast<TEdit*>(Editor(config_.priorityColumn));
-    const int priority = StrToInt(edit->Text());
-    if (priority >= 0 && priority % kPriorityStep != 0) { // a negative text is left to be refused
+    bool number = false;
+    const int priority = edit->Text().trimmed().toInt(&number);
+    if (number && priority >= 0 && priority % kPriorityStep != 0) { // a negative text is left to be refused
         edit->SetText(QString::number(priority - priority % kPriorityStep));
     }
 }

@@ -261,3 +261,23 @@ TEST(NumList, ParsesCountsAndChecksRanges) {
 
 } // namespace
 } // namespace qs
+
+// The range check judges the number the text sends: a real number's exponent counts, so "1e11"
+// is out of a range up to 10 and "7e-1" (0.7) inside one from 0.5; an integer reads its digits.
+TEST(EditFormat, RangeCheckJudgesTheNumberTheTextSends) {
+    struct Case {
+        const char* format;
+        const char* text;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"%f{n0.5x10}", "5", false},   {"%f{n0.5x10}", "1e11", true}, {"%f{n0.5x10}", "7e-1", false},
+        {"%f{n0.5x10}", "2E+1", true}, {"%f{n0.5x10}", "1e-3", true}, {"%f{n0.5x10}", "1e", false},
+        {"%f{n0.5x10}", "11", true},   {"%f{n0.5x10}", "-1", true},   {"%i{n1x100}", "50", false},
+        {"%i{n1x100}", "101", true},   {"%u{n0x10}", "7", false},
+    };
+    for (const Case& c : cases) {
+        const std::string message = qs::CheckFormatText(qs::ParseEditFormat(c.format), c.text);
+        EXPECT_EQ(!message.empty(), c.refused) << c.format << " " << c.text << ": " << message;
+    }
+}

@@ -156,6 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{SYN_DISPLAYSTR, kLast, true, "AB", "65.66"},
         EncodeCase{SYN_IPV6ADDRESS, kLast, false, SIXTEEN_HEX, SIXTEEN},
         EncodeCase{SYN_IPV6ADDRESS, kLast, false, "FE80", ""},
+        // An implied last address key is every octet it was read from, as the row names it.
+        EncodeCase{SYN_IPV6ADDRESS, kLast, true, "FE80", "254.128"},
+        EncodeCase{SYN_IPV6ADDRESS, kLast, true, SIXTEEN_HEX "0102", SIXTEEN ".1.2"},
         EncodeCase{SYN_INETADDRESS, kLast, false, "10.1.2.3", "4.10.1.2.3"},
         EncodeCase{SYN_INETADDRESS, kLast, false, SIXTEEN_HEX, "16." SIXTEEN},
         EncodeCase{SYN_INETADDRESS, kLast, false, SIXTEEN_HEX "%25", "17." SIXTEEN ".25"}));

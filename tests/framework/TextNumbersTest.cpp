@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -61,6 +63,20 @@ TEST(TextNumbers, DoublesIgnoreTheProcessLocale) {
     EXPECT_EQ(qs::DoubleToText(-2), "-2");
     EXPECT_EQ(qs::DoubleToText(1e20), "1E+20");
     EXPECT_EQ(qs::DoubleToText(123456789012345678.0), "1.23456789012346E+17");
+}
+
+// A finite value's text reads back as a finite value, also next to the largest double, where 15
+// digits would round past it.
+TEST(TextNumbers, FiniteDoublesReadBackFinite) {
+    const double cases[] = {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                            1.7976931348623e308, std::numeric_limits<double>::min(), 1e308};
+    for (const double v : cases) {
+        const std::string text = qs::DoubleToText(v);
+        EXPECT_TRUE(std::isfinite(qs::StrToDouble(text))) << text;
+        EXPECT_EQ(qs::DoubleToText(qs::StrToDouble(text)), text);
+    }
+    EXPECT_EQ(qs::DoubleToText(1e308), "1E+308");
+    EXPECT_EQ(qs::DoubleToText(std::numeric_limits<double>::max()), "1.7976931348623157E+308");
 }
 
 } // namespace

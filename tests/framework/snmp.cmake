@@ -13,6 +13,7 @@ krs_test(qs_session_tests
 )
 krs_test(qs_request_tests
     SOURCES
+        AgentErrorStatusTest.cpp
         BlockingActionTest.cpp
         FakeAgent.cpp
         QsSNMPRequestUnitTest.cpp

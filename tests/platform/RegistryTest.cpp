@@ -103,3 +103,22 @@ TEST_F(Registry, FileWithoutTheSectionGetsItAtTheEnd) {
 }
 
 } // namespace
+
+// A key name no line of the file can hold is not created, so the file keeps every other key's
+// values and nothing is written that would read back as another key or none.
+TEST_F(Registry, KeyNamesTheFileCannotHoldAreNotCreated) {
+    const std::string content = "[HKEY_LOCAL_MACHINE]\nSOFTWARE\\Torvik\\Modules\\HelpPath\\Path=/opt/help\n";
+    const char* const names[] = {
+        "\\SOFTWARE\\A\nB", "\\SOFTWARE\\A\n[Other]\nB", "\\SOFTWARE\\A=B",  "\\ SOFTWARE\\A",
+        "\\;SOFTWARE\\A",   "\\[SOFTWARE]\\A",           "\\SOFTWARE\\A\rB", "\\SOFTWARE\\A\tB",
+    };
+    for (const char* name : names) {
+        dir.Write("sub/registry.ini", content);
+        EXPECT_FALSE(qs::RegistryKey::Open(name, true)) << name;
+        EXPECT_EQ(dir.Read("sub/registry.ini"), content) << name;
+    }
+    EXPECT_TRUE(qs::RegistryKey::Open("\\SOFTWARE\\Odd Name;x,y\\A-B", true));
+    EXPECT_TRUE(qs::RegistryKey::Open("\\SOFTWARE\\Odd Name;x,y\\A-B", false));
+    EXPECT_EQ(qs::RegistryKey::Open("\\SOFTWARE\\Torvik\\Modules\\HelpPath", false)->ReadString("Path"),
+              "/opt/help");
+}

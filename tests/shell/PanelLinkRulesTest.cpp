@@ -45,6 +45,10 @@ TEST(PanelLinkRules, MissingOrMalformedBytesRaise) {
     EXPECT_THROW(qs::PortStatusByte(text, 9), qs::EConvertError);
     text.replace(2 * 40, 2, "-1");
     EXPECT_THROW(qs::PortStatusByte(text, 9), qs::EConvertError);
+    // Half a byte at the end of the text, or a digit beside a blank, is no status byte.
+    EXPECT_THROW(qs::PortStatusByte(std::string(64, '0') + "A", 1), qs::EConvertError);
+    EXPECT_THROW(qs::PortStatusByte(std::string(64, '0') + "A	", 1), qs::EConvertError);
+    EXPECT_EQ(qs::PortStatusByte(std::string(64, '0') + "aF", 1), 0xAF);
 }
 
 } // namespace

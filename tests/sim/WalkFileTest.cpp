@@ -131,6 +131,22 @@ TEST(WalkFileTest, SavedFileReadsBackToTheSameStore) {
     }
 }
 
+// Strings with line breaks, in a value or a column's default, are saved so that they read back.
+TEST(WalkFileTest, StringsWithLineBreaksReadBackAsSaved) {
+    MibStore first;
+    first.set({1, 3, 6, 1, 2, 1, 1, 5, 0}, Value::ofBytes("two\nlines"));
+    first.set({1, 3, 6, 1, 2, 1, 1, 6, 0}, Value::ofBytes("cr\r\nlf"));
+    first.rule({1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 3, 1, 1}).defaultValue = Value::ofBytes("\n");
+    std::stringstream saved;
+    saveWalk(saved, first);
+    MibStore second;
+    std::string error;
+    ASSERT_TRUE(loadWalk(saved, "b.walk", second, error)) << error << "\n" << saved.str();
+    EXPECT_EQ(first.values(), second.values());
+    ASSERT_TRUE(second.rules().contains({1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 3, 1, 1}));
+    EXPECT_EQ(second.rules().at({1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 3, 1, 1}).defaultValue, Value::ofBytes("\n"));
+}
+
 TEST(WalkFileTest, AFolderLoadsItsWalkFilesInNameOrderAndNamesAFaultyOne) {
     auto folder = std::filesystem::temp_directory_path() / ("walk-folder-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);

@@ -99,18 +99,20 @@ TEST_F(SmtpControlFormTest, SetSendsTheSettingsAndTheTestMailOnlyWhenAgreed) {
     }
 }
 
-TEST_F(SmtpControlFormTest, AnEmptyServerOrPortStopsSetInTheStatusBar) {
+TEST_F(SmtpControlFormTest, AnEmptyServerOrPortStopsSetInTheStatusBarAndABoxWithTheFocusOnIt) {
     Open();
     for (TEdit* edit : {dialog->Ed_SourcePort, dialog->Ed_SourceAddress}) {
         dialog->Btn_RefreshClick();
         Settle();
         Mark();
+        messages.boxes.clear();
         edit->SetText(QString());
         dialog->Btn_Set->Click();
         QTest::qWait(50);
         EXPECT_TRUE(Pdus().empty());
         EXPECT_EQ(dialog->StatusOut().Text(), QStringLiteral("Please Input Value!"));
-        EXPECT_TRUE(messages.boxes.isEmpty());
+        EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please Input Value!")});
+        EXPECT_EQ(dialog->focusWidget(), edit);
     }
 }
 

@@ -140,14 +140,12 @@ TEST_F(CoSBandwidthFormTest, NoLimitDisablesTheRateAndSelectingAnUnlimitedRowTic
 TEST_F(CoSBandwidthFormTest, RefusedRatesSendNothing) {
     struct Case {
         const char* typed;
-        const char* message; // null: the conversion error in the status panel
+        const char* message;
     };
+    const char* const range = "Please input a number between 64 and 1024000!";
     const Case cases[] = {
-        {"63", "Please input a number between 64 and 1024000!"},
-        {"1024001", "Please input a number between 64 and 1024000!"},
-        {"0", "Please input a number between 64 and 1024000!"},
-        {"", "Please input a rate number!"},
-        {"12k", nullptr},
+        {"63", range},  {"1024001", range},   {"0", range},  {"", "Please input a rate number!"},
+        {"12k", range}, {"1.2.3.4.5", range}, {"zz", range}, {"99999999999999999999", range},
     };
     OpenAndWait();
     for (const Case& c : cases) {
@@ -159,12 +157,7 @@ TEST_F(CoSBandwidthFormTest, RefusedRatesSendNothing) {
         dialog->EditButton->Click();
         QTest::qWait(50);
         EXPECT_TRUE(Sent().empty());
-        if (c.message) {
-            EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(c.message)});
-        } else {
-            EXPECT_TRUE(messages.boxes.isEmpty());
-            EXPECT_EQ(dialog->StatusOut().Text(), QStringLiteral("'12k' is not a valid integer value"));
-        }
+        EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(c.message)});
         EXPECT_TRUE(dialog->WalkComplete.Ready());
     }
     dialog->ListView1->SetSelected(nullptr);

@@ -133,6 +133,14 @@ TEST_F(SshUserCtrlListTest, ASetTheAgentRefusesKeepsTheEditDialogOpenWithWhatWas
     EXPECT_EQ(Sets(kUsers).size(), 1U) << "sent once, refused";
 }
 
+TEST_F(SshUserCtrlListTest, AnEmptyUserNameIsRefusedInABoxAndNothingIsSent) {
+    Select(kBackupRow);
+    EditWith([](TSSHUserCtrlEdit& e) { e.edtUserName->SetText(QString()); });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please input the user name.")});
+    EXPECT_TRUE(Sets(kUsers).empty());
+}
+
 TEST_F(SshUserCtrlListTest, TheEditDialogIsFreedWithTheList) {
     const QPointer<TSSHUserCtrlEdit> editor = dialog->Editor;
     for (int i = 0; i < 2; ++i) {

@@ -18,6 +18,7 @@
 #include "Layer2Dialogs.h"
 #include "ListView.h"
 #include "MainUnit.h"
+#include "MainWindowSim.h"
 #include "Menu.h"
 #include "MessageRecorder.h"
 #include "PageCommand.h"
@@ -110,33 +111,11 @@ bool OnlyWhatTheBaseSent(const std::vector<std::string>& sets, const std::vector
     return std::all_of(sent.begin(), sent.end(), [&](const std::string& v) { return measure.contains(v); });
 }
 
-class DialogGarbage : public ::testing::TestWithParam<int> {
+class DialogGarbage : public MainWindowSim, public testing::WithParamInterface<int> {
 protected:
     void SetUp() override {
-        qs::EnsureApplication();
-        setenv("KRS_REGISTRY_FILE", (folder_.path() + "/registry.ini").c_str(), 1);
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-        sim_ = std::make_unique<SimProcess>(qs::test::SimOptions{});
-        ASSERT_TRUE(sim_->start()) << sim_->lastError();
-        qs::InstallCatalogueMenu();
-        qs::InstallPageOpener();
-        qs::RegisterLayer2Dialogs(qs::Dialogs());
-        qs::RegisterSecurityDialogs(qs::Dialogs());
-        qs::RegisterAclDialogs(qs::Dialogs());
-        form_ = std::make_unique<TMainForm>(nullptr,
-                                            std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
-        MainForm = form_.get();
-        DefaultDevice.port = sim_->port();
-        DefaultSecurity.version = 1; // SNMPv2c
+        MainWindowSim::SetUp();
         DefaultTimeout = 100;
-    }
-    void TearDown() override {
-        MainForm = nullptr;
-        form_.reset();
-        DefaultSecurity = QsSNMPSecurity{};
-        std::filesystem::current_path(previousFolder_);
-        unsetenv("KRS_REGISTRY_FILE");
     }
 
     static void Pump(int ms) {
@@ -419,10 +398,6 @@ protected:
         return swept;
     }
 
-    qs::test::TempFolder folder_;
-    std::filesystem::path previousFolder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<TMainForm> form_;
     qs::MessageRecorder boxes_;
     std::ofstream* report_ = nullptr;
     int pressToken_ = 0;

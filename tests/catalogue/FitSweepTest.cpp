@@ -13,6 +13,7 @@
 #include "Layer2Dialogs.h"
 #include "ListView.h"
 #include "MainUnit.h"
+#include "MainWindowSim.h"
 #include "Menu.h"
 #include "MessageRecorder.h"
 #include "PageCommand.h"
@@ -180,34 +181,8 @@ private:
     }
 };
 
-class FitSweep : public ::testing::Test {
+class FitSweep : public MainWindowSim {
 protected:
-    void SetUp() override {
-        qs::EnsureApplication();
-        setenv("KRS_REGISTRY_FILE", (folder_.path() + "/registry.ini").c_str(), 1);
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-        sim_ = std::make_unique<SimProcess>();
-        ASSERT_TRUE(sim_->start()) << sim_->lastError();
-        qs::InstallCatalogueMenu();
-        qs::InstallPageOpener();
-        qs::RegisterLayer2Dialogs(qs::Dialogs());
-        qs::RegisterSecurityDialogs(qs::Dialogs());
-        qs::RegisterAclDialogs(qs::Dialogs());
-        form_ = std::make_unique<TMainForm>(nullptr,
-                                            std::vector<std::string>{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"});
-        MainForm = form_.get();
-        DefaultDevice.port = sim_->port();
-        DefaultSecurity.version = 1; // SNMPv2c
-    }
-    void TearDown() override {
-        MainForm = nullptr;
-        form_.reset();
-        DefaultSecurity = QsSNMPSecurity{};
-        std::filesystem::current_path(previousFolder_);
-        unsetenv("KRS_REGISTRY_FILE");
-    }
-
     // Lets the window's reads finish: no request under way and no rows waiting for the view,
     // several looks in a row (bounded).
     static void Settle() {
@@ -323,10 +298,6 @@ protected:
         return swept;
     }
 
-    qs::test::TempFolder folder_;
-    std::filesystem::path previousFolder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<TMainForm> form_;
     qs::MessageRecorder boxes_;
     FitCheck check_;
     int look_ = 0;

@@ -13,6 +13,7 @@
 #include "DialogClasses.h"
 #include "Layer2Dialogs.h"
 #include "MainUnit.h"
+#include "MainWindowSim.h"
 #include "Menu.h"
 #include "MessageRecorder.h"
 #include "PageCommand.h"
@@ -127,45 +128,14 @@ QString StatusTexts(const QWidget& window) {
     return all;
 }
 
-class SilentSweep : public ::testing::Test {
+class SilentSweep : public MainWindowSim {
 protected:
     void SetUp() override {
-        qs::EnsureApplication();
-        setenv("KRS_REGISTRY_FILE", (folder_.path() + "/registry.ini").c_str(), 1);
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-        qs::test::SimOptions options;
-        if (v3_) {
-            options.args = {"--user", "noc:MD5:nocpass123:DES:nocpriv123"};
-        }
-        sim_ = std::make_unique<SimProcess>(options);
-        ASSERT_TRUE(sim_->start()) << sim_->lastError();
-        qs::InstallCatalogueMenu();
-        qs::InstallPageOpener();
-        qs::RegisterLayer2Dialogs(qs::Dialogs());
-        qs::RegisterSecurityDialogs(qs::Dialogs());
-        qs::RegisterAclDialogs(qs::Dialogs());
-        const std::vector<std::string> v2c{"/I127.0.0.1", "/Rlumpet", "/Wgrindel"};
-        const std::vector<std::string> v3{"/I127.0.0.1", "/v3",          "/t" + std::to_string(sim_->port()),
-                                          "/m3",         "/nnoc",        "/l3",
-                                          "/a2",         "/Anocpass123", "/p2",
-                                          "/Pnocpriv123"};
-        form_ = std::make_unique<TMainForm>(nullptr, v3_ ? v3 : v2c);
-        MainForm = form_.get();
-        DefaultDevice.port = sim_->port();
-        if (!v3_) {
-            DefaultSecurity.version = 1; // SNMPv2c
-        }
+        MainWindowSim::SetUp();
         const char* timeout = std::getenv("KRS_SWEEP_TIMEOUT");
         DefaultTimeout = timeout != nullptr ? std::atoi(timeout) : 20;
     }
-    void TearDown() override {
-        MainForm = nullptr;
-        form_.reset();
-        DefaultSecurity = QsSNMPSecurity{};
-        std::filesystem::current_path(previousFolder_);
-        unsetenv("KRS_REGISTRY_FILE");
-    }
+    bool SpeaksV3() const override { return v3_; }
 
     QString MainStatus() const { return form_->StatusBar->Panels(0)->Text(); }
     bool TimedOutShown(const QWidget* window) const {
@@ -230,10 +200,6 @@ protected:
         return run;
     }
 
-    qs::test::TempFolder folder_;
-    std::filesystem::path previousFolder_;
-    std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<TMainForm> form_;
     qs::MessageRecorder boxes_;
     Heartbeat heartbeat_;
     int command_ = 0; // the command whose window Watch looks at

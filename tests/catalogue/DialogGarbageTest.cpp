@@ -378,22 +378,10 @@ protected:
             report.open(reportPath, std::ios::app);
             report_ = &report;
         }
-        int swept = 0;
-        int index = 0;
-        for (const PlacedEntry& e : AllMenuEntries()) {
-            if (e.entry->kind != qs::CommandKind::Dialog || e.place.hidden || index++ % shards != shard) {
-                continue;
-            }
-            auto* item =
-                dynamic_cast<TMenuItem*>(form_->FindComponent(QString::fromUtf8(e.entry->objectName)));
-            if (item == nullptr) {
-                ADD_FAILURE() << e.place.path;
-                continue;
-            }
-            RunDialog(*item, e.place.path);
-            form_->CloseFrontPanels();
-            ++swept;
-        }
+        const int swept = RunShard(
+            shards, shard,
+            [](const PlacedEntry& e) { return e.entry->kind == qs::CommandKind::Dialog && !e.place.hidden; },
+            [this](TMenuItem& item, const PlacedEntry& e) { RunDialog(item, e.place.path); });
         report_ = nullptr;
         return swept;
     }

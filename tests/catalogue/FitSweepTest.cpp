@@ -275,27 +275,16 @@ protected:
     static constexpr int kDepth = 2; // the menu's window and the windows it opens
 
     int Sweep(int step, int offset) {
-        int index = 0;
-        int swept = 0;
-        for (const PlacedEntry& e : AllMenuEntries()) {
-            if (e.place.hidden || e.entry->kind == qs::CommandKind::Tool ||
-                e.entry->kind == qs::CommandKind::None || e.entry->kind == qs::CommandKind::Separator ||
-                e.entry->kind == qs::CommandKind::Empty || std::string(e.entry->objectName) == "Reboot1" ||
-                index++ % step != offset) {
-                continue;
-            }
-            auto* item =
-                dynamic_cast<TMenuItem*>(form_->FindComponent(QString::fromUtf8(e.entry->objectName)));
-            if (item == nullptr) {
-                ADD_FAILURE() << e.place.path;
-                continue;
-            }
+        const auto opensAWindow = [](const PlacedEntry& e) {
+            const qs::CommandKind kind = e.entry->kind;
+            return !e.place.hidden && kind != qs::CommandKind::Tool && kind != qs::CommandKind::None &&
+                   kind != qs::CommandKind::Separator && kind != qs::CommandKind::Empty &&
+                   std::string(e.entry->objectName) != "Reboot1";
+        };
+        return RunShard(step, offset, opensAWindow, [this](TMenuItem& item, const PlacedEntry& e) {
             boxes_.answers = {IDOK};
-            Open([item] { item->Click(); }, nullptr, e.place.path, 1);
-            form_->CloseFrontPanels();
-            ++swept;
-        }
-        return swept;
+            Open([&item] { item.Click(); }, nullptr, e.place.path, 1);
+        });
     }
 
     qs::MessageRecorder boxes_;

@@ -4,6 +4,7 @@
 #include "CatalogueMenu.h"
 #include "DialogClasses.h"
 #include "Layer2Dialogs.h"
+#include "Menu.h"
 #include "PageCommand.h"
 #include "QsSNMPTarget.h"
 #include "SecurityDialogs.h"
@@ -61,4 +62,24 @@ void MainWindowSim::TearDown() {
     DefaultSecurity = QsSNMPSecurity{};
     std::filesystem::current_path(previousFolder_);
     unsetenv("KRS_REGISTRY_FILE");
+}
+
+int MainWindowSim::RunShard(int step, int offset, const std::function<bool(const PlacedEntry&)>& keep,
+                            const std::function<void(TMenuItem&, const PlacedEntry&)>& run) {
+    int ran = 0;
+    int index = 0;
+    for (const PlacedEntry& e : AllMenuEntries()) {
+        if (!keep(e) || index++ % step != offset) {
+            continue;
+        }
+        auto* item = dynamic_cast<TMenuItem*>(form_->FindComponent(QString::fromUtf8(e.entry->objectName)));
+        if (item == nullptr) {
+            ADD_FAILURE() << e.place.path;
+            continue;
+        }
+        run(*item, e);
+        form_->CloseFrontPanels();
+        ++ran;
+    }
+    return ran;
 }

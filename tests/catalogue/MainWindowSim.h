@@ -3,12 +3,14 @@
 // the page opener and every dialog class installed.
 #pragma once
 
+#include "CatalogueWalk.h"
 #include "MainUnit.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,12 @@ protected:
     virtual bool SpeaksV3() const { return false; }
     virtual qs::test::SimOptions Options() const;
     std::vector<std::string> CommandLine() const;
+
+    // Runs the step-th of the main menu's entries that keep holds, from the offset-th on, each
+    // through its menu item on the main window, closing the front panels a command opened;
+    // returns how many ran.
+    int RunShard(int step, int offset, const std::function<bool(const PlacedEntry&)>& keep,
+                 const std::function<void(TMenuItem&, const PlacedEntry&)>& run);
 
     qs::test::TempFolder folder_;
     std::filesystem::path previousFolder_;

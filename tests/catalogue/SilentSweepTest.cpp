@@ -209,27 +209,15 @@ protected:
     // stopped; returns how many.
     int Sweep(int step, int offset, std::map<std::string, qint64>& freezes) {
         EXPECT_TRUE(sim_->pause());
-        int swept = 0;
-        int index = 0;
-        for (const PlacedEntry& e : AllMenuEntries()) {
-            if (ExemptReason(*e.entry, e.place) != nullptr || index++ % step != offset) {
-                continue;
-            }
-            auto* item =
-                dynamic_cast<TMenuItem*>(form_->FindComponent(QString::fromUtf8(e.entry->objectName)));
-            if (item == nullptr) {
-                ADD_FAILURE() << e.place.path;
-                continue;
-            }
+        const auto sends = [](const PlacedEntry& e) { return ExemptReason(*e.entry, e.place) == nullptr; };
+        const int swept = RunShard(step, offset, sends, [&](TMenuItem& item, const PlacedEntry& e) {
             // The panel refresh asks first; the sweep answers yes and closes the new panel after.
             boxes_.answers = {IDOK};
-            const CommandRun run = RunCommand(*item);
-            form_->CloseFrontPanels();
-            ++swept;
+            const CommandRun run = RunCommand(item);
             freezes[e.place.path] = run.longestFreeze;
             EXPECT_TRUE(run.shown) << e.place.path << (run.modal ? " (window)" : " (status line)");
             EXPECT_LE(run.openTimeouts, 1u) << e.place.path;
-        }
+        });
         EXPECT_TRUE(sim_->resume());
         return swept;
     }
